@@ -1,0 +1,35 @@
+// The off-screen drawing surface of a picture box, at the device's pixel
+// density. Plain C++: the same rasteriser serves every backend, so a circle
+// has the same pixels on Qt and on Win32 and tests can read them back.
+#pragma once
+
+#include <vector>
+
+#include "forms/types.h"
+
+namespace forms {
+
+class Canvas {
+ public:
+  // Size in twips and device pixels per screen pixel (2 on a 200 % screen).
+  void resize(float widthTwips, float heightTwips, double devicePixelRatio);
+  void fill(Color color);
+  // A solid disc in `inside` with a rim one screen pixel wide in `rim`,
+  // not anti-aliased, clipped to the canvas.
+  void circle(float x, float y, float radius, Color rim, Color inside);
+
+  int width() const { return width_; }    // device pixels
+  int height() const { return height_; }  // device pixels
+  double devicePixelRatio() const { return ratio_; }
+  Color pixel(int x, int y) const;        // device pixels
+  Color pixelAtTwips(float x, float y) const;
+  const std::vector<Color>& pixels() const { return pixels_; }
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  double ratio_ = 1.0;
+  std::vector<Color> pixels_;
+};
+
+}  // namespace forms

@@ -1,0 +1,262 @@
+// The controls the windows are built from. Each control keeps its own
+// state (geometry in twips, colours, captions, visibility); a backend peer
+// only mirrors that state on the screen and turns real input into calls of
+// the dispatch functions below, the same ones the tests call.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/canvas.h"
+#include "forms/types.h"
+
+namespace forms {
+
+class ControlPeer;
+class TimerPeer;
+class Container;
+class Form;
+
+enum class ControlKind {
+  Form,
+  PictureBox,
+  Image,
+  CommandButton,
+  OptionButton,
+  Label,
+  Line,
+  FilledRect,
+};
+
+class Control {
+ public:
+  virtual ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  ControlKind kind() const { return kind_; }
+
+  float Left() const { return rect_.left; }
+  float Top() const { return rect_.top; }
+  float Width() const { return rect_.width; }
+  float Height() const { return rect_.height; }
+  void setLeft(float left);
+  void setTop(float top);
+  void move(Rect rect);
+  Rect rect() const { return rect_; }
+
+  bool Visible() const { return visible_; }
+  void setVisible(bool visible);
+
+  // Lines, filled rectangles and images take no input: a press on them
+  // reaches the control beneath.
+  virtual bool takesInput() const { return true; }
+  // Buttons and option buttons can hold the keyboard focus.
+  virtual bool takesFocus() const { return false; }
+
+  Container* parent() const { return parent_; }
+  Form& form() const;
+
+  // Mouse and click input, from the backend or from a test.
+  std::function<void(const MouseEvent&)> onMouseDown;
+  std::function<void()> onClick;
+  void dispatchMouseDown(const MouseEvent& event);
+  void dispatchClick();
+
+  ControlPeer* peer() const { return peer_.get(); }
+
+ protected:
+  Control(Container* parent, ControlKind kind, Rect rect);
+  // Called by the most derived constructor once the state is complete.
+  void attachPeer();
+  void notifyAppearance();
+
+ private:
+  friend class Container;
+  Container* parent_;
+  ControlKind kind_;
+  Rect rect_;
+  bool visible_ = true;
+  std::unique_ptr<ControlPeer> peer_;
+};
+
+// A control that holds children (a form or a picture box). It does not own
+// them; the form does (see Form::add).
+class Container : public Control {
+ public:
+  ~Container() override;
+  const std::vector<Control*>& children() const { return children_; }
+  // The topmost child at a point in this container's coordinates that
+  // takes input, searched depth first; this container if none.
+  Control* hitTest(float x, float y);
+
+ protected:
+  using Control::Control;
+
+ private:
+  friend class Control;
+  std::vector<Control*> children_;  // creation order = stacking order
+};
+
+// A picture box: a piece of metal, a marker, a menu picture button.
+// What is drawn on it lives in its own off-screen canvas, so it survives
+// repaints and tests can read it back.
+class PictureBox : public Container {
+ public:
+  PictureBox(Container& parent, Rect rect);
+
+  Color BackColor() const { return backColor_; }
+  // Setting the background colour erases everything drawn.
+  void setBackColor(Color color);
+  Color ForeColor() const { return foreColor_; }
+  void setForeColor(Color color) { foreColor_ = color; }
+  Color FillColor() const { return fillColor_; }
+  void setFillColor(Color color) { fillColor_ = color; }
+
+  const Picture& picture() const { return picture_; }
+  void setPicture(Picture picture);
+
+  MousePointer mousePointer() const { return pointer_; }
+  void setMousePointer(MousePointer pointer);
+  const Cursor& mouseIcon() const { return mouseIcon_; }
+  void setMouseIcon(Cursor cursor);
+
+  // A circle with a one-pixel rim in ForeColor and a solid inside in
+  // FillColor, centre and radius in twips, clipped to the box.
+  void Circle(float x, float y, float radius);
+
+  const Canvas& canvas() const { return canvas_; }
+  // Colour seen at a point of the box (twips): what is drawn on the canvas,
+  // not its children.
+  Color pixelAt(float x, float y) const;
+
+ private:
+  Color backColor_ = rgb(255, 255, 255);
+  Color foreColor_ = rgb(0, 0, 0);
+  Color fillColor_ = rgb(0, 0, 0);
+  Picture picture_;
+  MousePointer pointer_ = MousePointer::Default;
+  Cursor mouseIcon_;
+  Canvas canvas_;
+};
+
+// A windowless picture on its container, beneath every picture box.
+class Image : public Control {
+ public:
+  Image(Container& parent, Rect rect, Picture picture);
+  const Picture& picture() const { return picture_; }
+  bool takesInput() const override { return false; }
+
+ private:
+  Picture picture_;
+};
+
+class CommandButton : public Control {
+ public:
+  CommandButton(Container& parent, Rect rect, std::string caption);
+  const std::string& Caption() const { return caption_; }
+  void setCaption(std::string caption);
+  bool takesFocus() const override { return true; }
+
+ private:
+  std::string caption_;
+};
+
+// Option buttons with the same parent form one group: selecting one clears
+// the others.
+class OptionButton : public Control {
+ public:
+  // `selected` is the layout's initial state; building raises no click.
+  OptionButton(Container& parent, Rect rect, std::string caption, Color backColor,
+               bool selected = false);
+  const std::string& Caption() const { return caption_; }
+  Color BackColor() const { return backColor_; }
+  bool Value() const { return value_; }
+  // Selecting in code (or by the user) raises onClick, even when the
+  // option was already selected.
+  void select();
+  bool takesFocus() const override { return true; }
+  // The other options of this one's group, in creation order, itself included.
+  std::vector<OptionButton*> group() const;
+
+ private:
+  std::string caption_;
+  Color backColor_;
+  bool value_;
+};
+
+class Label : public Control {
+ public:
+  Label(Container& parent, Rect rect, std::string caption, Font font = {},
+        Color foreColor = systemColor(8));
+  const std::string& Caption() const { return caption_; }
+  void setCaption(std::string caption);
+  const Font& font() const { return font_; }
+  Color ForeColor() const { return foreColor_; }
+
+ private:
+  std::string caption_;
+  Font font_;
+  Color foreColor_;
+};
+
+// A straight line drawn on its container; takes no input.
+class Line : public Control {
+ public:
+  Line(Container& parent, Point from, Point to, Color color);
+  Point from() const { return from_; }
+  Point to() const { return to_; }
+  Color BorderColor() const { return color_; }
+  bool takesInput() const override { return false; }
+
+ private:
+  Point from_;
+  Point to_;
+  Color color_;
+};
+
+// A filled rectangle drawn on its container, with or without a thin dark
+// outline; takes no input.
+class FilledRect : public Control {
+ public:
+  FilledRect(Container& parent, Rect rect, Color fillColor, bool outlined);
+  Color FillColor() const { return fillColor_; }
+  bool outlined() const { return outlined_; }
+  bool takesInput() const override { return false; }
+
+ private:
+  Color fillColor_;
+  bool outlined_;
+};
+
+// A timer on the toolkit's clock (real, or virtual in tests). It belongs to
+// a form and dies with the form's controls.
+class Timer {
+ public:
+  explicit Timer(Form& form, int intervalMs = 50);
+  ~Timer();
+  Timer(const Timer&) = delete;
+  Timer& operator=(const Timer&) = delete;
+
+  int Interval() const { return interval_; }
+  bool Enabled() const { return enabled_; }
+  // Enabling an enabled timer changes nothing; disabling then enabling
+  // restarts the interval.
+  void setEnabled(bool enabled);
+
+  std::function<void()> onTimer;
+  void fire();  // one tick: called by the clock
+
+  std::uint64_t serial() const { return serial_; }  // creation order
+
+ private:
+  Form& form_;
+  int interval_;
+  bool enabled_ = false;
+  std::uint64_t serial_;
+};
+
+}  // namespace forms

@@ -1,0 +1,87 @@
+// A top-level window: caption, fixed single border without minimise and
+// maximise, centred, icon, background colour. The form owns every control
+// and timer built on it; closing it destroys them, while the window object
+// itself (and the program's members in it) lives on.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "forms/controls.h"
+
+namespace forms {
+
+struct FormStyle {
+  std::string caption;
+  float clientWidth = 0;   // twips
+  float clientHeight = 0;  // twips
+  Color backColor = systemColor(24);
+  Picture icon;
+};
+
+class Form : public Container {
+ public:
+  explicit Form(FormStyle style);
+  ~Form() override;
+
+  const FormStyle& style() const { return style_; }
+  const std::string& Caption() const { return style_.caption; }
+
+  // Outer width: the client width plus the layout's fixed frame on both
+  // sides, whatever the window manager draws around it.
+  float Width() const { return style_.clientWidth + 2 * frameTwips; }
+
+  // Shows the form without modality. A form that is not loaded first builds
+  // its controls (buildLayout) and runs Form_Load.
+  void Show();
+  void Hide();
+  // Unloads the form: hides it and destroys its controls and timers.
+  void close();
+  bool loaded() const { return loaded_; }
+
+  // The user closed the window with its frame's close box.
+  void dispatchCloseBox();
+  // Keyboard: Tab and Shift+Tab move the focus in the tab order, Space
+  // presses the focused button, arrow keys move within an option group.
+  void dispatchKey(Key key);
+
+  Control* focused() const { return focused_; }
+  void setFocus(Control* control);
+
+  int ownedControlCount() const { return static_cast<int>(controls_.size()); }
+  int ownedTimerCount() const { return static_cast<int>(timers_.size()); }
+
+ protected:
+  // Builds the controls from the window's layout (each opening).
+  virtual void buildLayout() = 0;
+  // Runs after buildLayout, before the window becomes visible.
+  virtual void Form_Load() {}
+  // What the close box does; by default the form closes.
+  virtual void closeBox_Click() { close(); }
+
+  // Creates a control owned by this form (on the form or inside one of its
+  // picture boxes). Valid until the form is closed.
+  template <class T, class... Args>
+  T* add(Args&&... args) {
+    auto control = std::make_unique<T>(std::forward<Args>(args)...);
+    T* raw = control.get();
+    controls_.push_back(std::move(control));
+    return raw;
+  }
+  Timer* addTimer(int intervalMs = 50);
+  // Tab order of the layout; the first focusable visible one gets the focus
+  // when the form is shown.
+  void setTabOrder(std::vector<Control*> order);
+
+ private:
+  FormStyle style_;
+  bool loaded_ = false;
+  std::vector<std::unique_ptr<Control>> controls_;
+  std::vector<std::unique_ptr<Timer>> timers_;
+  std::vector<Control*> tabOrder_;
+  Control* focused_ = nullptr;
+};
+
+}  // namespace forms

@@ -1,0 +1,9 @@
+#include "app/program.h"
+
+namespace velmora {
+
+Program::Program() : main(*this) {}
+
+void Program::start() { main.Show(); }
+
+}  // namespace velmora

@@ -21,7 +21,7 @@ class Canvas {
   int width() const { return width_; }    // device pixels
   int height() const { return height_; }  // device pixels
   double devicePixelRatio() const { return ratio_; }
-  Color pixel(int x, int y) const;        // device pixels
+  Color pixel(int x, int y) const;        // device pixels (0 outside)
   Color pixelAtTwips(float x, float y) const;
   const std::vector<Color>& pixels() const { return pixels_; }
 
@@ -29,6 +29,7 @@ class Canvas {
   int width_ = 0;
   int height_ = 0;
   double ratio_ = 1.0;
+  Color background_ = rgb(255, 255, 255);  // last fill: the colour of new area
   std::vector<Color> pixels_;
 };
 

@@ -31,6 +31,13 @@ enum class ControlKind {
   FilledRect,
 };
 
+// Windowless controls are painted on their container, beneath every
+// windowed control (picture box, button, option) of the same container.
+constexpr bool isWindowless(ControlKind kind) {
+  return kind == ControlKind::Image || kind == ControlKind::Label || kind == ControlKind::Line ||
+         kind == ControlKind::FilledRect;
+}
+
 class Control {
  public:
   virtual ~Control();
@@ -73,6 +80,8 @@ class Control {
   // Called by the most derived constructor once the state is complete.
   void attachPeer();
   void notifyAppearance();
+  // The size changed (a picture box resizes its canvas).
+  virtual void sizeChanged() {}
 
  private:
   friend class Container;
@@ -132,6 +141,9 @@ class PictureBox : public Container {
   // Colour seen at a point of the box (twips): what is drawn on the canvas,
   // not its children.
   Color pixelAt(float x, float y) const;
+
+ protected:
+  void sizeChanged() override;
 
  private:
   Color backColor_ = rgb(255, 255, 255);

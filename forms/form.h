@@ -76,6 +76,14 @@ class Form : public Container {
   void setTabOrder(std::vector<Control*> order);
 
  private:
+  friend class Control;
+  // The focusable controls in tab order: the layout's order, then any
+  // others in creation order.
+  std::vector<Control*> focusOrder() const;
+  // The next visible focusable control after `from` (step +1) or before it
+  // (step -1), wrapping; null if there is none.
+  Control* neighbour(const Control* from, int step) const;
+
   FormStyle style_;
   bool loaded_ = false;
   std::vector<std::unique_ptr<Control>> controls_;

@@ -1,0 +1,78 @@
+// A plain pixel rasteriser, so a heat disc has the same pixels on every
+// backend and tests can read them back.
+#include "forms/canvas.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace forms {
+
+namespace {
+
+int devicePixels(float twips, double ratio) {
+  return std::max(0, static_cast<int>(std::lround(twips / twipsPerPixel * ratio)));
+}
+
+}  // namespace
+
+void Canvas::resize(float widthTwips, float heightTwips, double devicePixelRatio) {
+  const double ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+  const int width = devicePixels(widthTwips, ratio);
+  const int height = devicePixels(heightTwips, ratio);
+  if (width == width_ && height == height_ && ratio == ratio_) return;
+  // What was drawn stays where it was; new area shows the background.
+  std::vector<Color> pixels(static_cast<std::size_t>(width) * height, background_);
+  if (ratio == ratio_) {
+    for (int y = 0; y < std::min(height, height_); ++y) {
+      std::copy_n(pixels_.begin() + static_cast<std::ptrdiff_t>(y) * width_,
+                  std::min(width, width_), pixels.begin() + static_cast<std::ptrdiff_t>(y) * width);
+    }
+  }
+  width_ = width;
+  height_ = height;
+  ratio_ = ratio;
+  pixels_ = std::move(pixels);
+}
+
+void Canvas::fill(Color color) {
+  background_ = color;
+  std::fill(pixels_.begin(), pixels_.end(), color);
+}
+
+void Canvas::circle(float x, float y, float radius, Color rim, Color inside) {
+  if (!(radius > 0) || width_ == 0 || height_ == 0) return;
+  const double cx = x / twipsPerPixel * ratio_;
+  const double cy = y / twipsPerPixel * ratio_;
+  const double r = radius / twipsPerPixel * ratio_;
+  // The rim is one screen pixel wide: ratio_ device pixels.
+  const double innerR = r - ratio_;
+  const double outer2 = r * r;
+  const double inner2 = innerR > 0 ? innerR * innerR : -1.0;
+  const int left = std::max(0, static_cast<int>(std::floor(cx - r)));
+  const int right = std::min(width_ - 1, static_cast<int>(std::ceil(cx + r)));
+  const int top = std::max(0, static_cast<int>(std::floor(cy - r)));
+  const int bottom = std::min(height_ - 1, static_cast<int>(std::ceil(cy + r)));
+  for (int py = top; py <= bottom; ++py) {
+    const double dy = py + 0.5 - cy;
+    Color* row = pixels_.data() + static_cast<std::ptrdiff_t>(py) * width_;
+    for (int px = left; px <= right; ++px) {
+      const double dx = px + 0.5 - cx;
+      const double d2 = dx * dx + dy * dy;
+      if (d2 > outer2) continue;
+      row[px] = d2 > inner2 ? rim : inside;
+    }
+  }
+}
+
+Color Canvas::pixel(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
+  return pixels_[static_cast<std::size_t>(y) * width_ + x];
+}
+
+Color Canvas::pixelAtTwips(float x, float y) const {
+  const int px = static_cast<int>(std::floor(x / twipsPerPixel * ratio_));
+  const int py = static_cast<int>(std::floor(y / twipsPerPixel * ratio_));
+  return pixel(px, py);
+}
+
+}  // namespace forms

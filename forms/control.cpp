@@ -1,0 +1,111 @@
+// Control and Container: geometry, visibility, parentage, hit testing and
+// the one dispatch path every mouse event takes.
+#include <algorithm>
+
+#include "forms/backend.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "forms/handlers.h"
+#include "forms/lifetime.h"
+
+namespace forms {
+
+Control::Control(Container* parent, ControlKind kind, Rect rect)
+    : parent_(parent), kind_(kind), rect_(rect) {
+  lifetime::controlCreated(this);
+  if (parent_) parent_->children_.push_back(this);
+}
+
+Control::~Control() {
+  peer_.reset();
+  if (parent_) {
+    auto& siblings = parent_->children_;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+  }
+  lifetime::controlDestroyed(this);
+}
+
+void Control::attachPeer() {
+  if (peer_) return;
+  // A child whose container has no peer (built before any backend) stays
+  // state-only too, instead of turning up as a stray top-level window.
+  if (parent_ && !parent_->peer()) return;
+  if (Backend* b = backend()) peer_ = b->createPeer(*this);
+}
+
+void Control::notifyAppearance() {
+  if (peer_) peer_->appearanceChanged();
+}
+
+void Control::setLeft(float left) { move({left, rect_.top, rect_.width, rect_.height}); }
+
+void Control::setTop(float top) { move({rect_.left, top, rect_.width, rect_.height}); }
+
+void Control::move(Rect rect) {
+  const bool resized = rect.width != rect_.width || rect.height != rect_.height;
+  rect_ = rect;
+  if (resized) sizeChanged();
+  if (peer_) peer_->geometryChanged();
+}
+
+void Control::setVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  if (peer_) peer_->visibilityChanged();
+  if (visible || kind_ == ControlKind::Form) return;
+  // Hiding the focused control (or its container) passes the focus on, as
+  // the keyboard must never rest on something the child cannot see.
+  Form& owner = form();
+  Control* focused = owner.focused();
+  if (!focused) return;
+  for (const Control* c = focused; c && c != &owner; c = c->parent_) {
+    if (c == this) {
+      owner.setFocus(owner.neighbour(focused, +1));
+      return;
+    }
+  }
+}
+
+Form& Control::form() const {
+  const Control* c = this;
+  while (c->kind_ != ControlKind::Form) c = c->parent_;
+  return static_cast<Form&>(const_cast<Control&>(*c));
+}
+
+void Control::dispatchMouseDown(const MouseEvent& event) { raise(onMouseDown, event); }
+
+void Control::dispatchClick() {
+  if (kind_ == ControlKind::OptionButton) {
+    // A click on an option button is the user selecting it.
+    if (!programEnded()) static_cast<OptionButton*>(this)->select();
+    return;
+  }
+  raise(onClick);
+}
+
+Container::~Container() {
+  // Children are destroyed before their container; should one outlive it,
+  // it must not reach back into freed memory.
+  for (Control* child : children_) child->parent_ = nullptr;
+}
+
+Control* Container::hitTest(float x, float y) {
+  // Windowed controls lie above windowless ones; within each kind the
+  // later-created lies on top.
+  for (bool windowless : {false, true}) {
+    for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+      Control* child = *it;
+      if (isWindowless(child->kind()) != windowless) continue;
+      if (!child->Visible() || !child->takesInput()) continue;
+      const Rect r = child->rect();
+      if (x < r.left || y < r.top || x >= r.left + r.width || y >= r.top + r.height) continue;
+      if (child->kind() == ControlKind::PictureBox) {
+        return static_cast<Container*>(child)->hitTest(x - r.left, y - r.top);
+      }
+      return child;
+    }
+  }
+  return this;
+}
+
+}  // namespace forms

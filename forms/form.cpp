@@ -1,0 +1,164 @@
+// Form: a window's life from first showing through closing, its focus and
+// its keyboard.
+#include "forms/form.h"
+
+#include <algorithm>
+
+#include "forms/application.h"
+#include "forms/backend.h"
+#include "forms/lifetime.h"
+
+namespace forms {
+
+namespace {
+
+// Shown on the screen: the control and every container up to the form.
+bool shown(const Control& control) {
+  for (const Control* c = &control; c; c = c->parent()) {
+    if (c->kind() == ControlKind::Form) return true;
+    if (!c->Visible()) return false;
+  }
+  return false;
+}
+
+bool canHoldFocus(const Control& control) { return control.takesFocus() && shown(control); }
+
+}  // namespace
+
+Form::Form(FormStyle style)
+    : Container(nullptr, ControlKind::Form, {0, 0, style.clientWidth, style.clientHeight}),
+      style_(std::move(style)) {
+  lifetime::formCreated(this);
+  // A window is not on the screen until it is shown.
+  setVisible(false);
+  attachPeer();
+}
+
+Form::~Form() {
+  close();
+  lifetime::formDestroyed(this);
+}
+
+void Form::Show() {
+  if (programEnded()) return;
+  // A window object made before the backend was set up gets its window now.
+  if (!peer()) attachPeer();
+  if (!loaded_) {
+    loaded_ = true;
+    buildLayout();
+    Form_Load();
+    // Form_Load may have ended the program or closed this very form.
+    if (programEnded() || !loaded_) return;
+  }
+  setVisible(true);
+  if (focused_ && canHoldFocus(*focused_)) {
+    setFocus(focused_);
+  } else {
+    setFocus(neighbour(nullptr, +1));
+  }
+}
+
+void Form::Hide() { setVisible(false); }
+
+void Form::close() {
+  if (loaded_) {
+    // Marked unloaded first, so nothing (focus moves as widgets go away)
+    // can take hold of a control about to be destroyed.
+    loaded_ = false;
+    focused_ = nullptr;
+    tabOrder_.clear();
+    while (!timers_.empty()) timers_.pop_back();
+    while (!controls_.empty()) controls_.pop_back();
+  }
+  setVisible(false);
+}
+
+void Form::dispatchCloseBox() {
+  if (programEnded()) return;
+  closeBox_Click();
+}
+
+void Form::dispatchKey(Key key) {
+  if (programEnded() || !loaded_) return;
+  switch (key) {
+    case Key::Tab:
+    case Key::BackTab: {
+      Control* next = neighbour(focused_, key == Key::Tab ? +1 : -1);
+      if (next) setFocus(next);
+      return;
+    }
+    case Key::Space:
+      if (!focused_ || !canHoldFocus(*focused_)) return;
+      if (focused_->kind() == ControlKind::CommandButton) {
+        focused_->dispatchClick();
+      } else if (focused_->kind() == ControlKind::OptionButton) {
+        static_cast<OptionButton*>(focused_)->select();
+      }
+      return;
+    case Key::Left:
+    case Key::Right:
+    case Key::Up:
+    case Key::Down: {
+      if (!focused_ || focused_->kind() != ControlKind::OptionButton) return;
+      std::vector<OptionButton*> options;
+      for (OptionButton* option : static_cast<OptionButton*>(focused_)->group()) {
+        if (shown(*option)) options.push_back(option);
+      }
+      auto at = std::find(options.begin(), options.end(), focused_);
+      if (at == options.end()) return;
+      const int count = static_cast<int>(options.size());
+      const int step = (key == Key::Right || key == Key::Down) ? 1 : -1;
+      const int index = static_cast<int>(at - options.begin());
+      OptionButton* next = options[(index + step + count) % count];
+      // The focus moves first: the click handler may close the form.
+      setFocus(next);
+      next->select();
+      return;
+    }
+  }
+}
+
+void Form::setFocus(Control* control) {
+  if (control && (!loaded_ || &control->form() != this || !canHoldFocus(*control))) return;
+  Control* previous = focused_;
+  focused_ = control;
+  if (previous && previous != control && previous->peer()) previous->peer()->focusChanged();
+  // Told even when unchanged: showing a form again puts the platform's
+  // focus back where the toolkit says it is.
+  if (control && control->peer()) control->peer()->focusChanged();
+}
+
+Timer* Form::addTimer(int intervalMs) {
+  timers_.push_back(std::make_unique<Timer>(*this, intervalMs));
+  return timers_.back().get();
+}
+
+void Form::setTabOrder(std::vector<Control*> order) { tabOrder_ = std::move(order); }
+
+std::vector<Control*> Form::focusOrder() const {
+  std::vector<Control*> order;
+  for (Control* c : tabOrder_) {
+    if (c->takesFocus()) order.push_back(c);
+  }
+  for (const auto& c : controls_) {
+    if (c->takesFocus() && std::find(order.begin(), order.end(), c.get()) == order.end()) {
+      order.push_back(c.get());
+    }
+  }
+  return order;
+}
+
+Control* Form::neighbour(const Control* from, int step) const {
+  const std::vector<Control*> order = focusOrder();
+  const int count = static_cast<int>(order.size());
+  if (count == 0) return nullptr;
+  auto at = std::find(order.begin(), order.end(), from);
+  int index = at == order.end() ? (step > 0 ? -1 : count) : static_cast<int>(at - order.begin());
+  for (int tried = 0; tried < count; ++tried) {
+    index = ((index + step) % count + count) % count;
+    if (canHoldFocus(*order[index])) return order[index];
+  }
+  return nullptr;
+}
+
+}  // namespace forms

@@ -1,0 +1,23 @@
+// The pictures compiled into the program: icons, the menu picture and the
+// custom cursor.
+#pragma once
+
+#include <QCursor>
+#include <QPixmap>
+
+#include "forms/types.h"
+
+class QPainter;
+
+namespace forms::qt {
+
+// The picture at its own size, rendered for the given pixel density (an
+// icon is drawn smoothly at 200 %); null if there is no such resource.
+QPixmap picturePixmap(const Picture& picture, qreal devicePixelRatio);
+
+// Draws the picture with its top-left corner at `at` (logical pixels).
+void drawPicture(QPainter& painter, const Picture& picture, QPointF at);
+
+QCursor pictureCursor(const Cursor& cursor, qreal devicePixelRatio);
+
+}  // namespace forms::qt

@@ -1,0 +1,153 @@
+// The heat disc as the child sees it: black rim, light-red inside, on the
+// grey metal, never beyond the metal's edge.
+#include "forms/canvas.h"
+
+#include <doctest/doctest.h>
+
+#include <cmath>
+
+#include "forms/backend.h"
+#include "forms/testing.h"
+#include "test_form.h"
+
+using forms::Canvas;
+using forms::Color;
+using forms::PictureBox;
+using forms::rgb;
+
+namespace {
+
+constexpr Color grey = 0xE0E0E0;
+constexpr Color lightRed = 0x8080FF;
+constexpr Color black = 0x000000;
+
+// What a pixel is, seen from the disc.
+enum class Part { Outside, Rim, Inside };
+
+Part partOf(const Canvas& canvas, int x, int y, Color background) {
+  const Color c = canvas.pixel(x, y);
+  if (c == background) return Part::Outside;
+  return c == black ? Part::Rim : Part::Inside;
+}
+
+// No inside pixel touches the outside: the rim closes the disc.
+bool rimIsClosed(const Canvas& canvas, Color background) {
+  for (int y = 0; y < canvas.height(); ++y) {
+    for (int x = 0; x < canvas.width(); ++x) {
+      if (partOf(canvas, x, y, background) != Part::Inside) continue;
+      const int nx[] = {x - 1, x + 1, x, x};
+      const int ny[] = {y, y, y - 1, y + 1};
+      for (int i = 0; i < 4; ++i) {
+        if (nx[i] < 0 || ny[i] < 0 || nx[i] >= canvas.width() || ny[i] >= canvas.height()) continue;
+        if (partOf(canvas, nx[i], ny[i], background) == Part::Outside) return false;
+      }
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+TEST_CASE("the light-red '0x8080FF' is rgb(255, 128, 128)") {
+  CHECK(lightRed == rgb(255, 128, 128));
+  CHECK(forms::redOf(lightRed) == 255);
+  CHECK(forms::blueOf(0xFF0000) == 255);
+}
+
+TEST_CASE("a circle has a one-pixel black rim and a light-red inside") {
+  Canvas canvas;
+  canvas.resize(3000, 3000, 1.0);  // 200 x 200 pixels
+  canvas.fill(grey);
+  // Centre 1500 twips = pixel 100, radius 600 twips = 40 pixels.
+  canvas.circle(1500, 1500, 600, black, lightRed);
+  CHECK(canvas.pixelAtTwips(1500, 1500) == lightRed);
+  // Along the row through the centre: pixel 139 is the last inside the
+  // radius (its centre at 39.5 px), 140 is outside, 138 is inside the rim.
+  CHECK(canvas.pixel(139, 100) == black);
+  CHECK(canvas.pixel(140, 100) == grey);
+  CHECK(canvas.pixel(138, 100) == lightRed);
+  CHECK(canvas.pixel(60, 100) == black);
+  CHECK(canvas.pixel(59, 100) == grey);
+  CHECK(canvas.pixel(100, 60) == black);
+  CHECK(canvas.pixel(100, 139) == black);
+  // Only the three colours: not anti-aliased.
+  int others = 0;
+  for (Color c : canvas.pixels()) others += (c != grey && c != black && c != lightRed);
+  CHECK(others == 0);
+  CHECK(rimIsClosed(canvas, grey));
+}
+
+TEST_CASE("small and growing circles keep a closed rim") {
+  for (float radius : {15.0f, 22.5f, 37.0f, 150.0f, 451.0f, 1234.5f}) {
+    CAPTURE(radius);
+    Canvas canvas;
+    canvas.resize(3000, 3000, 1.0);
+    canvas.fill(grey);
+    canvas.circle(1507, 1493, radius, black, lightRed);
+    CHECK(rimIsClosed(canvas, grey));
+    CHECK(canvas.pixelAtTwips(1507, 1493) != grey);
+  }
+}
+
+TEST_CASE("a circle is clipped to its canvas") {
+  Canvas canvas;
+  canvas.resize(1500, 750, 1.0);  // 100 x 50 pixels
+  canvas.fill(grey);
+  // A front far larger than the piece: everything covered, nothing beyond.
+  canvas.circle(0, 0, 30000, black, lightRed);
+  CHECK(canvas.width() == 100);
+  CHECK(canvas.height() == 50);
+  CHECK(canvas.pixel(0, 0) == lightRed);
+  CHECK(canvas.pixel(99, 49) == lightRed);
+  CHECK(canvas.pixels().size() == 100u * 50u);
+  // Centre outside the canvas: only the part that reaches in is drawn.
+  canvas.fill(grey);
+  canvas.circle(-300, 375, 600, black, lightRed);  // reaches 20 px into it
+  CHECK(canvas.pixel(0, 25) == lightRed);
+  CHECK(canvas.pixel(19, 25) == black);
+  CHECK(canvas.pixel(20, 25) == grey);
+}
+
+TEST_CASE("at 200 % the canvas has twice the pixels and the rim is two device pixels") {
+  Canvas canvas;
+  canvas.resize(3000, 3000, 2.0);
+  canvas.fill(grey);
+  canvas.circle(1500, 1500, 600, black, lightRed);
+  CHECK(canvas.width() == 400);
+  CHECK(canvas.devicePixelRatio() == 2.0);
+  // Radius 80 device pixels from the centre at 200.
+  CHECK(canvas.pixel(279, 200) == black);
+  CHECK(canvas.pixel(278, 200) == black);
+  CHECK(canvas.pixel(277, 200) == lightRed);
+  CHECK(canvas.pixel(280, 200) == grey);
+  // The same twips read back the same colours as at 100 %.
+  CHECK(canvas.pixelAtTwips(1500, 1500) == lightRed);
+  CHECK(canvas.pixelAtTwips(2095, 1500) == black);
+  CHECK(canvas.pixelAtTwips(2100, 1500) == grey);
+}
+
+TEST_CASE("a picture box draws in ForeColor and FillColor, and BackColor erases") {
+  forms::testing::Session session;
+  PictureBox* field = nullptr;
+  formstest::TestForm form([&](formstest::TestForm& f) {
+    field = f.make<PictureBox>(f, forms::Rect{120, 120, 2250, 1500});
+  });
+  form.Show();
+  field->setBackColor(grey);
+  field->setForeColor(black);
+  field->setFillColor(lightRed);
+  const double ratio = forms::backend()->devicePixelRatio();
+  CHECK(field->canvas().width() == std::lround(150 * ratio));
+  CHECK(field->canvas().height() == std::lround(100 * ratio));
+
+  field->Circle(750, 750, 450);
+  CHECK(field->pixelAt(750, 750) == lightRed);
+  CHECK(field->pixelAt(750 + 445, 750) == black);
+  CHECK(field->pixelAt(750 + 460, 750) == grey);
+
+  field->setBackColor(grey);
+  CHECK(field->pixelAt(750, 750) == grey);
+  CHECK(field->pixelAt(750 + 445, 750) == grey);
+  field->setBackColor(lightRed);
+  CHECK(field->pixelAt(2000, 1400) == lightRed);
+}

@@ -1,0 +1,59 @@
+// A window for the conformance tests: its layout is whatever the test
+// hands it, and it records its load and close-box events.
+#pragma once
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "forms/form.h"
+
+namespace formstest {
+
+inline forms::FormStyle testStyle() {
+  forms::FormStyle style;
+  style.caption = "Velmora：テスト";
+  style.clientWidth = 3000;
+  style.clientHeight = 2250;
+  style.backColor = forms::systemColor(24);
+  return style;
+}
+
+class TestForm : public forms::Form {
+ public:
+  using Layout = std::function<void(TestForm&)>;
+  explicit TestForm(Layout layout, forms::FormStyle style = testStyle())
+      : Form(std::move(style)), layout_(std::move(layout)) {}
+
+  std::function<void()> onLoad;
+  std::function<void()> onCloseBox;
+  int loads = 0;
+
+  template <class T, class... Args>
+  T* make(Args&&... args) {
+    return add<T>(std::forward<Args>(args)...);
+  }
+  forms::Timer* timer(int intervalMs = 50) { return addTimer(intervalMs); }
+  void tabOrder(std::vector<forms::Control*> order) { setTabOrder(std::move(order)); }
+
+ protected:
+  void buildLayout() override {
+    if (layout_) layout_(*this);
+  }
+  void Form_Load() override {
+    ++loads;
+    if (onLoad) onLoad();
+  }
+  void closeBox_Click() override {
+    if (onCloseBox) {
+      onCloseBox();
+    } else {
+      close();
+    }
+  }
+
+ private:
+  Layout layout_;
+};
+
+}  // namespace formstest

@@ -34,8 +34,8 @@ class RelayRows {
 
   const float X;  // the pressed point, in the clicked piece's own coordinates
   const float Y;
-  // Twice the speed at the press: the margin a bend square keeps so that its
-  // far corner is warm before its timer stops.
+  // Twice the speed at the press: the margin that carries the front over the
+  // outer corner of a bend square before its timer stops.
   const float twoSF;
 
   float W(int k) const { return piece(k).width; }

@@ -15,8 +15,9 @@ namespace {
 // every bar in between (E of the piece before it on the way). A bend square
 // beyond the first bend carries on the run of the bar before it. Going
 // inwards, a bend square is covered once the front has crossed the bar
-// before it and its own side, plus a margin of twice the speed for its far
-// corner; going outwards, once it has crossed its own diagonal and that bar.
+// before it and its own side, plus twice the speed to carry it over the
+// square's outer corner; going outwards, once it has crossed its own
+// diagonal and that bar.
 // The bar just round the first bend warms directly when the burner is within
 // three quarters of the strip's thickness of that bend.
 

@@ -10,6 +10,7 @@
 
 #include "shapes/h_plate_shape.h"
 #include "tests/model/front_runs.h"
+#include "tests/model/heat_trace_run.h"
 #include "tests/model/relay_checks.h"
 #include "tests/model/shape_checks.h"
 
@@ -285,5 +286,22 @@ TEST_SUITE("H-shaped plate") {
     // The slow-down never lets the front reach 8730 / 0.8 twips: every limit
     // must stay below it.
     CHECK(largest < 8730 / 0.8);
+  }
+
+  TEST_CASE("heat-trace prints the H's run from a press at the right end of the crossbar") {
+    const testing::ToolResult result =
+        testing::runHeatTrace({"simulation5", "3", "2895", "0", "50"});
+    REQUIRE(result.exitStatus == 0);
+    CHECK(testing::jsonValue(result.out, "window") == "\"simulation5\"");
+    MultiFront front = pressH(3, 2895, 0);
+    const PieceArrays atPress = front.arrays;
+    const testing::Run run = testing::runMulti(front, testing::normal);
+    testing::checkTraceOfModel(result.out, atPress, run);
+    // The run ends on the pressed piece while piece 2 still warms.
+    const std::vector<std::size_t> pieces = testing::pieceStarts(result.out);
+    REQUIRE(pieces.size() == 7);
+    const double retry = testing::jsonNumber(result.out, "retryTick");
+    CHECK(testing::jsonNumber(result.out, "stopTick", pieces[3]) == retry);
+    CHECK(testing::jsonNumber(result.out, "stopTick", pieces[2]) > retry);
   }
 }

@@ -12,6 +12,7 @@
 
 #include "shapes/spiral_shape.h"
 #include "tests/model/front_runs.h"
+#include "tests/model/heat_trace_run.h"
 #include "tests/model/relay_checks.h"
 #include "tests/model/shape_checks.h"
 
@@ -366,5 +367,22 @@ TEST_SUITE("spiral") {
         }
       }
     }
+  }
+
+  TEST_CASE("heat-trace prints the spiral's run from a press at the top of the right bar") {
+    const testing::ToolResult result =
+        testing::runHeatTrace({"simulation4", "4", "367.5", "0", "50"});
+    REQUIRE(result.exitStatus == 0);
+    CHECK(testing::jsonValue(result.out, "window") == "\"simulation4\"");
+    MultiFront front = pressS(4, 367.5, 0);
+    const PieceArrays atPress = front.arrays;
+    const testing::Run run = testing::runMulti(front, testing::normal);
+    testing::checkTraceOfModel(result.out, atPress, run);
+    // The run ends on the pressed piece while piece 0 still warms.
+    const std::vector<std::size_t> pieces = testing::pieceStarts(result.out);
+    REQUIRE(pieces.size() == 9);
+    const double retry = testing::jsonNumber(result.out, "retryTick");
+    CHECK(testing::jsonNumber(result.out, "stopTick", pieces[4]) == retry);
+    CHECK(testing::jsonNumber(result.out, "stopTick", pieces[0]) > retry);
   }
 }

@@ -18,16 +18,26 @@ QString resourcePath(const Picture& picture) {
 
 QPixmap loadPixmap(const Picture& picture, qreal ratio) {
   const QString path = resourcePath(picture);
-  if (!path.endsWith(QLatin1String(".ico"), Qt::CaseInsensitive)) return QPixmap(path);
-  // An icon file may hold several sizes: its own size is the largest, and
-  // QIcon renders it for the screen's density.
-  QIcon icon(path);
-  QSize natural;
-  for (const QSize& size : icon.availableSizes()) {
-    if (size.width() * size.height() > natural.width() * natural.height()) natural = size;
+  QPixmap pixmap;
+  if (path.endsWith(QLatin1String(".ico"), Qt::CaseInsensitive)) {
+    // An icon file may hold several sizes: its own size is the largest.
+    QIcon icon(path);
+    QSize natural;
+    for (const QSize& size : icon.availableSizes()) {
+      if (size.width() * size.height() > natural.width() * natural.height()) natural = size;
+    }
+    if (natural.isEmpty()) return QPixmap();
+    pixmap = icon.pixmap(natural);
+  } else {
+    pixmap = QPixmap(path);
   }
-  if (natural.isEmpty()) return QPixmap();
-  return icon.pixmap(natural, ratio);
+  if (pixmap.isNull() || ratio == 1.0) return pixmap;
+  // On a 200 % screen the picture keeps its size and is scaled smoothly,
+  // not blown up into blocks.
+  const QSize natural = pixmap.size();
+  QPixmap scaled = pixmap.scaled(natural * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  scaled.setDevicePixelRatio(ratio);
+  return scaled;
 }
 
 }  // namespace

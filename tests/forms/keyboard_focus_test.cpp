@@ -1,0 +1,120 @@
+// The keyboard: the first control of the tab order holds the focus when a
+// window opens, Tab and Shift+Tab walk the visible ones, Space presses.
+#include <doctest/doctest.h>
+
+#include <QPushButton>
+#include <vector>
+
+#include "forms/testing.h"
+#include "qt_probe.h"
+#include "test_form.h"
+
+using forms::CommandButton;
+using forms::Key;
+using forms::OptionButton;
+using forms::testing::pressKey;
+using forms::testing::Session;
+using formstest::TestForm;
+
+namespace {
+
+// Like a simulation window: "もう一度" built before "もどる" but hidden,
+// "もどる" first in the tab order, then two options.
+struct Window {
+  CommandButton* retry = nullptr;
+  CommandButton* back = nullptr;
+  OptionButton* slow = nullptr;
+  OptionButton* fast = nullptr;
+  std::vector<std::string> presses;
+  TestForm form{[this](TestForm& f) {
+    retry = f.make<CommandButton>(f, forms::Rect{600, 120, 975, 375}, "もう一度");
+    retry->setVisible(false);
+    back = f.make<CommandButton>(f, forms::Rect{1680, 120, 975, 375}, "もどる");
+    slow = f.make<OptionButton>(f, forms::Rect{1680, 1200, 975, 255}, "ゆっくり",
+                                forms::systemColor(24), true);
+    fast = f.make<OptionButton>(f, forms::Rect{1680, 1440, 975, 255}, "はやい",
+                                forms::systemColor(24));
+    retry->onClick = [this] { presses.push_back("retry"); };
+    back->onClick = [this] { presses.push_back("back"); };
+    f.tabOrder({back, retry, slow, fast});
+  }};
+};
+
+}  // namespace
+
+TEST_CASE("a window opens with the focus on the first visible control of its tab order") {
+  Session session;
+  Window w;
+  w.form.Show();
+  CHECK(w.form.focused() == w.back);
+  CHECK(formstest::widget(w.form).focusWidget() == &formstest::widget(*w.back));
+
+  SUBCASE("Tab walks the tab order, skipping the hidden button, and wraps") {
+    pressKey(w.form, Key::Tab);
+    CHECK(w.form.focused() == w.slow);
+    pressKey(w.form, Key::Tab);
+    CHECK(w.form.focused() == w.fast);
+    pressKey(w.form, Key::Tab);
+    CHECK(w.form.focused() == w.back);
+    pressKey(w.form, Key::BackTab);
+    CHECK(w.form.focused() == w.fast);
+  }
+  SUBCASE("a button shown later takes its place in the order") {
+    w.retry->setVisible(true);
+    pressKey(w.form, Key::Tab);
+    CHECK(w.form.focused() == w.retry);
+  }
+  SUBCASE("Space presses the focused button once") {
+    pressKey(w.form, Key::Space);
+    CHECK(w.presses == std::vector<std::string>{"back"});
+  }
+  SUBCASE("real Tab and Space keys go through the toolkit, and Qt's focus follows") {
+    formstest::sendKey(formstest::widget(*w.back), Qt::Key_Tab);
+    CHECK(w.form.focused() == w.slow);
+    CHECK(formstest::widget(w.form).focusWidget() == &formstest::widget(*w.slow));
+    formstest::sendKey(formstest::widget(*w.slow), Qt::Key_Backtab, Qt::ShiftModifier);
+    CHECK(w.form.focused() == w.back);
+    // The platform button would click on the release as well: one press only.
+    formstest::sendKey(formstest::widget(*w.back), Qt::Key_Space);
+    CHECK(w.presses == std::vector<std::string>{"back"});
+  }
+  SUBCASE("hiding the focused button passes the focus on") {
+    w.retry->setVisible(true);
+    w.form.setFocus(w.retry);
+    w.retry->setVisible(false);
+    CHECK(w.form.focused() == w.slow);
+    pressKey(w.form, Key::Space);
+    CHECK(w.presses.empty());
+  }
+  SUBCASE("a hidden control cannot take the focus") {
+    w.form.setFocus(w.retry);
+    CHECK(w.form.focused() == w.back);
+  }
+}
+
+TEST_CASE("a window shown again keeps its focus; opened again it starts from the tab order") {
+  Session session;
+  Window w;
+  w.form.Show();
+  pressKey(w.form, Key::Tab);
+  w.form.Hide();
+  w.form.Show();
+  CHECK(w.form.focused() == w.slow);
+  w.form.close();
+  CHECK(w.form.focused() == nullptr);
+  w.form.Show();
+  CHECK(w.form.focused() == w.back);
+}
+
+TEST_CASE("a mouse press on a button moves the toolkit's focus there") {
+  Session session;
+  Window w;
+  w.form.Show();
+  // Let the platform make the window active, as a desktop would.
+  QApplication::processEvents();
+  REQUIRE(QApplication::activeWindow() == &formstest::widget(w.form));
+  CHECK(formstest::widget(*w.back).hasFocus());
+  formstest::pressAndRelease(w.form, QPointF(1680 / 15 + 6, 1440 / 15 + 8));
+  CHECK(w.form.focused() == w.fast);
+  CHECK(formstest::widget(*w.fast).hasFocus());
+}

@@ -1,0 +1,120 @@
+// A window's controls live from its opening to its closing; the window
+// object itself lives on. Handlers may close their own window.
+#include <doctest/doctest.h>
+
+#include "forms/application.h"
+#include "forms/testing.h"
+#include "qt_probe.h"
+#include "test_form.h"
+
+using forms::testing::Session;
+using formstest::TestForm;
+
+namespace {
+
+// A simulation-like window: metal with a marker inside, buttons, a timer.
+struct Window {
+  forms::CommandButton* back = nullptr;
+  forms::PictureBox* field = nullptr;
+  forms::Timer* timer = nullptr;
+  TestForm form{[this](TestForm& f) {
+    field = f.make<forms::PictureBox>(f, forms::Rect{120, 600, 2250, 1200});
+    f.make<forms::PictureBox>(*field, forms::Rect{0, 0, 480, 480});
+    f.make<forms::Label>(f, forms::Rect{120, 120, 1500, 375}, "の板の熱の伝わり方");
+    back = f.make<forms::CommandButton>(f, forms::Rect{1800, 120, 975, 375}, "もどる");
+    timer = f.timer(50);
+  }};
+};
+
+}  // namespace
+
+TEST_CASE("closing a window destroys its controls and timers, opening builds them again") {
+  Session session;
+  const int before = forms::liveObjectCount();
+  Window w;
+  CHECK(forms::liveObjectCount() == before + 1);  // the window object alone
+  w.form.Show();
+  CHECK(w.form.loads == 1);
+  CHECK(w.form.ownedControlCount() == 4);
+  CHECK(w.form.ownedTimerCount() == 1);
+  CHECK(forms::liveObjectCount() == before + 6);
+  for (int opening = 0; opening < 3; ++opening) {
+    w.form.close();
+    CHECK(forms::liveObjectCount() == before + 1);
+    CHECK_FALSE(formstest::widget(w.form).isVisible());
+    w.form.Show();
+  }
+  CHECK(w.form.loads == 4);
+  // Hiding is not closing: the controls stay, Form_Load does not run again.
+  w.form.Hide();
+  w.form.Show();
+  CHECK(w.form.loads == 4);
+  CHECK(forms::liveObjectCount() == before + 6);
+}
+
+TEST_CASE("a button may close its own window inside its click") {
+  Session session;
+  Window w;
+  Window menu;
+  menu.form.Show();
+  w.form.Show();
+  w.form.onLoad = [&] {};
+  int clicks = 0;
+  auto wire = [&] {
+    w.back->onClick = [&] {
+      ++clicks;
+      menu.form.Show();
+      w.form.close();
+    };
+  };
+
+  SUBCASE("through the toolkit") {
+    wire();
+    forms::testing::click(*w.back);
+  }
+  SUBCASE("through a real mouse click on the platform button") {
+    wire();
+    formstest::pressAndRelease(w.form, QPointF(1800 / 15 + 30, 120 / 15 + 12));
+  }
+  SUBCASE("through the Space key on the focused button") {
+    wire();
+    w.form.setFocus(w.back);
+    formstest::sendKey(formstest::widget(*w.back), Qt::Key_Space);
+  }
+  CHECK(clicks == 1);
+  CHECK_FALSE(w.form.loaded());
+  CHECK(menu.form.Visible());
+  // The window opens again afterwards, from its layout.
+  w.form.Show();
+  CHECK(w.form.loaded());
+  CHECK(w.form.ownedControlCount() == 4);
+}
+
+TEST_CASE("a press that closes the window is not followed by a click on freed controls") {
+  Session session;
+  Window w;
+  w.form.Show();
+  int clicks = 0;
+  w.field->onMouseDown = [&](const forms::MouseEvent&) { w.form.close(); };
+  w.field->onClick = [&] { ++clicks; };
+  CHECK(forms::testing::clickAt(w.form, 1000, 1000) != nullptr);
+  CHECK(clicks == 0);
+  CHECK_FALSE(w.form.loaded());
+}
+
+TEST_CASE("the close box runs the window's own choice") {
+  Session session;
+  Window w;
+  w.form.Show();
+  SUBCASE("by default the window closes") {
+    forms::testing::closeBox(w.form);
+    CHECK_FALSE(w.form.loaded());
+  }
+  SUBCASE("a window may end the program instead") {
+    w.form.onCloseBox = [] { forms::endProgram(); };
+    QCloseEvent close;
+    QApplication::sendEvent(&formstest::widget(w.form), &close);
+    CHECK(forms::programEnded());
+    CHECK_FALSE(w.form.loaded());
+  }
+}

@@ -1,0 +1,137 @@
+// Running the built heat-trace tool from a test, and reading its answer.
+// CTest names the tool's path in HEAT_TRACE.
+#pragma once
+
+#include <doctest/doctest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "front_runs.h"
+#include "simulation/multi_front.h"
+
+#if !defined(_WIN32)
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace velmora::testing {
+
+struct ToolResult {
+  int exitStatus = -1;
+  std::string out;
+  std::string err;
+};
+
+inline std::string quotedForShell(const std::string& argument) {
+#if defined(_WIN32)
+  return "\"" + argument + "\"";
+#else
+  std::string quoted = "'";
+  for (char c : argument) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+#endif
+}
+
+inline std::string fileText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+inline ToolResult runHeatTrace(const std::vector<std::string>& arguments) {
+  const char* tool = std::getenv("HEAT_TRACE");
+  REQUIRE_MESSAGE(tool != nullptr, "HEAT_TRACE is not set: run the model tests through ctest");
+  static int runs = 0;
+  const std::filesystem::path folder = std::filesystem::temp_directory_path();
+#if defined(_WIN32)
+  const std::string id = std::to_string(++runs);
+#else
+  const std::string id = std::to_string(getpid()) + "-" + std::to_string(++runs);
+#endif
+  const std::filesystem::path out = folder / ("velmora-heat-trace-" + id + ".out");
+  const std::filesystem::path err = folder / ("velmora-heat-trace-" + id + ".err");
+  std::string command = quotedForShell(tool);
+  for (const std::string& argument : arguments) command += " " + quotedForShell(argument);
+  command += " >" + quotedForShell(out.string()) + " 2>" + quotedForShell(err.string());
+  const int status = std::system(command.c_str());
+  ToolResult result;
+#if defined(_WIN32)
+  result.exitStatus = status;
+#else
+  result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+  result.out = fileText(out);
+  result.err = fileText(err);
+  std::filesystem::remove(out);
+  std::filesystem::remove(err);
+  return result;
+}
+
+// The text of the value after `"name": `, from `from` on: a number, null,
+// or a quoted string with its quotes.
+inline std::string jsonValue(const std::string& json, const std::string& name,
+                             std::size_t from = 0) {
+  const std::string key = "\"" + name + "\": ";
+  const std::size_t at = json.find(key, from);
+  if (at == std::string::npos) return "(missing)";
+  const std::size_t start = at + key.size();
+  const std::size_t end = json.find_first_of(",}\n", start);
+  return json.substr(start, end - start);
+}
+
+inline double jsonNumber(const std::string& json, const std::string& name, std::size_t from = 0) {
+  return std::strtod(jsonValue(json, name, from).c_str(), nullptr);
+}
+
+// Where each piece's object starts, in index order.
+inline std::vector<std::size_t> pieceStarts(const std::string& json) {
+  std::vector<std::size_t> starts;
+  for (std::size_t at = json.find("{\"sourceX\""); at != std::string::npos;
+       at = json.find("{\"sourceX\"", at + 1)) {
+    starts.push_back(at);
+  }
+  return starts;
+}
+
+// Lengths are printed with at least six decimals.
+inline int decimalsOf(const std::string& number) {
+  const std::size_t point = number.find('.');
+  return point == std::string::npos ? 0 : static_cast<int>(number.size() - point - 1);
+}
+
+inline std::string tickText(const std::optional<int>& tick) {
+  return tick ? std::to_string(*tick) : "null";
+}
+
+// A multi-piece trace holds, piece by piece, exactly what the model did for
+// the same press: its values at the press and the ticks of its run.
+inline void checkTraceOfModel(const std::string& json, const PieceArrays& atPress, const Run& run) {
+  const std::vector<std::size_t> pieces = pieceStarts(json);
+  REQUIRE(pieces.size() == run.pieces.size());
+  REQUIRE(run.retryTicks.size() == 1);
+  CHECK(jsonValue(json, "clickedPiece") == std::to_string(atPress.clickedPiece));
+  CHECK(jsonValue(json, "retryTick") == std::to_string(run.retryTicks[0]));
+  for (std::size_t i = 0; i < pieces.size(); ++i) {
+    CAPTURE(i);
+    const PieceRun& piece = run.pieces[i];
+    CHECK(jsonNumber(json, "sourceX", pieces[i]) == atPress.sourceX[i]);
+    CHECK(jsonNumber(json, "sourceY", pieces[i]) == atPress.sourceY[i]);
+    CHECK(jsonNumber(json, "entryDistance", pieces[i]) == atPress.entryDistance[i]);
+    CHECK(jsonNumber(json, "maxReach", pieces[i]) == atPress.maxReach[i]);
+    CHECK(jsonValue(json, "fireTick", pieces[i]) == tickText(piece.fireTick));
+    CHECK(jsonValue(json, "firstDrawTick", pieces[i]) == tickText(piece.firstDrawTick));
+    CHECK(jsonValue(json, "stopTick", pieces[i]) == std::to_string(piece.stopTick));
+    REQUIRE(piece.lastDisc.has_value());
+    CHECK(jsonNumber(json, "lastRadius", pieces[i]) == piece.lastDisc->radius);
+  }
+}
+
+}  // namespace velmora::testing

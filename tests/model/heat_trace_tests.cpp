@@ -1,0 +1,136 @@
+// The heat-trace tool: the run it prints for a press on the rectangle plate
+// and the rod, and the arguments it refuses.
+#include <doctest/doctest.h>
+
+#include <string>
+#include <vector>
+
+#include "front_runs.h"
+#include "heat_trace_run.h"
+#include "shapes/rectangle_plate_shape.h"
+#include "shapes/rod_shape.h"
+#include "simulation/single_front.h"
+
+namespace {
+
+using namespace velmora;
+using namespace velmora::testing;
+
+}  // namespace
+
+TEST_CASE("heat-trace prints the plate's run from a press near its centre") {
+  const ToolResult result = runHeatTrace({"simulation1", "0", "3240", "2220", "50"});
+  REQUIRE(result.exitStatus == 0);
+  CHECK(result.err.empty());
+  const std::string& json = result.out;
+  CHECK(jsonValue(json, "window") == "\"simulation1\"");
+  CHECK(jsonValue(json, "clickedPiece") == "0");
+  CHECK(jsonValue(json, "speedFactor") == "50");
+  CHECK(jsonValue(json, "retryTick") == "86");
+  const std::vector<std::size_t> pieces = pieceStarts(json);
+  REQUIRE(pieces.size() == 1);
+  CHECK(jsonValue(json, "fireTick", pieces[0]) == "5");
+  CHECK(jsonValue(json, "firstDrawTick", pieces[0]) == "1");
+  CHECK(jsonValue(json, "stopTick", pieces[0]) == "86");
+  for (const char* length : {"sourceX", "sourceY", "entryDistance", "maxReach", "lastRadius"}) {
+    CAPTURE(length);
+    CHECK(decimalsOf(jsonValue(json, length, pieces[0])) >= 6);
+  }
+  CHECK(jsonNumber(json, "sourceX", pieces[0]) == 3240);
+  CHECK(jsonNumber(json, "sourceY", pieces[0]) == 2220);
+  CHECK(jsonNumber(json, "entryDistance", pieces[0]) == 0);
+
+  // The very numbers of the model, to the last bit.
+  SingleFront front(rectangle_plate::stepConstant);
+  front.press(3240, 2220, rectangle_plate::field.width, rectangle_plate::field.height);
+  const Run run = runSingle(front, normal);
+  CHECK(jsonNumber(json, "maxReach", pieces[0]) == front.maxReach);
+  REQUIRE(run.pieces[0].lastDisc.has_value());
+  CHECK(jsonNumber(json, "lastRadius", pieces[0]) == run.pieces[0].lastDisc->radius);
+}
+
+TEST_CASE("heat-trace takes the press as single-precision mouse coordinates") {
+  const ToolResult result = runHeatTrace({"simulation2", "0", "4200.3", "60.7", "100"});
+  REQUIRE(result.exitStatus == 0);
+  const std::size_t piece = pieceStarts(result.out).at(0);
+  CHECK(jsonNumber(result.out, "sourceX", piece) == static_cast<double>(4200.3f));
+  CHECK(jsonNumber(result.out, "sourceY", piece) == static_cast<double>(60.7f));
+  SingleFront front(rod::stepConstant);
+  front.press(4200.3f, 60.7f, rod::field.width, rod::field.height);
+  const Run run = runSingle(front, fast);
+  CHECK(jsonNumber(result.out, "maxReach", piece) == front.maxReach);
+  CHECK(jsonValue(result.out, "stopTick", piece) == std::to_string(run.pieces[0].stopTick));
+  CHECK(jsonValue(result.out, "retryTick") == std::to_string(run.pieces[0].stopTick));
+}
+
+TEST_CASE("heat-trace accepts a press on the very edges of the piece") {
+  for (const auto& press :
+       std::vector<std::vector<std::string>>{{"simulation1", "0", "0", "0", "20"},
+                                             {"simulation1", "0", "6495", "4455", "100"},
+                                             {"simulation2", "0", "8415", "135", "50"}}) {
+    CAPTURE(press[0] + " " + press[2] + " " + press[3]);
+    CHECK(runHeatTrace(press).exitStatus == 0);
+  }
+}
+
+TEST_CASE("heat-trace refuses a wrong argument with one line naming it, and status 2") {
+  struct Refused {
+    std::vector<std::string> arguments;
+    const char* named;
+  };
+  const std::vector<Refused> cases{
+      {{}, "WINDOW PIECE X Y SPEED"},
+      {{"simulation1", "0", "3240", "2220"}, "WINDOW PIECE X Y SPEED"},
+      {{"simulation1", "0", "3240", "2220", "50", "extra"}, "WINDOW PIECE X Y SPEED"},
+      {{"simulation7", "0", "10", "10", "50"}, "WINDOW"},
+      {{"simulation0", "0", "10", "10", "50"}, "WINDOW"},
+      {{"Simulation1", "0", "10", "10", "50"}, "WINDOW"},
+      {{"simulation1", "1", "10", "10", "50"}, "PIECE"},
+      {{"simulation1", "-1", "10", "10", "50"}, "PIECE"},
+      {{"simulation1", "zero", "10", "10", "50"}, "PIECE"},
+      {{"simulation1", "0.5", "10", "10", "50"}, "PIECE"},
+      {{"simulation1", "0", "nan", "10", "50"}, "X"},
+      {{"simulation1", "0", "inf", "10", "50"}, "X"},
+      {{"simulation1", "0", "1e39", "10", "50"}, "X"},
+      {{"simulation1", "0", "ten", "10", "50"}, "X"},
+      {{"simulation1", "0", "", "10", "50"}, "X"},
+      {{"simulation1", "0", "10px", "10", "50"}, "X"},
+      {{"simulation1", "0", "-1", "10", "50"}, "X"},
+      {{"simulation1", "0", "6496", "10", "50"}, "X"},
+      {{"simulation1", "0", "10", "-0.5", "50"}, "Y"},
+      {{"simulation1", "0", "10", "4456", "50"}, "Y"},
+      {{"simulation2", "0", "10", "136", "50"}, "Y"},
+      {{"simulation1", "0", "10", "-nan", "50"}, "Y"},
+      {{"simulation1", "0", "10", "10", "30"}, "SPEED"},
+      {{"simulation1", "0", "10", "10", "0"}, "SPEED"},
+      {{"simulation1", "0", "10", "10", "fast"}, "SPEED"},
+      {{"simulation1", "0", "10", "10", ""}, "SPEED"},
+  };
+  for (const Refused& refused : cases) {
+    std::string shown;
+    for (const std::string& argument : refused.arguments) shown += "[" + argument + "]";
+    CAPTURE(shown);
+    const ToolResult result = runHeatTrace(refused.arguments);
+    CHECK(result.exitStatus == 2);
+    CHECK(result.out.empty());
+    CHECK(result.err.rfind("heat-trace: ", 0) == 0);
+    CHECK(result.err.find(std::string(refused.named) + ":") != std::string::npos);
+    CHECK(result.err.find('\n') == result.err.size() - 1);
+  }
+}
+
+TEST_CASE("heat-trace refuses a window whose shape is not built yet, or traces it") {
+  // The H and the spiral join the tool's list as their shapes are written.
+  for (const char* window : {"simulation4", "simulation5"}) {
+    CAPTURE(window);
+    const ToolResult result = runHeatTrace({window, "0", "0", "0", "50"});
+    if (result.exitStatus == 2) {
+      CHECK(result.out.empty());
+      CHECK(result.err.find("WINDOW: ") != std::string::npos);
+      CHECK(result.err.find("not built yet") != std::string::npos);
+    } else {
+      CHECK(result.exitStatus == 0);
+      CHECK(jsonValue(result.out, "window") == "\"" + std::string(window) + "\"");
+    }
+  }
+}

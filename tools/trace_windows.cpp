@@ -1,0 +1,40 @@
+#include "tools/trace_windows.h"
+
+#include <array>
+
+#include "shapes/h_plate_shape.h"
+#include "shapes/rectangle_plate_shape.h"
+#include "shapes/rod_shape.h"
+#include "shapes/spiral_shape.h"
+
+namespace velmora::trace {
+
+namespace {
+
+// The one list of windows the tool traces.
+//
+// To add a shape once its files exist, include its header above and replace
+// its NotBuiltYet line by one entry, e.g. for the spiral and the H:
+//   {"simulation4", MultiPieceWindow{&spiral::fields, &spiral::shape}},
+//   {"simulation5", MultiPieceWindow{&h_plate::fields, &h_plate::shape}},
+// (and add a heat-trace test for it in tests/model/). Nothing else changes.
+const std::array<TraceWindow, 6> windows{{
+    {"simulation1", SinglePieceWindow{&rectangle_plate::field, rectangle_plate::stepConstant}},
+    {"simulation2", SinglePieceWindow{&rod::field, rod::stepConstant}},
+    {"simulation3", NotBuiltYet{}},
+    {"simulation4", MultiPieceWindow{&spiral::fields, &spiral::shape}},
+    {"simulation5", MultiPieceWindow{&h_plate::fields, &h_plate::shape}},
+    {"simulation6", NotBuiltYet{}},
+}};
+
+}  // namespace
+
+std::span<const TraceWindow> traceWindows() { return windows; }
+
+std::vector<forms::Rect> piecesOf(const TraceWindow& window) {
+  if (const auto* single = std::get_if<SinglePieceWindow>(&window.model)) return {*single->field};
+  if (const auto* multi = std::get_if<MultiPieceWindow>(&window.model)) return *multi->fields;
+  return {};
+}
+
+}  // namespace velmora::trace

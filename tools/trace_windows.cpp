@@ -6,6 +6,7 @@
 #include "shapes/rectangle_plate_shape.h"
 #include "shapes/rod_shape.h"
 #include "shapes/spiral_shape.h"
+#include "shapes/t_plate_shape.h"
 
 namespace velmora::trace {
 
@@ -21,7 +22,7 @@ namespace {
 const std::array<TraceWindow, 6> windows{{
     {"simulation1", SinglePieceWindow{&rectangle_plate::field, rectangle_plate::stepConstant}},
     {"simulation2", SinglePieceWindow{&rod::field, rod::stepConstant}},
-    {"simulation3", NotBuiltYet{}},
+    {"simulation3", MultiPieceWindow{&t_plate::fields, &t_plate::shape}},
     {"simulation4", MultiPieceWindow{&spiral::fields, &spiral::shape}},
     {"simulation5", MultiPieceWindow{&h_plate::fields, &h_plate::shape}},
     {"simulation6", NotBuiltYet{}},

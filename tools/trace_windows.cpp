@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "shapes/concave_plate_shape.h"
 #include "shapes/h_plate_shape.h"
 #include "shapes/rectangle_plate_shape.h"
 #include "shapes/rod_shape.h"
@@ -25,7 +26,7 @@ const std::array<TraceWindow, 6> windows{{
     {"simulation3", MultiPieceWindow{&t_plate::fields, &t_plate::shape}},
     {"simulation4", MultiPieceWindow{&spiral::fields, &spiral::shape}},
     {"simulation5", MultiPieceWindow{&h_plate::fields, &h_plate::shape}},
-    {"simulation6", NotBuiltYet{}},
+    {"simulation6", MultiPieceWindow{&concave_plate::fields, &concave_plate::shape}},
 }};
 
 }  // namespace

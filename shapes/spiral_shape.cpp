@@ -16,8 +16,8 @@ namespace {
 // beyond the first bend carries on the run of the bar before it. Going
 // inwards, a bend square is covered once the front has crossed the bar
 // before it and its own side, plus twice the speed to carry it over the
-// square's outer corner; going outwards, once it has crossed its own
-// diagonal and that bar.
+// square's outer corner (the slow front stops up to half a pixel short of
+// it); going outwards, once it has crossed its own diagonal and that bar.
 // The bar just round the first bend warms directly when the burner is within
 // three quarters of the strip's thickness of that bend.
 

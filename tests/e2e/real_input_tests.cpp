@@ -1,0 +1,118 @@
+// The wiring through real Qt input: mouse events on the widgets the toolkit
+// made reach the program's handlers, and what they do reaches the screen.
+#include <doctest/doctest.h>
+
+#include <QApplication>
+#include <QColor>
+#include <QImage>
+#include <QPixmap>
+#include <QPoint>
+#include <QString>
+#include <QTest>
+#include <QWidget>
+
+#include "app/program.h"
+#include "forms/application.h"
+#include "forms/testing.h"
+
+using namespace velmora;
+
+namespace {
+
+constexpr int twipsPerPixel = 15;
+
+QWidget* windowTitled(const char* title) {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->isVisible() && widget->windowTitle() == QString::fromUtf8(title)) return widget;
+  }
+  return nullptr;
+}
+
+QPoint pixel(float xTwips, float yTwips) {
+  return QPoint(static_cast<int>(xTwips) / twipsPerPixel, static_cast<int>(yTwips) / twipsPerPixel);
+}
+
+// The real widget at a window point (twips), and the point in its own pixels.
+struct Hit {
+  QWidget* widget;
+  QPoint local;
+};
+
+Hit widgetAt(QWidget& window, float xTwips, float yTwips) {
+  const QPoint p = pixel(xTwips, yTwips);
+  QWidget* child = window.childAt(p);
+  REQUIRE(child != nullptr);
+  return {child, child->mapFrom(&window, p)};
+}
+
+QColor screenColour(QWidget& window, float xTwips, float yTwips) {
+  const QImage image = window.grab().toImage();
+  const QPoint p = pixel(xTwips, yTwips) * image.devicePixelRatio();
+  return image.pixelColor(p);
+}
+
+}  // namespace
+
+TEST_CASE("a run on the plate through real mouse events") {
+  forms::testing::Session session;
+  Program program;
+  program.start();
+
+  QWidget* menu = windowTitled("Velmora");
+  REQUIRE(menu != nullptr);
+
+  // The "長方形" picture button, clicked on its grey pictogram.
+  const Hit button = widgetAt(*menu, 4200 + 120 + 600, 1440 + 360 + 300);
+  QTest::mouseClick(button.widget, Qt::LeftButton, Qt::NoModifier, button.local);
+  QWidget* plate = windowTitled("Velmora：長方形");
+  REQUIRE(plate != nullptr);
+  CHECK_FALSE(menu->isVisible());
+
+  // A press on the middle of the plate (window point 3600, 3060).
+  const Hit metal = widgetAt(*plate, 360 + 3240, 840 + 2220);
+  QTest::mousePress(metal.widget, Qt::LeftButton, Qt::NoModifier, metal.local);
+  QTest::mouseRelease(metal.widget, Qt::LeftButton, Qt::NoModifier, metal.local);
+  RectanglePlateWindow& window = *program.simulation1;
+  CHECK(window.running == 1);
+  CHECK(window.front.sourceX == doctest::Approx(3240).epsilon(0.01));
+
+  // The front grows on the clock; the screen shows the light-red heat with
+  // the burner marker over the pressed point.
+  session.advance(50 * 20);
+  const QColor heated = screenColour(*plate, 360 + 3240 + 600, 840 + 2220);
+  CHECK(heated == QColor(255, 128, 128));
+  const QColor cold = screenColour(*plate, 360 + 100, 840 + 100);
+  CHECK(cold == QColor(224, 224, 224));
+
+  // A right-button press on the heating plate changes nothing.
+  QTest::mouseClick(metal.widget, Qt::RightButton, Qt::NoModifier, metal.local);
+  CHECK(window.running == 1);
+
+  // At tick 86 "もう一度" appears; a real click on it cools the plate.
+  session.advance(50 * 66);
+  const Hit retry = widgetAt(*plate, 6480 + 480, 120 + 180);
+  CHECK(retry.widget->isVisible());
+  QTest::mouseClick(retry.widget, Qt::LeftButton, Qt::NoModifier, retry.local);
+  CHECK(window.running == 0);
+  CHECK_FALSE(window.retry->Visible());
+  CHECK(screenColour(*plate, 360 + 3240 + 600, 840 + 2220) == QColor(224, 224, 224));
+
+  // "もどる" takes the child back to the menu.
+  const Hit back = widgetAt(*plate, 7560 + 480, 120 + 180);
+  QTest::mouseClick(back.widget, Qt::LeftButton, Qt::NoModifier, back.local);
+  QApplication::processEvents();
+  CHECK(menu->isVisible());
+  CHECK(windowTitled("Velmora：長方形") == nullptr);
+}
+
+TEST_CASE("\"おわり\" clicked for real ends the program") {
+  forms::testing::Session session;
+  Program program;
+  program.start();
+  QWidget* menu = windowTitled("Velmora");
+  REQUIRE(menu != nullptr);
+  const Hit finish = widgetAt(*menu, 6360 + 660, 4200 + 180);
+  QTest::mouseClick(finish.widget, Qt::LeftButton, Qt::NoModifier, finish.local);
+  CHECK(forms::programEnded());
+  CHECK(windowTitled("Velmora") == nullptr);
+}

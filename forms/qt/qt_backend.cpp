@@ -1,6 +1,7 @@
 #include "forms/qt/qt_backend.h"
 
 #include <QApplication>
+#include <QThread>
 #include <QTimer>
 
 #include "forms/form.h"
@@ -95,7 +96,11 @@ std::unique_ptr<TimerPeer> QtBackend::createTimerPeer(Timer& timer) {
 double QtBackend::devicePixelRatio() const { return qApp ? qApp->devicePixelRatio() : 1.0; }
 
 void QtBackend::quitEventLoop() {
-  if (QCoreApplication::instance()) QCoreApplication::exit(0);
+  // Only a running loop is told to quit: Qt would otherwise remember the
+  // request and make the next event loop return at once.
+  if (QCoreApplication::instance() && QThread::currentThread()->loopLevel() > 0) {
+    QCoreApplication::exit(0);
+  }
 }
 
 QtBackend& qtBackend() {

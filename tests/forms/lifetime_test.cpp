@@ -2,6 +2,8 @@
 // object itself lives on. Handlers may close their own window.
 #include <doctest/doctest.h>
 
+#include <QPointer>
+
 #include "forms/application.h"
 #include "forms/testing.h"
 #include "qt_probe.h"
@@ -45,10 +47,17 @@ TEST_CASE("closing a window destroys its controls and timers, opening builds the
     w.form.Show();
   }
   CHECK(w.form.loads == 4);
+  // The closed window's widgets are really gone once the event loop has
+  // had its turn.
+  QPointer<QWidget> field = &formstest::widget(*w.field);
+  w.form.close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  CHECK(field.isNull());
+  w.form.Show();
   // Hiding is not closing: the controls stay, Form_Load does not run again.
   w.form.Hide();
   w.form.Show();
-  CHECK(w.form.loads == 4);
+  CHECK(w.form.loads == 5);
   CHECK(forms::liveObjectCount() == before + 6);
 }
 

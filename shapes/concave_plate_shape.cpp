@@ -50,9 +50,10 @@ void pressOnLeftBlock(PieceArrays& a, const ShapeRulesInput& in) {
 }
 
 // A press on the bottom bar: the bar's timer ends the run, at a fixed limit
-// wherever the bar was pressed: its own length and the taller pillar's
-// diagonal, so both pillars are warm by then. The pillars warm from their
-// inner feet, unless the press is within a block's height of them.
+// wherever the bar was pressed: its own length and the left pillar's
+// diagonal, the longer of the two, so both pillars are warm by then. The
+// pillars warm from their inner feet, unless the press is within a block's
+// height of them.
 void pressOnBottomBar(PieceArrays& a, const ShapeRulesInput& in) {
   const auto& p = in.pieces;
   a.maxReach[bottomBar] = p[bottomBar].width + diagonal(p[leftPillar]);

@@ -13,13 +13,14 @@ namespace velmora::trace {
 
 namespace {
 
-// The one list of windows the tool traces.
+// The one list of windows the tool traces, in the windows' own order.
 //
-// To add a shape once its files exist, include its header above and replace
-// its NotBuiltYet line by one entry, e.g. for the spiral and the H:
+// A window whose shape is still being written stands here as
+//   {"simulationN", NotBuiltYet{}},
+// and the tool refuses it as not built yet. Once its shape files exist,
+// include its header above and replace that line by its one entry, e.g.
 //   {"simulation4", MultiPieceWindow{&spiral::fields, &spiral::shape}},
-//   {"simulation5", MultiPieceWindow{&h_plate::fields, &h_plate::shape}},
-// (and add a heat-trace test for it in tests/model/). Nothing else changes.
+// and add a heat-trace test for it in tests/model/. Nothing else changes.
 const std::array<TraceWindow, 6> windows{{
     {"simulation1", SinglePieceWindow{&rectangle_plate::field, rectangle_plate::stepConstant}},
     {"simulation2", SinglePieceWindow{&rod::field, rod::stepConstant}},

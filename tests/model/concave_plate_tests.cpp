@@ -190,7 +190,7 @@ TEST_CASE("a press on the right pillar") {
 }
 
 TEST_CASE("every press on a grid over the concave plate ends with every piece covered") {
-  const double largestLimit = sweepShape(concave_plate::shape, fields, 40);
+  const double largestLimit = sweepShape(concave_plate::shape, fields, 30);
   // The farthest any piece's front must go: the right pillar, for a press
   // at the top-left corner of the left pillar, at the fast speed.
   CHECK(largestLimit == twips(11207.5, 0.05));

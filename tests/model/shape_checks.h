@@ -20,7 +20,7 @@ inline doctest::Approx twips(double value, double tolerance = 0.005) {
   return doctest::Approx(value).scale(1).epsilon(tolerance / (1 + std::fabs(value)));
 }
 
-// A piece's values as the text of the shape gives them, to two decimals.
+// A piece's values after a worked press, to two decimals.
 struct Expected {
   double sourceX;
   double sourceY;

@@ -165,7 +165,7 @@ TEST_CASE("a press low on the stem relays both arms") {
 }
 
 TEST_CASE("every press on a grid over the T ends with every piece covered") {
-  const double largestLimit = sweepShape(t_plate::shape, fields, 40);
+  const double largestLimit = sweepShape(t_plate::shape, fields, 30);
   // The farthest any piece's front must go: the stem, for a press at the
   // right end of the right arm's top edge, at the fast speed.
   CHECK(largestLimit == twips(8297.5, 0.05));

@@ -50,7 +50,12 @@ void Form::Show() {
     // Form_Load may have ended the program or closed this very form.
     if (programEnded() || !loaded_) return;
   }
-  setVisible(true);
+  if (Visible()) {
+    // Already on the screen: brought to the front.
+    if (peer()) peer()->visibilityChanged();
+  } else {
+    setVisible(true);
+  }
   if (focused_ && canHoldFocus(*focused_)) {
     setFocus(focused_);
   } else {

@@ -49,6 +49,9 @@ class OptionButtonWidget : public QRadioButton, public PeerWidget {
     // The toolkit keeps the group: Qt must neither clear siblings nor
     // toggle this one itself.
     setAutoExclusive(false);
+    // Its own background colour fills its whole rectangle, as the layout
+    // gives it (a button's background role would be the platform's grey).
+    setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QRadioButton::clicked, this, [this] {

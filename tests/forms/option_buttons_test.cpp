@@ -80,6 +80,19 @@ TEST_CASE("selecting in code raises the click, even when already selected") {
   CHECK_FALSE(static_cast<QRadioButton&>(formstest::widget(*w.speed[1])).isChecked());
 }
 
+TEST_CASE("an option button fills its rectangle with its own background colour") {
+  Session session;
+  OptionButton* option = nullptr;
+  TestForm form([&](TestForm& f) {
+    option = f.make<OptionButton>(f, forms::Rect{150, 150, 975, 255}, "はやい", 0xE0E0E0);
+  });
+  form.Show();
+  const QImage image = formstest::rendered(form);
+  // Its far right end, beyond the caption.
+  CHECK(formstest::colourAt(image, 150 + 960, 150 + 120) == 0xE0E0E0);
+  CHECK(formstest::colourAt(image, 150 + 975 + 15, 150 + 120) == tooltip);
+}
+
 TEST_CASE("groups are formed by parent: options in a picture box do not clear the form's") {
   Session session;
   OptionButton* onForm = nullptr;

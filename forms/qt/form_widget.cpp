@@ -47,8 +47,8 @@ class FormWidget : public QWidget, public PeerWidget {
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(static_cast<Form*>(control_)->style().backColor));
   }
-  void mousePressEvent(QMouseEvent* event) override { mousePressed(*this, *event); }
-  void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressed(*this, *event); }
+  void mousePressEvent(QMouseEvent* event) override { mousePressed(*event); }
+  void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressed(*event); }
   void mouseReleaseEvent(QMouseEvent* event) override { mouseReleased(*this, *event); }
   void closeEvent(QCloseEvent* event) override {
     // The frame's close box: the form decides what closing means.

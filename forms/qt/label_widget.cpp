@@ -31,8 +31,8 @@ class LabelWidget : public QWidget, public PeerWidget {
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     painter.drawText(QRectF(rect()), QString::fromStdString(label->Caption()), option);
   }
-  void mousePressEvent(QMouseEvent* event) override { mousePressed(*this, *event); }
-  void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressed(*this, *event); }
+  void mousePressEvent(QMouseEvent* event) override { mousePressed(*event); }
+  void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressed(*event); }
   void mouseReleaseEvent(QMouseEvent* event) override { mouseReleased(*this, *event); }
 };
 

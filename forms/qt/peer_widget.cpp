@@ -32,7 +32,7 @@ std::int16_t shiftCode(Qt::KeyboardModifiers modifiers) {
 
 }  // namespace
 
-void PeerWidget::mousePressed(const QWidget&, QMouseEvent& event) {
+void PeerWidget::mousePressed(QMouseEvent& event) {
   const std::int16_t button = buttonCode(event.button());
   if (button == 0) return;
   if (button == leftButton) leftDown_ = true;

@@ -30,7 +30,7 @@ class PeerWidget {
  protected:
   // A press becomes the control's MouseDown; a left release over the widget
   // after a left press becomes its Click.
-  void mousePressed(const QWidget& self, QMouseEvent& event);
+  void mousePressed(QMouseEvent& event);
   void mouseReleased(const QWidget& self, QMouseEvent& event);
   // The focus arrived here from the platform (a mouse press on a button).
   void focusArrived();

@@ -43,8 +43,8 @@ class PictureBoxWidget : public QWidget, public PeerWidget {
     painter.drawImage(QPointF(0, 0), image_);
     if (!box->picture().empty()) drawPicture(painter, box->picture(), QPointF(0, 0));
   }
-  void mousePressEvent(QMouseEvent* event) override { mousePressed(*this, *event); }
-  void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressed(*this, *event); }
+  void mousePressEvent(QMouseEvent* event) override { mousePressed(*event); }
+  void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressed(*event); }
   void mouseReleaseEvent(QMouseEvent* event) override { mouseReleased(*this, *event); }
 
  private:

@@ -53,7 +53,13 @@ Session::~Session() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void Session::advance(int ms) { active->clock.advance(ms); }
+void Session::advance(int ms) {
+  // Widgets of windows closed since the last advance go now, as the event
+  // loop would delete them; kept to the session's end they pile up, and
+  // every event Qt posts has to search past them.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  active->clock.advance(ms);
+}
 
 std::int64_t Session::now() const { return active->clock.now(); }
 

@@ -1,0 +1,252 @@
+#include "soak/program_checks.h"
+
+#include <cmath>
+
+#include "forms/application.h"
+#include "simulation/module1.h"
+#include "soak/program_view.h"
+
+namespace velmora::soak {
+
+namespace {
+
+// Cold metal.
+constexpr forms::Color grey = 0xE0E0E0;
+
+std::string in(int number) { return "simulation" + std::to_string(number) + ": "; }
+
+// Reads the canvas on a 9 x 9 grid of pixels, `inset` pixels in from the
+// edges, or every pixel; true when `wanted` holds for all that were read.
+template <class Wanted>
+bool everyPixel(const forms::Canvas& canvas, bool whole, int inset, Wanted wanted) {
+  const int w = canvas.width();
+  const int h = canvas.height();
+  if (whole) {
+    for (forms::Color c : canvas.pixels()) {
+      if (!wanted(c)) return false;
+    }
+    return true;
+  }
+  const int x0 = std::min(inset, (w - 1) / 2);
+  const int y0 = std::min(inset, (h - 1) / 2);
+  constexpr int steps = 8;
+  for (int j = 0; j <= steps; ++j) {
+    const int y = y0 + (h - 1 - 2 * y0) * j / steps;
+    for (int i = 0; i <= steps; ++i) {
+      const int x = x0 + (w - 1 - 2 * x0) * i / steps;
+      if (!wanted(canvas.pixel(x, y))) return false;
+    }
+  }
+  return true;
+}
+
+// On the screen: the control and every container up to its form.
+bool shown(const forms::Control& control) {
+  for (const forms::Control* c = &control; c; c = c->parent()) {
+    if (!c->Visible()) return false;
+    if (c->kind() == forms::ControlKind::Form) return true;
+  }
+  return false;
+}
+
+// The keyboard rests on a control the child can see, in the window shown.
+std::string checkFocus(forms::Form& form, const std::string& where) {
+  forms::Control* focused = form.focused();
+  if (!focused) return where + "a window on the screen has no keyboard focus";
+  if (&focused->form() != &form) return where + "the focus is on another window's control";
+  if (!focused->takesFocus() || !shown(*focused)) {
+    return where + "the focus rests on a control the child cannot see";
+  }
+  return {};
+}
+
+std::string checkSpeed() {
+  const float speed = Module1::speedFactor;
+  for (float allowed : speedValues) {
+    if (speed == allowed) return {};
+  }
+  return "speedFactor is " + std::to_string(speed) + ", not 20, 50 or 100";
+}
+
+}  // namespace
+
+std::string ProgramChecks::afterStart(Program& program, int objectsBefore) {
+  objectsBefore_ = objectsBefore;
+  versionLine_ = program.main.Label1;
+  lastOpen_ = 0;
+  lastRunning_ = -1;
+  if (forms::programEnded()) return "a fresh program starts ended";
+  if (!program.main.loaded() || !program.main.Visible()) return "a fresh program shows no menu";
+  if (Module1::speedFactor != 50) return "a fresh program does not start at the normal speed";
+  for (int n = 1; n <= simulationCount; ++n) {
+    if (simulationWindow(program, n)) return in(n) + "made before the child opened it";
+  }
+  return afterEvent(program);
+}
+
+std::string ProgramChecks::afterEvent(Program& program) {
+  ++events_;
+  MenuWindow& menu = program.main;
+  if (!menu.loaded()) return "the menu was unloaded while the program runs";
+  // The menu is built once, at start: its load step never runs again.
+  if (menu.Label1 != versionLine_) return "the menu was built again";
+  const forms::VersionRecord& version = forms::versionRecord();
+  if (menu.Label1->Caption().rfind(version.productName + " ver.", 0) != 0) {
+    return "the menu's version line was lost";
+  }
+
+  int objects = 1 + menu.ownedControlCount() + menu.ownedTimerCount();
+  int openCount = 0;
+  int open = 0;
+  for (int n = 1; n <= simulationCount; ++n) {
+    SimulationWindow* window = simulationWindow(program, n);
+    if (!window) continue;
+    objects += 1 + window->ownedControlCount() + window->ownedTimerCount();
+    if (window->running != 0 && window->running != 1) {
+      return in(n) + "running is " + std::to_string(window->running);
+    }
+    if (window->loaded()) {
+      ++openCount;
+      open = n;
+      if (!window->Visible()) return in(n) + "open but not on the screen";
+    } else {
+      if (window->Visible()) return in(n) + "on the screen but not loaded";
+      if (window->ownedControlCount() != 0 || window->ownedTimerCount() != 0) {
+        return in(n) + "closed but keeps controls or timers";
+      }
+    }
+  }
+  if (openCount > 1) return std::to_string(openCount) + " simulation windows open at once";
+  if (menu.Visible() == (openCount == 1)) {
+    return menu.Visible() ? in(open) + "open while the menu is shown"
+                          : "neither the menu nor a simulation window is on the screen";
+  }
+  if (forms::liveObjectCount() != objectsBefore_ + objects) {
+    return "live toolkit objects: " + std::to_string(forms::liveObjectCount()) + ", the windows own " +
+           std::to_string(objectsBefore_ + objects);
+  }
+  if (std::string wrong = checkSpeed(); !wrong.empty()) return wrong;
+
+  if (open == 0) {
+    lastOpen_ = 0;
+    lastRunning_ = -1;
+    return checkFocus(menu, "menu: ");
+  }
+  SimulationWindow& window = *simulationWindow(program, open);
+  // The whole metal is read when the window has just opened, when it has
+  // just turned idle, and now and then; a grid of pixels otherwise.
+  const bool wholeMetal = open != lastOpen_ || (window.running == 0 && lastRunning_ != 0) ||
+                          events_ % 512 == 0;
+  lastOpen_ = open;
+  lastRunning_ = window.running;
+  if (std::string wrong = checkFocus(window, in(open)); !wrong.empty()) return wrong;
+  if (std::string wrong = checkWindow(window, wholeMetal); !wrong.empty()) return in(open) + wrong;
+  return {};
+}
+
+std::string ProgramChecks::checkWindow(SimulationWindow& window, bool wholeMetal) {
+  // The option shown selected is the speed in force.
+  int selected = -1;
+  for (int i = 0; i < 3; ++i) {
+    if (!window.speed[i]->Value()) continue;
+    if (selected >= 0) return "two speed options selected";
+    selected = i;
+  }
+  if (selected < 0) return "no speed option selected";
+  if (speedValues[selected] != Module1::speedFactor) {
+    return "option " + std::to_string(selected) + " selected, speedFactor " +
+           std::to_string(Module1::speedFactor);
+  }
+
+  const Metal metal(window);
+  if (window.running == 0) {
+    // Idle: cold grey metal, the burner cursor, no marker, no timer.
+    if (window.retry->Visible()) return "\"もう一度\" shown while idle";
+    if (window.fire0->Visible()) return "the burner shown while idle";
+    for (int i = 0; i < metal.pieces(); ++i) {
+      const std::string piece = "piece " + std::to_string(i) + " ";
+      if (metal.timer(i).Enabled()) return piece + "has a timer running while idle";
+      if (metal.fire(i).Visible()) return piece + "shows its marker while idle";
+      if (metal.field(i).mousePointer() != forms::MousePointer::Custom) {
+        return piece + "lost the burner cursor while idle";
+      }
+      if (!everyPixel(metal.field(i).canvas(), wholeMetal, 0,
+                      [](forms::Color c) { return c == grey; })) {
+        return piece + "is not all cold grey while idle";
+      }
+    }
+    return {};
+  }
+
+  // Heating or finished: "もう一度" exactly once the finishing piece stopped.
+  if (!window.fire0->Visible()) return "the burner hidden during a run";
+  const int finishing = metal.finishingPiece();
+  const bool finished = !metal.timer(finishing).Enabled();
+  if (window.retry->Visible() != finished) {
+    return finished ? "the run is over but \"もう一度\" is hidden"
+                    : "\"もう一度\" shown while the finishing piece still heats";
+  }
+  double heatingRadius = -1;
+  for (int i = 0; i < metal.pieces(); ++i) {
+    const std::string piece = "piece " + std::to_string(i) + " ";
+    const double radius = metal.frontRadius(i);
+    if (!std::isfinite(radius) || radius < 0) return piece + "has a front of " + std::to_string(radius);
+    if (metal.field(i).mousePointer() != forms::MousePointer::Default) {
+      return piece + "shows the burner cursor during a run";
+    }
+    // A marker shows once its front has passed the marker's half width.
+    if (metal.fire(i).Visible() != (radius > 240)) {
+      return piece + "marker " + (metal.fire(i).Visible() ? "shown" : "hidden") +
+             " at front radius " + std::to_string(radius);
+    }
+    if (metal.timer(i).Enabled()) {
+      // The pieces' timers started together and tick together: the fronts
+      // still growing are one front.
+      if (heatingRadius >= 0 && radius != heatingRadius) {
+        return piece + "front " + std::to_string(radius) + " differs from another heating piece's " +
+               std::to_string(heatingRadius);
+      }
+      heatingRadius = radius;
+    } else {
+      // A stopped piece is warm all over (a pixel of slack at its edges,
+      // where the slow front may stop half a pixel short of a far corner).
+      const int slack = metal.severalPieces() ? 2 : 0;
+      if (!everyPixel(metal.field(i).canvas(), wholeMetal, slack,
+                      [](forms::Color c) { return c != grey; })) {
+        return piece + "stopped heating while still partly cold";
+      }
+    }
+  }
+  if (heatingRadius >= 0) {
+    for (int i = 0; i < metal.pieces(); ++i) {
+      if (!metal.timer(i).Enabled() && metal.frontRadius(i) > heatingRadius) {
+        return "piece " + std::to_string(i) + " stopped beyond a front still growing";
+      }
+    }
+  }
+  return {};
+}
+
+std::string ProgramChecks::afterEnd(Program& program) {
+  if (!forms::programEnded()) return "the program has not ended";
+  int windows = 0;
+  for (int n = 0; n <= simulationCount; ++n) {
+    forms::Form* form =
+        n == 0 ? static_cast<forms::Form*>(&program.main) : simulationWindow(program, n);
+    if (!form) continue;
+    ++windows;
+    const std::string where = n == 0 ? "menu: " : in(n);
+    if (form->loaded() || form->Visible()) return where + "still open after the end";
+    if (form->ownedControlCount() != 0 || form->ownedTimerCount() != 0) {
+      return where + "keeps controls or timers after the end";
+    }
+  }
+  // Only the window objects themselves are left.
+  if (forms::liveObjectCount() != objectsBefore_ + windows) {
+    return "after the end " + std::to_string(forms::liveObjectCount()) +
+           " toolkit objects live, expected " + std::to_string(objectsBefore_ + windows);
+  }
+  return {};
+}
+
+}  // namespace velmora::soak

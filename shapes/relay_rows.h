@@ -4,21 +4,16 @@
 // warms from there. These helpers let a shape say so in one line per piece.
 #pragma once
 
-#include <cmath>
 #include <cstddef>
 #include <initializer_list>
 
-#include "simulation/multi_front.h"
+#include "shapes/relay.h"
 
 namespace velmora {
 
 // Straight distance across the metal, from single-precision coordinate
 // differences, squared and summed in double like the farthest-corner test.
-inline double straight(float dx, float dy) {
-  const double x = dx;
-  const double y = dy;
-  return std::sqrt(x * x + y * y);
-}
+inline double straight(float dx, float dy) { return pathLength(dx, dy); }
 
 // A threshold is compared in single precision, like the mouse coordinates it
 // is held against, so a press exactly on it counts as not beyond it.
@@ -42,7 +37,7 @@ class RelayRows {
   float H(int k) const { return piece(k).height; }
   // Corner to opposite corner of piece k: the farthest the heat has to go
   // once it enters the piece at a corner.
-  double diag(int k) const { return straight(W(k), H(k)); }
+  double diag(int k) const { return diagonal(piece(k)); }
   // The path length to piece j's entry point, as this press has set it.
   double E(int j) const { return arrays_.entryDistance[index(j)]; }
 
@@ -50,13 +45,9 @@ class RelayRows {
   // `entry` twips; it is covered when the front has gone the lengths in
   // `beyond` further, added one after another to the entry distance.
   void relay(int j, double x, double y, double entry, std::initializer_list<double> beyond) {
-    const std::size_t i = index(j);
-    arrays_.sourceX[i] = x;
-    arrays_.sourceY[i] = y;
-    arrays_.entryDistance[i] = entry;
     double reach = entry;
     for (const double length : beyond) reach += length;
-    arrays_.maxReach[i] = reach;
+    velmora::relay(arrays_, j, {x, y, entry, reach});
   }
 
   // The pressed piece itself keeps its disc around the burner but runs until

@@ -37,11 +37,7 @@ std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"
 
 const TraceWindow& windowNamed(std::string_view name) {
   for (const TraceWindow& window : velmora::trace::traceWindows()) {
-    if (window.name != name) continue;
-    if (std::holds_alternative<velmora::trace::NotBuiltYet>(window.model)) {
-      refuse("WINDOW", std::string(name) + " is not built yet");
-    }
-    return window;
+    if (window.name == name) return window;
   }
   refuse("WINDOW", "unknown window " + quoted(name) + " (simulation1 to simulation6)");
 }

@@ -79,10 +79,7 @@ Trace traceRun(const TraceWindow& window, std::int16_t piece, float x, float y, 
   if (const auto* single = std::get_if<SinglePieceWindow>(&window.model)) {
     return traceSingle(*single, x, y, speedFactor);
   }
-  if (const auto* multi = std::get_if<MultiPieceWindow>(&window.model)) {
-    return traceMulti(*multi, piece, x, y, speedFactor);
-  }
-  throw std::logic_error("this window is not built yet");
+  return traceMulti(std::get<MultiPieceWindow>(window.model), piece, x, y, speedFactor);
 }
 
 }  // namespace velmora::trace

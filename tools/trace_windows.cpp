@@ -13,14 +13,8 @@ namespace velmora::trace {
 
 namespace {
 
-// The one list of windows the tool traces, in the windows' own order.
-//
-// A window whose shape is still being written stands here as
-//   {"simulationN", NotBuiltYet{}},
-// and the tool refuses it as not built yet. Once its shape files exist,
-// include its header above and replace that line by its one entry, e.g.
-//   {"simulation4", MultiPieceWindow{&spiral::fields, &spiral::shape}},
-// and add a heat-trace test for it in tests/model/. Nothing else changes.
+// The one list of windows the tool traces, in the windows' own order. A
+// new shape joins it by one entry here and nothing else.
 const std::array<TraceWindow, 6> windows{{
     {"simulation1", SinglePieceWindow{&rectangle_plate::field, rectangle_plate::stepConstant}},
     {"simulation2", SinglePieceWindow{&rod::field, rod::stepConstant}},
@@ -36,8 +30,7 @@ std::span<const TraceWindow> traceWindows() { return windows; }
 
 std::vector<forms::Rect> piecesOf(const TraceWindow& window) {
   if (const auto* single = std::get_if<SinglePieceWindow>(&window.model)) return {*single->field};
-  if (const auto* multi = std::get_if<MultiPieceWindow>(&window.model)) return *multi->fields;
-  return {};
+  return *std::get<MultiPieceWindow>(window.model).fields;
 }
 
 }  // namespace velmora::trace

@@ -24,18 +24,15 @@ struct MultiPieceWindow {
   const MultiShape* shape;
 };
 
-// A window whose shape is not written yet.
-struct NotBuiltYet {};
-
 struct TraceWindow {
   std::string_view name;
-  std::variant<NotBuiltYet, SinglePieceWindow, MultiPieceWindow> model;
+  std::variant<SinglePieceWindow, MultiPieceWindow> model;
 };
 
 // Every simulation window, simulation1 to simulation6.
 std::span<const TraceWindow> traceWindows();
 
-// The pieces of a built window, in window coordinates.
+// The pieces of a window, in window coordinates.
 std::vector<forms::Rect> piecesOf(const TraceWindow& window);
 
 }  // namespace velmora::trace

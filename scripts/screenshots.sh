@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots: starts Velmora on a virtual display,
+# clicks through the menu and the shapes as a child would, and captures
+# each window while the heat is on its way. Needs a built program
+# (scripts/run.sh or scripts/test.sh builds it) and xvfb, xdotool and
+# imagemagick (installed by scripts/install-deps.sh).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+program=build/app/velmora
+out=docs/screenshots
+[ -x "$program" ] || { echo "Build Velmora first (bash scripts/run.sh builds it)." >&2; exit 1; }
+mkdir -p "$out"
+
+display=:77
+Xvfb "$display" -screen 0 1280x800x24 >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=$display
+sleep 1
+"$program" &
+velmora=$!
+trap 'kill $velmora $xvfb 2>/dev/null || true' EXIT
+sleep 2
+
+# The visible window whose caption is exactly $1.
+window_named() {
+  local id
+  for id in $(xdotool search --onlyvisible --name "$1"); do
+    if [ "$(xdotool getwindowname "$id")" = "$1" ]; then echo "$id"; return; fi
+  done
+  echo "No visible window \"$1\"" >&2
+  exit 1
+}
+
+# Clicks the window captioned $1 at ($2, $3) twips of its client area
+# (15 twips a pixel).
+click_at() {
+  local id x y
+  id=$(window_named "$1")
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  x=$((X + $2 / 15))
+  y=$((Y + $3 / 15))
+  xdotool mousemove "$x" "$y" click 1
+  sleep 0.3
+}
+
+shoot() {
+  import -window "$(window_named "$1")" "$out/$2.png"
+}
+
+menu="Velmora"
+back() { click_at "$1" 8047 307; }
+
+shoot "$menu" menu
+
+# Each run: open the shape from the menu, press the metal, wait, capture.
+run() {
+  local button_x=$1 button_y=$2 caption=$3 press_x=$4 press_y=$5 wait=$6 name=$7
+  click_at "$menu" "$button_x" "$button_y"
+  click_at "$caption" "$press_x" "$press_y"
+  sleep "$wait"
+  shoot "$caption" "$name"
+  back "$caption"
+}
+
+click_at "$menu" 5040 2300
+shoot "Velmora：長方形" simulation-window
+back "Velmora：長方形"
+
+run 5040 2300 "Velmora：長方形" 2400 2200 1.2 plate-heating
+run 3240 2300 "Velmora：ぼう" 2400 2347 1.0 rod-heating
+run 6840 2300 "Velmora：T字形" 900 1260 3.2 t-plate-corner
+run 3240 3600 "Velmora：凹字形" 1300 1300 5.0 concave-plate-corner
+run 5040 3600 "Velmora：H字形" 1400 1300 4.0 h-plate-heating
+run 6840 3600 "Velmora：うず形" 1560 1100 7.0 spiral-heating
+echo "Screenshots written to $out"

@@ -26,12 +26,6 @@ MultiFront pressed(std::int16_t piece, float x, float y, float speed = normal) {
   return front;
 }
 
-std::vector<int> stopTicks(const Run& run) {
-  std::vector<int> ticks;
-  for (const PieceRun& piece : run.pieces) ticks.push_back(piece.stopTick);
-  return ticks;
-}
-
 bool isSingle(double value) { return value == static_cast<double>(static_cast<float>(value)); }
 
 }  // namespace
@@ -77,7 +71,7 @@ TEST_CASE("a press high on the left pillar") {
     CHECK(front.arrays.maxReach[0] == twips(2627.44));
     CHECK(front.arrays.maxReach[1] == twips(3415.59));
     const Run run = runMulti(front, normal);
-    CHECK(stopTicks(run) == std::vector<int>{63, 84, 162, 206, 409});
+    CHECK(run.stopTicks() == std::vector<int>{63, 84, 162, 206, 409});
     CHECK(run.retryTicks == std::vector<int>{409});
   }
   SUBCASE("low on the pillar the bar is direct; the block and the far pillar are still relayed") {
@@ -127,7 +121,7 @@ TEST_CASE("a press on the bottom bar") {
   SUBCASE("at normal speed the pieces stop at 158, 85, 225, 63 and 150; the bar ends it") {
     MultiFront front = pressed(2, 1500, 300);
     const Run run = runMulti(front, normal);
-    CHECK(stopTicks(run) == std::vector<int>{158, 85, 225, 63, 150});
+    CHECK(run.stopTicks() == std::vector<int>{158, 85, 225, 63, 150});
     CHECK(run.retryTicks == std::vector<int>{225});
   }
   SUBCASE("near the left end the left pillar is direct, near the right end the right one") {
@@ -205,7 +199,7 @@ TEST_CASE("heat-trace prints the concave plate's run from a press on the bottom 
   MultiFront front = pressed(2, 1500, 300);
   const PieceArrays atPress = front.arrays;
   const Run run = runMulti(front, normal);
-  REQUIRE(stopTicks(run) == std::vector<int>{158, 85, 225, 63, 150});
+  REQUIRE(run.stopTicks() == std::vector<int>{158, 85, 225, 63, 150});
   checkTraceOfModel(result.out, atPress, run);
 }
 

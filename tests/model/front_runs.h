@@ -28,6 +28,13 @@ struct PieceRun {
 struct Run {
   std::vector<PieceRun> pieces;
   std::vector<int> retryTicks;  // every tick that showed "もう一度"
+
+  // Each piece's stopping tick, in index order.
+  std::vector<int> stopTicks() const {
+    std::vector<int> ticks;
+    for (const PieceRun& piece : pieces) ticks.push_back(piece.stopTick);
+    return ticks;
+  }
 };
 
 // Much longer than any real run: a front that never stops fails the test

@@ -25,12 +25,6 @@ MultiFront pressed(std::int16_t piece, float x, float y, float speed = normal) {
   return front;
 }
 
-std::vector<int> stopTicks(const Run& run) {
-  std::vector<int> ticks;
-  for (const PieceRun& piece : run.pieces) ticks.push_back(piece.stopTick);
-  return ticks;
-}
-
 }  // namespace
 
 TEST_CASE("the T's layout and constants") {
@@ -62,7 +56,7 @@ TEST_CASE("a press on the left arm far from the inner corner") {
   SUBCASE("at normal speed the pieces stop at 48, 73, 226 and 174; the right arm ends it") {
     MultiFront front = pressed(0, 1005, 420);
     const Run run = runMulti(front, normal);
-    CHECK(stopTicks(run) == std::vector<int>{48, 73, 226, 174});
+    CHECK(run.stopTicks() == std::vector<int>{48, 73, 226, 174});
     CHECK(run.retryTicks == std::vector<int>{226});
     for (int i = 0; i < 3; ++i) CHECK(run.pieces[static_cast<std::size_t>(i)].firstDrawTick == 1);
   }
@@ -182,7 +176,7 @@ TEST_CASE("heat-trace prints the T's run from a press on the left arm") {
   MultiFront front = pressed(0, 1005, 420);
   const PieceArrays atPress = front.arrays;
   const Run run = runMulti(front, normal);
-  REQUIRE(stopTicks(run) == std::vector<int>{48, 73, 226, 174});
+  REQUIRE(run.stopTicks() == std::vector<int>{48, 73, 226, 174});
   checkTraceOfModel(result.out, atPress, run);
 }
 

@@ -86,17 +86,11 @@ class OptionButtonWidget : public QRadioButton, public PeerWidget {
 }  // namespace
 
 std::unique_ptr<ControlPeer> makeCommandButtonPeer(CommandButton& button, QWidget* parent) {
-  auto* widget = new CommandButtonWidget(button, parent);
-  auto peer = std::make_unique<WidgetPeer>(button, widget, widget);
-  peer->syncAll();
-  return peer;
+  return mirror<CommandButtonWidget>(button, parent);
 }
 
 std::unique_ptr<ControlPeer> makeOptionButtonPeer(OptionButton& option, QWidget* parent) {
-  auto* widget = new OptionButtonWidget(option, parent);
-  auto peer = std::make_unique<WidgetPeer>(option, widget, widget);
-  peer->syncAll();
-  return peer;
+  return mirror<OptionButtonWidget>(option, parent);
 }
 
 }  // namespace forms::qt

@@ -62,10 +62,7 @@ class DrawnWidget : public QWidget, public PeerWidget {
 }  // namespace
 
 std::unique_ptr<ControlPeer> makeDrawnPeer(Control& control, QWidget* parent) {
-  auto* widget = new DrawnWidget(control, parent);
-  auto peer = std::make_unique<WidgetPeer>(control, widget, widget);
-  peer->syncAll();
-  return peer;
+  return mirror<DrawnWidget>(control, parent);
 }
 
 }  // namespace forms::qt

@@ -39,10 +39,7 @@ class LabelWidget : public QWidget, public PeerWidget {
 }  // namespace
 
 std::unique_ptr<ControlPeer> makeLabelPeer(Label& label, QWidget* parent) {
-  auto* widget = new LabelWidget(label, parent);
-  auto peer = std::make_unique<WidgetPeer>(label, widget, widget);
-  peer->syncAll();
-  return peer;
+  return mirror<LabelWidget>(label, parent);
 }
 
 }  // namespace forms::qt

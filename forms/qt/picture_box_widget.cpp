@@ -70,10 +70,7 @@ class PictureBoxWidget : public QWidget, public PeerWidget {
 }  // namespace
 
 std::unique_ptr<ControlPeer> makePictureBoxPeer(PictureBox& box, QWidget* parent) {
-  auto* widget = new PictureBoxWidget(box, parent);
-  auto peer = std::make_unique<WidgetPeer>(box, widget, widget);
-  peer->syncAll();
-  return peer;
+  return mirror<PictureBoxWidget>(box, parent);
 }
 
 }  // namespace forms::qt

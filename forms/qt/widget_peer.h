@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 
 #include "forms/backend.h"
 #include "forms/qt/peer_widget.h"
@@ -34,6 +35,16 @@ class WidgetPeer : public ControlPeer {
   QPointer<QWidget> widget_;
   PeerWidget* link_;
 };
+
+// Makes the widget of type W that mirrors `control` under `parent`, and
+// its peer, with the control's whole state mirrored once.
+template <class W, class C>
+std::unique_ptr<ControlPeer> mirror(C& control, QWidget* parent) {
+  auto* widget = new W(control, parent);
+  auto peer = std::make_unique<WidgetPeer>(control, widget, widget);
+  peer->syncAll();
+  return peer;
+}
 
 // Twips to whole logical pixels.
 int pixels(float twips);

@@ -68,11 +68,13 @@ std::int16_t pieceArgument(const char* text, const TraceWindow& window, int piec
   return static_cast<std::int16_t>(*piece);
 }
 
-// A mouse coordinate: read straight into single precision, as the mouse
-// event delivers it, and within the pressed piece.
+// A mouse coordinate within the pressed piece, then held in single
+// precision as the mouse event delivers it. The range is checked on the
+// number as written, so a point just past the edge is refused rather than
+// rounded onto it.
 float coordinateArgument(const char* name, const char* text, float pieceSize) {
   char* end = nullptr;
-  const float value = std::strtof(text, &end);
+  const double value = std::strtod(text, &end);
   if (!startsWithNumber(text) || *end != '\0' || !std::isfinite(value)) {
     refuse(name, quoted(text) + " is not a finite number");
   }
@@ -81,7 +83,7 @@ float coordinateArgument(const char* name, const char* text, float pieceSize) {
     std::snprintf(size, sizeof size, "%g", static_cast<double>(pieceSize));
     refuse(name, quoted(text) + " lies outside the piece (0 to " + size + ")");
   }
-  return value;
+  return static_cast<float>(value);
 }
 
 // One of the three speeds the windows offer: slow, normal, fast.

@@ -97,6 +97,8 @@ TEST_CASE("heat-trace refuses a wrong argument with one line naming it, and stat
       {{"simulation1", "0", "10px", "10", "50"}, "X"},
       {{"simulation1", "0", "-1", "10", "50"}, "X"},
       {{"simulation1", "0", "6496", "10", "50"}, "X"},
+      {{"simulation1", "0", "6495.0001", "10", "50"}, "X"},
+      {{"simulation2", "0", "10", "135.000001", "50"}, "Y"},
       {{"simulation1", "0", "10", "-0.5", "50"}, "Y"},
       {{"simulation1", "0", "10", "4456", "50"}, "Y"},
       {{"simulation2", "0", "10", "136", "50"}, "Y"},

@@ -61,7 +61,8 @@ class Control {
   // Lines, filled rectangles and images take no input: a press on them
   // reaches the control beneath.
   virtual bool takesInput() const { return true; }
-  // Buttons and option buttons can hold the keyboard focus.
+  // Buttons, option buttons and picture boxes that are tab stops can hold
+  // the keyboard focus.
   virtual bool takesFocus() const { return false; }
 
   Container* parent() const { return parent_; }
@@ -133,6 +134,12 @@ class PictureBox : public Container {
   const Cursor& mouseIcon() const { return mouseIcon_; }
   void setMouseIcon(Cursor cursor);
 
+  // A tab stop takes its turn of the keyboard focus (Space does nothing on
+  // it). Off by default: markers and picture buttons are passed over.
+  bool TabStop() const { return tabStop_; }
+  void setTabStop(bool tabStop) { tabStop_ = tabStop; }
+  bool takesFocus() const override { return tabStop_; }
+
   // A circle with a one-pixel rim in ForeColor and a solid inside in
   // FillColor, centre and radius in twips, clipped to the box.
   void Circle(float x, float y, float radius);
@@ -152,6 +159,7 @@ class PictureBox : public Container {
   Picture picture_;
   MousePointer pointer_ = MousePointer::Default;
   Cursor mouseIcon_;
+  bool tabStop_ = false;
   Canvas canvas_;
 };
 

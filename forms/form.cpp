@@ -23,6 +23,20 @@ bool shown(const Control& control) {
 
 bool canHoldFocus(const Control& control) { return control.takesFocus() && shown(control); }
 
+// Tab stops at one option of a group, the selected one (the first, if none
+// is), as on the classic desktop; the arrow keys move within the group.
+bool tabStopsAt(const Control& control) {
+  if (!canHoldFocus(control)) return false;
+  if (control.kind() != ControlKind::OptionButton) return true;
+  const auto& option = static_cast<const OptionButton&>(control);
+  if (option.Value()) return true;
+  const std::vector<OptionButton*> group = option.group();
+  if (std::any_of(group.begin(), group.end(), [](auto* o) { return o->Value(); })) return false;
+  const auto first =
+      std::find_if(group.begin(), group.end(), [](auto* o) { return canHoldFocus(*o); });
+  return first != group.end() && *first == &option;
+}
+
 }  // namespace
 
 Form::Form(FormStyle style)
@@ -161,7 +175,7 @@ Control* Form::neighbour(const Control* from, int step) const {
   int index = at == order.end() ? (step > 0 ? -1 : count) : static_cast<int>(at - order.begin());
   for (int tried = 0; tried < count; ++tried) {
     index = ((index + step) % count + count) % count;
-    if (canHoldFocus(*order[index])) return order[index];
+    if (tabStopsAt(*order[index])) return order[index];
   }
   return nullptr;
 }

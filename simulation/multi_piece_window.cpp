@@ -31,8 +31,9 @@ void MultiPieceWindow::buildMetal() {
 
 void MultiPieceWindow::field_MouseDown(std::int16_t Index, std::int16_t Button,
                                        std::int16_t /*Shift*/, float X, float Y) {
-  // Only the left button lights the burner, and only on cold metal.
-  if (Button != forms::leftButton || running == 1) return;
+  // Only the left button lights the burner, and only on cold metal of an
+  // open window.
+  if (!loaded() || Button != forms::leftButton || running != 0) return;
 
   // The pieces as they stand on the window now.
   std::vector<forms::Rect> pieces;
@@ -56,6 +57,7 @@ void MultiPieceWindow::field_MouseDown(std::int16_t Index, std::int16_t Button,
 }
 
 void MultiPieceWindow::Timer_Timer(std::int16_t Index) {
+  if (!loaded()) return;  // its timers went with the window's controls
   const FrontTick tick = front.tick(Index, Width(), Module1::speedFactor);
   if (tick.showMarker) fire(Index).setVisible(true);
   if (tick.stop) {

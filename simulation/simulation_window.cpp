@@ -89,6 +89,7 @@ forms::PictureBox* SimulationWindow::addField(forms::Rect where) {
   field->setFillColor(heatedMetal);
   field->setMouseIcon(burnerCursor());
   field->setMousePointer(forms::MousePointer::Custom);
+  field->setTabStop(true);  // the metal comes right after "もどる" in the tab order
   fields_.push_back(field);
   return field;
 }
@@ -127,6 +128,7 @@ void SimulationWindow::speed_Click(std::int16_t Index) {
 }
 
 void SimulationWindow::retry_Click() {
+  if (!loaded()) return;  // nothing to clear on a closed window
   for (std::size_t i = 0; i < fields_.size(); ++i) {
     fields_[i]->setMouseIcon(burnerCursor());
     fields_[i]->setMousePointer(forms::MousePointer::Custom);

@@ -22,8 +22,9 @@ void SinglePieceWindow::buildMetal() {
 
 void SinglePieceWindow::field_MouseDown(std::int16_t Button, std::int16_t /*Shift*/, float X,
                                         float Y) {
-  // Only the left button lights the burner, and only on cold metal.
-  if (Button != forms::leftButton || running != 0) return;
+  // Only the left button lights the burner, and only on cold metal of an
+  // open window.
+  if (!loaded() || Button != forms::leftButton || running != 0) return;
   front.press(X, Y, field->Width(), field->Height());
   running = 1;
   field->setMousePointer(forms::MousePointer::Default);
@@ -36,6 +37,7 @@ void SinglePieceWindow::field_MouseDown(std::int16_t Button, std::int16_t /*Shif
 }
 
 void SinglePieceWindow::Timer1_Timer() {
+  if (!loaded()) return;  // its timer went with the window's controls
   const FrontTick tick = front.tick(Width(), Module1::speedFactor);
   if (tick.showMarker) fire->setVisible(true);
   if (tick.stop) {

@@ -43,6 +43,12 @@ class PictureBoxWidget : public QWidget, public PeerWidget {
     painter.drawImage(QPointF(0, 0), image_);
     if (!box->picture().empty()) drawPicture(painter, box->picture(), QPointF(0, 0));
   }
+  // With the focus here (a tab stop), Tab and the other keys still go
+  // through the toolkit.
+  bool event(QEvent* event) override {
+    if (routeKey(*event, control_)) return true;
+    return QWidget::event(event);
+  }
   void mousePressEvent(QMouseEvent* event) override { mousePressed(*event); }
   void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressed(*event); }
   void mouseReleaseEvent(QMouseEvent* event) override { mouseReleased(*this, *event); }

@@ -189,6 +189,36 @@ TEST_CASE_FIXTURE(PlateOpen, "leaving in the middle of a run and coming back") {
   CHECK(window.speed[1]->Value());
 }
 
+TEST_CASE_FIXTURE(PlateOpen, "handlers called on a closed window touch nothing") {
+  press(3240, 2220);
+  ticks(20);
+  const double radius = window.front.frontRadius;
+  t::click(*window.owari);
+  REQUIRE_FALSE(window.loaded());
+  // Its controls are gone; a late call must neither reach them nor change
+  // the run it left.
+  window.Timer1_Timer();
+  window.retry_Click();
+  window.field_MouseDown(forms::leftButton, 0, 100, 100);
+  CHECK(window.running == 1);
+  CHECK(window.front.frontRadius == radius);
+  CHECK(window.front.sourceX == 3240);
+}
+
+TEST_CASE_FIXTURE(PlateOpen, "Tab goes from \"もどる\" to the metal, then to the speeds") {
+  REQUIRE(window.focused() == window.owari);
+  t::pressKey(window, forms::Key::Tab);
+  CHECK(window.focused() == window.field);
+  // Space on the metal does nothing: no burner is lit from the keyboard.
+  t::pressKey(window, forms::Key::Space);
+  CHECK(window.running == 0);
+  // "もう一度" is hidden, so the next stop is the speed chosen, "ふつう".
+  t::pressKey(window, forms::Key::Tab);
+  CHECK(window.focused() == window.speed[1]);
+  t::pressKey(window, forms::Key::Tab);
+  CHECK(window.focused() == window.owari);
+}
+
 TEST_CASE_FIXTURE(StartedProgram, "the rod") {
   t::click(*program.main.bou);
   RodWindow& rod = *program.simulation2;

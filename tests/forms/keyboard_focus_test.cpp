@@ -53,11 +53,21 @@ TEST_CASE("a window opens with the focus on the first visible control of its tab
     pressKey(w.form, Key::Tab);
     CHECK(w.form.focused() == w.slow);
     pressKey(w.form, Key::Tab);
-    CHECK(w.form.focused() == w.fast);
-    pressKey(w.form, Key::Tab);
     CHECK(w.form.focused() == w.back);
     pressKey(w.form, Key::BackTab);
+    CHECK(w.form.focused() == w.slow);
+  }
+  SUBCASE("Tab stops once in an option group, at the selected option") {
+    w.fast->select();
+    pressKey(w.form, Key::Tab);
     CHECK(w.form.focused() == w.fast);
+    pressKey(w.form, Key::BackTab);
+    CHECK(w.form.focused() == w.back);
+    // The arrow keys still walk the group.
+    pressKey(w.form, Key::Tab);
+    pressKey(w.form, Key::Up);
+    CHECK(w.form.focused() == w.slow);
+    CHECK(w.slow->Value());
   }
   SUBCASE("a button shown later takes its place in the order") {
     w.retry->setVisible(true);
@@ -117,4 +127,25 @@ TEST_CASE("a mouse press on a button moves the toolkit's focus there") {
   formstest::pressAndRelease(w.form, QPointF(1680 / 15 + 6, 1440 / 15 + 8));
   CHECK(w.form.focused() == w.fast);
   CHECK(formstest::widget(*w.fast).hasFocus());
+}
+
+TEST_CASE("a picture box that is a tab stop takes its turn; one that is not is passed over") {
+  Session session;
+  forms::PictureBox* metal = nullptr;
+  forms::PictureBox* marker = nullptr;
+  CommandButton* back = nullptr;
+  TestForm form{[&](TestForm& f) {
+    back = f.make<CommandButton>(f, forms::Rect{1680, 120, 975, 375}, "もどる");
+    metal = f.make<forms::PictureBox>(f, forms::Rect{120, 840, 1200, 600});
+    metal->setTabStop(true);
+    marker = f.make<forms::PictureBox>(f, forms::Rect{120, 1800, 480, 480});
+    f.tabOrder({back, metal, marker});
+  }};
+  form.Show();
+  pressKey(form, Key::Tab);
+  CHECK(form.focused() == metal);
+  CHECK(formstest::widget(form).focusWidget() == &formstest::widget(*metal));
+  // A real Tab with the focus on the box still goes through the toolkit.
+  formstest::sendKey(formstest::widget(*metal), Qt::Key_Tab);
+  CHECK(form.focused() == back);
 }

@@ -60,18 +60,30 @@ bool overlap(const forms::Rect& a, const forms::Rect& b, forms::Rect* common) {
 
 const char* keyName(forms::Key key) {
   switch (key) {
-    case forms::Key::Tab: return "Tab";
-    case forms::Key::BackTab: return "Shift+Tab";
-    case forms::Key::Space: return "Space";
-    case forms::Key::Left: return "Left";
-    case forms::Key::Right: return "Right";
-    case forms::Key::Up: return "Up";
-    case forms::Key::Down: return "Down";
+    case forms::Key::Tab:
+      return "Tab";
+    case forms::Key::BackTab:
+      return "Shift+Tab";
+    case forms::Key::Space:
+      return "Space";
+    case forms::Key::Left:
+      return "Left";
+    case forms::Key::Right:
+      return "Right";
+    case forms::Key::Up:
+      return "Up";
+    case forms::Key::Down:
+      return "Down";
   }
   return "?";
 }
 
 }  // namespace
+
+forms::Point RandomChild::inside(const forms::Rect& r) {
+  const float x = between(r.left, r.left + r.width);
+  return {x, between(r.top, r.top + r.height)};
+}
 
 float RandomChild::between(float from, float to) {
   const float x = from + static_cast<float>(unit()) * (to - from);
@@ -123,21 +135,23 @@ Act RandomChild::onMenu(ProgramRun& run) {
       switch (below(4)) {
         case 0:
           t::click(*button.box);
-          return {Deed::Open, format("menu: click picture button for %s", sim(button.opens).c_str())};
+          return {Deed::Open,
+                  format("menu: click picture button for %s", sim(button.opens).c_str())};
         case 1:
           t::click(*button.caption);
-          return {Deed::Open, format("menu: click caption \"%s\"", button.caption->Caption().c_str())};
+          return {Deed::Open,
+                  format("menu: click caption \"%s\"", button.caption->Caption().c_str())};
         case 2: {
-          const forms::FilledRect& shape =
-              *button.pictogram[static_cast<std::size_t>(below(static_cast<int>(button.pictogram.size())))];
-          const float x = box.Left() + between(shape.Left(), shape.Left() + shape.Width());
-          const float y = box.Top() + between(shape.Top(), shape.Top() + shape.Height());
+          const forms::FilledRect& shape = *button.pictogram[static_cast<std::size_t>(
+              below(static_cast<int>(button.pictogram.size())))];
+          const auto [sx, sy] = inside(shape.rect());
+          const float x = box.Left() + sx;
+          const float y = box.Top() + sy;
           t::clickAt(menu, x, y);
           return {Deed::Open, format("menu: clickAt (%g, %g) on a pictogram", x, y)};
         }
         default: {
-          const float x = between(box.Left(), box.Left() + box.Width());
-          const float y = between(box.Top(), box.Top() + box.Height());
+          const auto [x, y] = inside(box.rect());
           t::clickAt(menu, x, y);
           return {Deed::Open, format("menu: clickAt (%g, %g) on a picture button", x, y)};
         }
@@ -156,16 +170,17 @@ Act RandomChild::onMenu(ProgramRun& run) {
         return {Deed::EndByButton, "menu: click おわり"};
       } else {
         const forms::Rect r = menu.Command4->rect();
-        const float x = between(r.left, r.left + r.width);
-        const float y = between(r.top, r.top + r.height);
+        const auto [x, y] = inside(r);
         t::clickAt(menu, x, y);
         return {Deed::EndByButton, format("menu: clickAt (%g, %g) on おわり", x, y)};
       }
     case 3:
       t::closeBox(menu);
       return {Deed::EndByCloseBox, "menu: close box"};
-    case 4: return pressKey(menu, "menu");
-    default: return wait(run, "menu");
+    case 4:
+      return pressKey(menu, "menu");
+    default:
+      return wait(run, "menu");
   }
 }
 
@@ -184,8 +199,10 @@ Act RandomChild::onSimulation(ProgramRun& run, SimulationWindow& window, int num
       32,                     // wait
   };
   switch (weighted(weights)) {
-    case 0: return pressMetal(window, number);
-    case 1: return pressAround(window, number);
+    case 0:
+      return pressMetal(window, number);
+    case 1:
+      return pressAround(window, number);
     case 2: {
       const float x = between(0, window.Width() - 2 * forms::frameTwips);
       const float y = between(0, window.Height());
@@ -200,10 +217,10 @@ Act RandomChild::onSimulation(ProgramRun& run, SimulationWindow& window, int num
         t::click(speed);
         return {Deed::Speed, format("%s: click speed(%d)", where.c_str(), option)};
       }
-      const float x = between(speed.Left(), speed.Left() + speed.Width());
-      const float y = between(speed.Top(), speed.Top() + speed.Height());
+      const auto [x, y] = inside(speed.rect());
       t::clickAt(window, x, y);
-      return {Deed::Speed, format("%s: clickAt (%g, %g) on speed(%d)", where.c_str(), x, y, option)};
+      return {Deed::Speed,
+              format("%s: clickAt (%g, %g) on speed(%d)", where.c_str(), x, y, option)};
     }
     case 4: {
       if (retryShown && chance(0.5)) {
@@ -211,10 +228,10 @@ Act RandomChild::onSimulation(ProgramRun& run, SimulationWindow& window, int num
         return {Deed::Retry, where + ": click もう一度"};
       }
       const forms::Rect r = window.retry->rect();
-      const float x = between(r.left, r.left + r.width);
-      const float y = between(r.top, r.top + r.height);
+      const auto [x, y] = inside(r);
       t::clickAt(window, x, y);
-      return {Deed::Retry, format("%s: clickAt (%g, %g) where もう一度 stands", where.c_str(), x, y)};
+      return {Deed::Retry,
+              format("%s: clickAt (%g, %g) where もう一度 stands", where.c_str(), x, y)};
     }
     case 5: {
       if (chance(0.5)) {
@@ -222,16 +239,17 @@ Act RandomChild::onSimulation(ProgramRun& run, SimulationWindow& window, int num
         return {Deed::Back, where + ": click もどる"};
       }
       const forms::Rect r = window.owari->rect();
-      const float x = between(r.left, r.left + r.width);
-      const float y = between(r.top, r.top + r.height);
+      const auto [x, y] = inside(r);
       t::clickAt(window, x, y);
       return {Deed::Back, format("%s: clickAt (%g, %g) on もどる", where.c_str(), x, y)};
     }
     case 6:
       t::closeBox(window);
       return {Deed::CloseBox, where + ": close box"};
-    case 7: return pressKey(window, where);
-    default: return wait(run, where);
+    case 7:
+      return pressKey(window, where);
+    default:
+      return wait(run, where);
   }
 }
 
@@ -247,7 +265,8 @@ Act RandomChild::pressMetal(SimulationWindow& window, int number) {
   const char* spot = "on";
   switch (below(5)) {
     case 0:
-    case 1: break;
+    case 1:
+      break;
     case 2: {
       // Exactly on an edge or a corner, or a hair inside one.
       const std::array<float, 5> xs{0, 0.01f, w / 2, w - 0.01f, w};
@@ -276,20 +295,22 @@ Act RandomChild::pressMetal(SimulationWindow& window, int number) {
       std::vector<forms::Rect> joints;
       for (int other = 0; other < metal.pieces(); ++other) {
         forms::Rect common;
-        if (other != piece && overlap(grown(own, 2 * pixel), grown(metal.field(other).rect(), 2 * pixel),
-                                      &common)) {
+        if (other != piece &&
+            overlap(grown(own, 2 * pixel), grown(metal.field(other).rect(), 2 * pixel), &common)) {
           joints.push_back(common);
         }
       }
       if (joints.empty()) break;
-      const forms::Rect joint = joints[static_cast<std::size_t>(below(static_cast<int>(joints.size())))];
+      const forms::Rect joint =
+          joints[static_cast<std::size_t>(below(static_cast<int>(joints.size())))];
       const float wx = between(joint.left, joint.left + joint.width);
       const float wy = between(joint.top, joint.top + joint.height);
       if (chance(0.5)) {
         // Where the child's pointer is, the topmost piece takes the press.
         pressAt(window, wx, wy, button);
-        return {Deed::Press, format("%s: press button %d at (%g, %g) on a joint", sim(number).c_str(),
-                                    button, wx, wy),
+        return {Deed::Press,
+                format("%s: press button %d at (%g, %g) on a joint", sim(number).c_str(), button,
+                       wx, wy),
                 button};
       }
       x = wx - own.left;
@@ -302,8 +323,9 @@ Act RandomChild::pressMetal(SimulationWindow& window, int number) {
   const forms::ControlWatch watch(&field);
   t::mouseDown(field, button, x, y);
   if (button == forms::leftButton && watch.alive()) field.dispatchClick();
-  return {Deed::Press, format("%s: press button %d at (%g, %g) %s field(%d)", sim(number).c_str(),
-                              button, x, y, spot, piece),
+  return {Deed::Press,
+          format("%s: press button %d at (%g, %g) %s field(%d)", sim(number).c_str(), button, x, y,
+                 spot, piece),
           button};
 }
 
@@ -320,20 +342,19 @@ Act RandomChild::pressAround(SimulationWindow& window, int number) {
     bounds.height = bottom - bounds.top;
   }
   const forms::Rect area = grown(bounds, 10 * pixel);
-  const float x = between(area.left, area.left + area.width);
-  const float y = between(area.top, area.top + area.height);
+  const auto [x, y] = inside(area);
   const std::int16_t button = anyButton();
   pressAt(window, x, y, button);
-  return {Deed::PressAround,
-          format("%s: press button %d at (%g, %g) around the metal", sim(number).c_str(), button, x, y),
-          button};
+  return {
+      Deed::PressAround,
+      format("%s: press button %d at (%g, %g) around the metal", sim(number).c_str(), button, x, y),
+      button};
 }
 
 Act RandomChild::pressKey(forms::Form& form, const std::string& where) {
-  static constexpr std::array<forms::Key, 7> keys{forms::Key::Tab,  forms::Key::BackTab,
-                                                  forms::Key::Space, forms::Key::Left,
-                                                  forms::Key::Right, forms::Key::Up,
-                                                  forms::Key::Down};
+  static constexpr std::array<forms::Key, 7> keys{
+      forms::Key::Tab,   forms::Key::BackTab, forms::Key::Space, forms::Key::Left,
+      forms::Key::Right, forms::Key::Up,      forms::Key::Down};
   const forms::Key key = keys[static_cast<std::size_t>(below(7))];
   t::pressKey(form, key);
   return {Deed::Key, format("%s: key %s", where.c_str(), keyName(key))};

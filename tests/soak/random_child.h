@@ -34,7 +34,7 @@ constexpr int deedCount = static_cast<int>(Deed::count);
 
 struct Act {
   Deed deed;
-  std::string what;  // for the failure report
+  std::string what;         // for the failure report
   std::int16_t button = 0;  // the mouse button of a press, if any
 };
 
@@ -59,6 +59,8 @@ class RandomChild {
   // A coordinate in [from, to): on whole pixels half the time, as a mouse
   // at 100 % gives them, anywhere between otherwise.
   float between(float from, float to);
+  // A point of the rectangle, picked the same way.
+  forms::Point inside(const forms::Rect& r);
   std::int16_t anyButton();
   // Picks an index by weight.
   template <std::size_t N>

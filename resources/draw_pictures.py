@@ -14,8 +14,11 @@
             metal plate held by a clamp on a stand above an alcohol lamp, the
             experiment the program imitates. Shown on the menu's pale
             rgb(212, 208, 200) background.
+  hicolor/  the lamp again, as the program's icon in the desktop's menu:
+            PNGs from 16x16 to 256x256 in the hicolor theme's layout
+            (hicolor/SIZExSIZE/apps/velmora.png), installed as they stand.
 
-Redraw all three (from the repository root) with:
+Redraw all of them (from the repository root) with:
 
     python3 resources/draw_pictures.py
 
@@ -23,6 +26,7 @@ Needs only Python 3 and Pillow (Debian: python3-pil). Pillow cannot write
 4-bit icons, so the icon files are assembled byte by byte below.
 """
 
+import math
 import pathlib
 import struct
 
@@ -216,6 +220,41 @@ def draw_lamp():
 
 
 # ---------------------------------------------------------------------------
+# The desktop menu's icon: the same lamp as the window icon, so the program
+# looks the same in the menu, the task bar and its own title bars.
+
+HICOLOR_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+
+
+def lamp_image(canvas):
+    """The 32x32 canvas as an RGBA image, transparent where nothing is drawn."""
+    img = Image.new("RGBA", (SIZE, SIZE), (0, 0, 0, 0))
+    for y, row in enumerate(canvas):
+        for x, colour in enumerate(row):
+            if colour is not None:
+                img.putpixel((x, y), PALETTE[colour] + (255,))
+    return img
+
+
+def at_size(img, size):
+    """Each drawn pixel becomes exactly a (size/32)-wide square: blow the
+    drawing up by whole pixels until it is a multiple of the size, then average
+    whole blocks down. Multiples of 32 stay sharp pixel art; other sizes get
+    soft edges only where a pixel falls across two."""
+    factor = size // math.gcd(size, SIZE)
+    big = img.resize((SIZE * factor, SIZE * factor), Image.NEAREST)
+    return big.resize((size, size), Image.BOX)
+
+
+def write_hicolor_icons(canvas):
+    img = lamp_image(canvas)
+    for size in HICOLOR_SIZES:
+        folder = HERE / "hicolor" / f"{size}x{size}" / "apps"
+        folder.mkdir(parents=True, exist_ok=True)
+        at_size(img, size).save(folder / "velmora.png", format="PNG", optimize=True)
+
+
+# ---------------------------------------------------------------------------
 # fire.ico: the burner marker and cursor.
 
 
@@ -379,6 +418,7 @@ def draw_menu():
 
 def main():
     write_ico(draw_lamp(), "lamp.ico")
+    write_hicolor_icons(draw_lamp())
     write_ico(draw_fire(), "fire.ico")
     draw_menu()
 

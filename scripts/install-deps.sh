@@ -2,7 +2,11 @@
 # Installs the Debian packages the build and the tests need, if any is missing.
 set -euo pipefail
 packages=(g++ make cmake qt6-base-dev doctest-dev fonts-ipafont-gothic
-          xvfb xauth xdotool imagemagick g++-mingw-w64-x86-64)
+          xvfb xauth xdotool imagemagick g++-mingw-w64-x86-64
+          dpkg-dev file desktop-file-utils appstream lintian)
+# Names given on the command line replace the list (scripts/package-deb.sh
+# needs only the build's and the packaging's part of it).
+[ $# -eq 0 ] || packages=("$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -13,6 +13,10 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure
 
+echo "== Debian package of the normal build =="
+deb=$(bash scripts/package-deb.sh build | tee /dev/stderr | tail -n 1)
+bash packaging/test-package.sh "$deb"
+
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON > /dev/null
 cmake --build build-asan -j "$jobs"

@@ -14,8 +14,8 @@ cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure
 
 echo "== Debian package of the normal build =="
-deb=$(bash scripts/package-deb.sh build | tee /dev/stderr | tail -n 1)
-bash packaging/test-package.sh "$deb"
+bash scripts/package-deb.sh build
+bash packaging/test-package.sh build/package/velmora_*_amd64.deb
 
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON > /dev/null

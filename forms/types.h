@@ -56,8 +56,9 @@ struct Font {
   bool bold = false;
 };
 
-// A picture compiled into the program, named by its resource file name
-// ("lamp.ico", "fire.ico", "menu.gif"). Empty means none.
+// A picture compiled into the program, named by its file name ("lamp.ico",
+// "fire.ico", "menu.gif"); the core hands every backend its decoded pixels
+// (forms/pictures.h). Empty means none.
 struct Picture {
   std::string resource;
   bool empty() const { return resource.empty(); }

@@ -2,7 +2,9 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "forms/form.h"
 
@@ -33,7 +35,25 @@ std::int16_t shiftCode(Qt::KeyboardModifiers modifiers) {
   return shift;
 }
 
+struct KeyPair {
+  int qt;
+  Key key;
+};
+
+constexpr KeyPair keys[] = {
+    {Qt::Key_Tab, Key::Tab},     {Qt::Key_Backtab, Key::BackTab}, {Qt::Key_Space, Key::Space},
+    {Qt::Key_Left, Key::Left},   {Qt::Key_Right, Key::Right},     {Qt::Key_Up, Key::Up},
+    {Qt::Key_Down, Key::Down},
+};
+
 }  // namespace
+
+int qtKeyOf(Key key) {
+  for (const KeyPair& pair : keys) {
+    if (pair.key == key) return pair.qt;
+  }
+  return Qt::Key_unknown;
+}
 
 void ControlWidget::showGeometry() {
   const Rect r = control_->rect();
@@ -105,32 +125,12 @@ bool routeKey(QEvent& event, Control* control) {
   if (keyEvent.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
     return false;
   }
-  Key key;
-  switch (keyEvent.key()) {
-    case Qt::Key_Tab:
-      key = (keyEvent.modifiers() & Qt::ShiftModifier) ? Key::BackTab : Key::Tab;
-      break;
-    case Qt::Key_Backtab:
-      key = Key::BackTab;
-      break;
-    case Qt::Key_Space:
-      key = Key::Space;
-      break;
-    case Qt::Key_Left:
-      key = Key::Left;
-      break;
-    case Qt::Key_Right:
-      key = Key::Right;
-      break;
-    case Qt::Key_Up:
-      key = Key::Up;
-      break;
-    case Qt::Key_Down:
-      key = Key::Down;
-      break;
-    default:
-      return false;
-  }
+  const auto known = std::find_if(std::begin(keys), std::end(keys), [&](const KeyPair& pair) {
+    return pair.qt == keyEvent.key();
+  });
+  if (known == std::end(keys)) return false;
+  Key key = known->key;
+  if (key == Key::Tab && (keyEvent.modifiers() & Qt::ShiftModifier)) key = Key::BackTab;
   keyEvent.accept();
   // One action per press; releases and auto-repeats are swallowed so the
   // platform's own button handling never acts a second time.

@@ -55,6 +55,9 @@ class ControlWidget {
   QWidget& self_;
 };
 
+// The Qt key of each key the toolkit handles.
+int qtKeyOf(Key key);
+
 // Tab, Shift+Tab, Space and the arrow keys go through Form::dispatchKey, so
 // the keyboard behaves alike on every backend. Returns whether the event
 // was one of them (and so is consumed).

@@ -104,7 +104,10 @@ void QtBackend::quitEventLoop(int exitCode) {
 
 void QtBackend::handlePendingEvents() {
   if (!QCoreApplication::instance()) return;
-  QCoreApplication::processEvents();
+  // Posted events only: the window system's own (activation, exposure)
+  // wait for a real event loop, as a long test would otherwise spend half
+  // its time asking for them.
+  QCoreApplication::sendPostedEvents();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "forms/probe.h"
+#include "forms/qt/control_widget.h"
 #include "forms/qt/widgets.h"
 
 namespace forms::testing {
@@ -51,6 +52,9 @@ Qt::KeyboardModifiers qtModifiers(std::int16_t shift) {
 void sendMouse(const Form& form, QEvent::Type type, float x, float y, std::int16_t button,
                std::int16_t shift) {
   QWidget& w = widget(form);
+  // What the window system has said by now (the window became active, so
+  // a click can give a button the focus) arrives before the click.
+  QCoreApplication::processEvents();
   QWindow* window = w.windowHandle();
   if (!window) throw std::logic_error("the form has no window");
   const QPointF at = windowPoint(x, y);
@@ -89,32 +93,9 @@ class QtProbe : public Probe {
   void key(Form& form, Key key) override {
     QWidget* target = widget(form).focusWidget();
     if (!target) target = &widget(form);
-    int code = Qt::Key_Space;
-    Qt::KeyboardModifiers modifiers;
-    switch (key) {
-      case Key::Tab:
-        code = Qt::Key_Tab;
-        break;
-      case Key::BackTab:
-        code = Qt::Key_Backtab;
-        modifiers = Qt::ShiftModifier;
-        break;
-      case Key::Space:
-        code = Qt::Key_Space;
-        break;
-      case Key::Left:
-        code = Qt::Key_Left;
-        break;
-      case Key::Right:
-        code = Qt::Key_Right;
-        break;
-      case Key::Up:
-        code = Qt::Key_Up;
-        break;
-      case Key::Down:
-        code = Qt::Key_Down;
-        break;
-    }
+    const int code = qt::qtKeyOf(key);
+    const Qt::KeyboardModifiers modifiers =
+        key == Key::BackTab ? Qt::ShiftModifier : Qt::NoModifier;
     const QString text = code == Qt::Key_Space ? QStringLiteral(" ") : QString();
     QKeyEvent press(QEvent::KeyPress, code, modifiers, text);
     QApplication::sendEvent(target, &press);

@@ -25,7 +25,7 @@ class Canvas {
   int width() const { return width_; }    // device pixels
   int height() const { return height_; }  // device pixels
   double devicePixelRatio() const { return ratio_; }
-  Color pixel(int x, int y) const;        // device pixels (0 outside)
+  Color pixel(int x, int y) const;  // device pixels (0 outside)
   Color pixelAtTwips(float x, float y) const;
   const std::vector<Color>& pixels() const { return pixels_; }
 

@@ -15,7 +15,9 @@ Image::Image(Container& parent, Rect rect, Picture picture)
   attachPeer();
 }
 
-std::unique_ptr<ControlPeer> Image::makePeer(Backend& backend) { return backend.createImage(*this); }
+std::unique_ptr<ControlPeer> Image::makePeer(Backend& backend) {
+  return backend.createImage(*this);
+}
 
 CommandButton::CommandButton(Container& parent, Rect rect, std::string caption)
     : Control(&parent, ControlKind::CommandButton, rect), caption_(std::move(caption)) {
@@ -100,7 +102,9 @@ void Label::setForeColor(Color color) {
   tell(&ControlPeer::coloursChanged);
 }
 
-std::unique_ptr<ControlPeer> Label::makePeer(Backend& backend) { return backend.createLabel(*this); }
+std::unique_ptr<ControlPeer> Label::makePeer(Backend& backend) {
+  return backend.createLabel(*this);
+}
 
 namespace {
 

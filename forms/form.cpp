@@ -46,8 +46,7 @@ Rect outerRect(const FormStyle& style) {
 }  // namespace
 
 Form::Form(FormStyle style)
-    : Container(nullptr, ControlKind::Form, outerRect(style)),
-      style_(std::move(style)) {
+    : Container(nullptr, ControlKind::Form, outerRect(style)), style_(std::move(style)) {
   lifetime::formCreated(this);
   // A window is not on the screen until it is shown.
   setVisible(false);

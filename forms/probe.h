@@ -30,7 +30,8 @@ struct Screenshot {
     return countIf(r, [colour](Color c) { return c == colour; });
   }
   int countDark(Rect r) const {
-    return countIf(r, [](Color c) { return redOf(c) < 100 && greenOf(c) < 100 && blueOf(c) < 100; });
+    return countIf(r,
+                   [](Color c) { return redOf(c) < 100 && greenOf(c) < 100 && blueOf(c) < 100; });
   }
   // Device pixels a rectangle (twips) covers.
   int area(Rect r) const {

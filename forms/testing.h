@@ -25,8 +25,7 @@ class Session {
 };
 
 // A press of one button at (x, y) twips in the control's coordinates.
-void mouseDown(Control& control, std::int16_t button, float x, float y,
-               std::int16_t shift = 0);
+void mouseDown(Control& control, std::int16_t button, float x, float y, std::int16_t shift = 0);
 // A full left click on the control (press, then click), at its centre.
 void click(Control& control);
 // A left click at a point of the form's client area (twips): a press and a

@@ -41,11 +41,16 @@ constexpr int blueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
 // theme would otherwise put black menu text on a black background.
 constexpr Color systemColor(int index) {
   switch (index) {
-    case 8: return rgb(0, 0, 0);         // window text
-    case 17: return rgb(128, 128, 128);  // grey text
-    case 19: return rgb(212, 208, 200);  // inactive caption text
-    case 24: return rgb(255, 255, 225);  // tooltip background
-    default: return rgb(0, 0, 0);
+    case 8:
+      return rgb(0, 0, 0);  // window text
+    case 17:
+      return rgb(128, 128, 128);  // grey text
+    case 19:
+      return rgb(212, 208, 200);  // inactive caption text
+    case 24:
+      return rgb(255, 255, 225);  // tooltip background
+    default:
+      return rgb(0, 0, 0);
   }
 }
 

@@ -41,8 +41,8 @@ struct KeyPair {
 };
 
 constexpr KeyPair keys[] = {
-    {Qt::Key_Tab, Key::Tab},     {Qt::Key_Backtab, Key::BackTab}, {Qt::Key_Space, Key::Space},
-    {Qt::Key_Left, Key::Left},   {Qt::Key_Right, Key::Right},     {Qt::Key_Up, Key::Up},
+    {Qt::Key_Tab, Key::Tab},   {Qt::Key_Backtab, Key::BackTab}, {Qt::Key_Space, Key::Space},
+    {Qt::Key_Left, Key::Left}, {Qt::Key_Right, Key::Right},     {Qt::Key_Up, Key::Up},
     {Qt::Key_Down, Key::Down},
 };
 
@@ -125,9 +125,8 @@ bool routeKey(QEvent& event, Control* control) {
   if (keyEvent.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
     return false;
   }
-  const auto known = std::find_if(std::begin(keys), std::end(keys), [&](const KeyPair& pair) {
-    return pair.qt == keyEvent.key();
-  });
+  const auto known = std::find_if(std::begin(keys), std::end(keys),
+                                  [&](const KeyPair& pair) { return pair.qt == keyEvent.key(); });
   if (known == std::end(keys)) return false;
   Key key = known->key;
   if (key == Key::Tab && (keyEvent.modifiers() & Qt::ShiftModifier)) key = Key::BackTab;

@@ -48,5 +48,4 @@ std::unique_ptr<ControlPeer> makeLabelPeer(Label& label, QWidget* parent) {
   return makeWidgetPeer<LabelWidget>(label, parent);
 }
 
-
 }  // namespace forms::qt

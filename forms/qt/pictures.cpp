@@ -22,8 +22,8 @@ QPixmap makePixmap(const Picture& picture, qreal ratio) {
   if (ratio == 1.0) return pixmap;
   // On a 200 % screen the picture keeps its size and is scaled smoothly,
   // not blown up into blocks.
-  QPixmap scaled = pixmap.scaled(pixmap.size() * ratio, Qt::IgnoreAspectRatio,
-                                 Qt::SmoothTransformation);
+  QPixmap scaled =
+      pixmap.scaled(pixmap.size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   scaled.setDevicePixelRatio(ratio);
   return scaled;
 }

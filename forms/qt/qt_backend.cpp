@@ -60,8 +60,7 @@ void stack(Control& control, QWidget& widget) {
 // A control's peer inside its container's widget, stacked in its place;
 // none if the container has no widget.
 template <class C>
-std::unique_ptr<ControlPeer> child(C& control,
-                                   std::unique_ptr<ControlPeer> (*make)(C&, QWidget*)) {
+std::unique_ptr<ControlPeer> child(C& control, std::unique_ptr<ControlPeer> (*make)(C&, QWidget*)) {
   QWidget* parent = control.parent() ? widgetOf(*control.parent()) : nullptr;
   if (!parent) return nullptr;
   auto peer = make(control, parent);
@@ -136,7 +135,9 @@ std::unique_ptr<ControlPeer> QtBackend::createLabel(Label& label) {
   return child(label, &makeLabelPeer);
 }
 
-std::unique_ptr<ControlPeer> QtBackend::createLine(Line& line) { return child(line, &makeLinePeer); }
+std::unique_ptr<ControlPeer> QtBackend::createLine(Line& line) {
+  return child(line, &makeLinePeer);
+}
 
 std::unique_ptr<ControlPeer> QtBackend::createFilledRect(FilledRect& shape) {
   return child(shape, &makeFilledRectPeer);

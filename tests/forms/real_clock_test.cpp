@@ -54,7 +54,8 @@ TEST_CASE("on the real clock a disabled timer stops and re-enabling restarts its
   const Clock::time_point start = Clock::now();
   std::vector<long long> at;
   timer->onTimer = [&] {
-    at.push_back(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
+    at.push_back(
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
     if (at.size() == 1) {
       timer->setEnabled(false);
       timer->setEnabled(true);

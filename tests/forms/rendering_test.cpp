@@ -80,9 +80,8 @@ TEST_CASE("hidden controls are not drawn") {
   const Screenshot hidden = probe().screenshot(form);
   for (forms::Control* c : std::initializer_list<forms::Control*>{box, shape, label, image}) {
     const Rect r = c->rect();
-    CHECK(hidden.count(r, background) ==
-          static_cast<int>(r.width / 15 * hidden.ratio) *
-              static_cast<int>(r.height / 15 * hidden.ratio));
+    CHECK(hidden.count(r, background) == static_cast<int>(r.width / 15 * hidden.ratio) *
+                                             static_cast<int>(r.height / 15 * hidden.ratio));
   }
 }
 
@@ -135,8 +134,7 @@ TEST_CASE("controls are stacked like the classic forms: later labels over earlie
   const Screenshot image = probe().screenshot(form);
   CHECK(image.count(Rect{0, 0, 1500, 900}, lightRed) > 100);
   CHECK(image.count(Rect{0, 0, 1500, 900}, blue) == 0);
-  const int boxPixels =
-      static_cast<int>(60 * image.ratio * 60 * image.ratio);
+  const int boxPixels = static_cast<int>(60 * image.ratio * 60 * image.ratio);
   CHECK(image.count(box->rect(), grey) == boxPixels);
 }
 
@@ -146,7 +144,8 @@ TEST_CASE("the named Japanese faces map to the platform's Gothic faces, sized th
   forms::Label* proportional = nullptr;
   forms::Label* plain = nullptr;
   TestForm form([&](TestForm& f) {
-    fixed = f.make<forms::Label>(f, Rect{0, 0, 1500, 600}, "熱", forms::Font{"ＭＳ ゴシック", 24, true});
+    fixed = f.make<forms::Label>(f, Rect{0, 0, 1500, 600}, "熱",
+                                 forms::Font{"ＭＳ ゴシック", 24, true});
     proportional = f.make<forms::Label>(f, Rect{0, 600, 1500, 600}, "長方形",
                                         forms::Font{"ＭＳ Ｐゴシック", 21.75f, false});
     plain = f.make<forms::Label>(f, Rect{0, 1200, 1500, 300}, "ぼう");

@@ -39,7 +39,7 @@ void endProgram() {
   state().ended = true;
   lifetime::closeEveryForm();
   clock().stopAll();
-  if (Backend* b = backend()) b->quitEventLoop();
+  if (Backend* b = backend()) b->quitEventLoop(0);
 }
 
 bool programEnded() { return state().ended; }

@@ -20,9 +20,10 @@ void Canvas::resize(float widthTwips, float heightTwips, double devicePixelRatio
   const int width = devicePixels(widthTwips, ratio);
   const int height = devicePixels(heightTwips, ratio);
   if (width == width_ && height == height_ && ratio == ratio_) return;
-  // What was drawn stays where it was; new area shows the background.
   std::vector<Color> pixels(static_cast<std::size_t>(width) * height, background_);
-  if (ratio == ratio_) {
+  const bool sameDensity = ratio == ratio_;
+  if (sameDensity) {
+    // What was drawn stays where it was; new area shows the background.
     for (int y = 0; y < std::min(height, height_); ++y) {
       std::copy_n(pixels_.begin() + static_cast<std::ptrdiff_t>(y) * width_,
                   std::min(width, width_), pixels.begin() + static_cast<std::ptrdiff_t>(y) * width);
@@ -32,18 +33,37 @@ void Canvas::resize(float widthTwips, float heightTwips, double devicePixelRatio
   height_ = height;
   ratio_ = ratio;
   pixels_ = std::move(pixels);
+  if (!sameDensity) {
+    for (const Disc& disc : discs_) draw(disc);
+  }
 }
 
 void Canvas::fill(Color color) {
   background_ = color;
   std::fill(pixels_.begin(), pixels_.end(), color);
+  discs_.clear();
 }
 
 void Canvas::circle(float x, float y, float radius, Color rim, Color inside) {
-  if (!(radius > 0) || width_ == 0 || height_ == 0) return;
-  const double cx = x / twipsPerPixel * ratio_;
-  const double cy = y / twipsPerPixel * ratio_;
-  const double r = radius / twipsPerPixel * ratio_;
+  if (!(radius > 0)) return;
+  const Disc disc{x, y, radius, rim, inside};
+  // Every pixel of an earlier disc lying wholly inside this one is painted
+  // over, whatever its colours: it need not be remembered. (A hair of
+  // margin keeps rounding from ever dropping a disc that still shows.)
+  std::erase_if(discs_, [&](const Disc& old) {
+    return std::hypot(double(old.x) - x, double(old.y) - y) + old.radius <= radius - 0.01;
+  });
+  discs_.push_back(disc);
+  draw(disc);
+}
+
+void Canvas::draw(const Disc& disc) {
+  if (width_ == 0 || height_ == 0) return;
+  const Color rim = disc.rim;
+  const Color inside = disc.inside;
+  const double cx = disc.x / twipsPerPixel * ratio_;
+  const double cy = disc.y / twipsPerPixel * ratio_;
+  const double r = disc.radius / twipsPerPixel * ratio_;
   // The rim is one screen pixel wide: ratio_ device pixels.
   const double innerR = r - ratio_;
   const double outer2 = r * r;

@@ -1,6 +1,8 @@
 // The off-screen drawing surface of a picture box, at the device's pixel
 // density. Plain C++: the same rasteriser serves every backend, so a circle
-// has the same pixels on Qt and on Win32 and tests can read them back.
+// has the same pixels on Qt and on Win32 and tests can read them back. It
+// remembers what was drawn since the last fill, so a window moved to a
+// screen of another scale draws its heat again at the new density.
 #pragma once
 
 #include <vector>
@@ -12,6 +14,8 @@ namespace forms {
 class Canvas {
  public:
   // Size in twips and device pixels per screen pixel (2 on a 200 % screen).
+  // At the same density what was drawn stays where it was; at another one
+  // it is drawn again from what was drawn since the last fill.
   void resize(float widthTwips, float heightTwips, double devicePixelRatio);
   void fill(Color color);
   // A solid disc in `inside` with a rim one screen pixel wide in `rim`,
@@ -21,16 +25,25 @@ class Canvas {
   int width() const { return width_; }    // device pixels
   int height() const { return height_; }  // device pixels
   double devicePixelRatio() const { return ratio_; }
-  Color pixel(int x, int y) const;        // device pixels (0 outside)
+  Color pixel(int x, int y) const;  // device pixels (0 outside)
   Color pixelAtTwips(float x, float y) const;
   const std::vector<Color>& pixels() const { return pixels_; }
 
  private:
+  struct Disc {
+    float x, y, radius;
+    Color rim, inside;
+  };
+  void draw(const Disc& disc);
+
   int width_ = 0;
   int height_ = 0;
   double ratio_ = 1.0;
   Color background_ = rgb(255, 255, 255);  // last fill: the colour of new area
   std::vector<Color> pixels_;
+  // Drawn since the last fill, oldest first; a disc wholly covered by a
+  // later one is dropped, so a growing heat front keeps one entry.
+  std::vector<Disc> discs_;
 };
 
 }  // namespace forms

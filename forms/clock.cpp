@@ -31,7 +31,7 @@ void RealClock::start(Timer& timer) {
   Backend* b = backend();
   if (!b || timer.Interval() <= 0) return;
   auto& peer = peers_[&timer];
-  if (!peer) peer = b->createTimerPeer(timer);
+  if (!peer) peer = b->createTimer(timer);
   if (peer) peer->start(timer.Interval());
 }
 

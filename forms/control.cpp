@@ -30,11 +30,11 @@ void Control::attachPeer() {
   // A child whose container has no peer (built before any backend) stays
   // state-only too, instead of turning up as a stray top-level window.
   if (parent_ && !parent_->peer()) return;
-  if (Backend* b = backend()) peer_ = b->createPeer(*this);
+  if (Backend* b = backend()) peer_ = makePeer(*b);
 }
 
-void Control::notifyAppearance() {
-  if (peer_) peer_->appearanceChanged();
+void Control::tell(void (ControlPeer::*message)()) {
+  if (peer_) (peer_.get()->*message)();
 }
 
 void Control::setLeft(float left) { move({left, rect_.top, rect_.width, rect_.height}); }
@@ -45,13 +45,13 @@ void Control::move(Rect rect) {
   const bool resized = rect.width != rect_.width || rect.height != rect_.height;
   rect_ = rect;
   if (resized) sizeChanged();
-  if (peer_) peer_->geometryChanged();
+  tell(&ControlPeer::geometryChanged);
 }
 
 void Control::setVisible(bool visible) {
   if (visible == visible_) return;
   visible_ = visible;
-  if (peer_) peer_->visibilityChanged();
+  tell(&ControlPeer::visibilityChanged);
   if (visible || kind_ == ControlKind::Form) return;
   // Hiding the focused control (or its container) passes the focus on, as
   // the keyboard must never rest on something the child cannot see.
@@ -74,14 +74,7 @@ Form& Control::form() const {
 
 void Control::dispatchMouseDown(const MouseEvent& event) { raise(onMouseDown, event); }
 
-void Control::dispatchClick() {
-  if (kind_ == ControlKind::OptionButton) {
-    // A click on an option button is the user selecting it.
-    if (!programEnded()) static_cast<OptionButton*>(this)->select();
-    return;
-  }
-  raise(onClick);
-}
+void Control::dispatchClick() { raise(onClick); }
 
 Container::~Container() {
   // Children are destroyed before their container; should one outlive it,
@@ -99,9 +92,7 @@ Control* Container::hitTest(float x, float y) {
       if (!child->Visible() || !child->takesInput()) continue;
       const Rect r = child->rect();
       if (x < r.left || y < r.top || x >= r.left + r.width || y >= r.top + r.height) continue;
-      if (child->kind() == ControlKind::PictureBox) {
-        return static_cast<Container*>(child)->hitTest(x - r.left, y - r.top);
-      }
+      if (auto* box = dynamic_cast<Container*>(child)) return box->hitTest(x - r.left, y - r.top);
       return child;
     }
   }

@@ -15,6 +15,10 @@ Image::Image(Container& parent, Rect rect, Picture picture)
   attachPeer();
 }
 
+std::unique_ptr<ControlPeer> Image::makePeer(Backend& backend) {
+  return backend.createImage(*this);
+}
+
 CommandButton::CommandButton(Container& parent, Rect rect, std::string caption)
     : Control(&parent, ControlKind::CommandButton, rect), caption_(std::move(caption)) {
   attachPeer();
@@ -22,7 +26,11 @@ CommandButton::CommandButton(Container& parent, Rect rect, std::string caption)
 
 void CommandButton::setCaption(std::string caption) {
   caption_ = std::move(caption);
-  notifyAppearance();
+  tell(&ControlPeer::captionChanged);
+}
+
+std::unique_ptr<ControlPeer> CommandButton::makePeer(Backend& backend) {
+  return backend.createCommandButton(*this);
 }
 
 OptionButton::OptionButton(Container& parent, Rect rect, std::string caption, Color backColor,
@@ -32,40 +40,43 @@ OptionButton::OptionButton(Container& parent, Rect rect, std::string caption, Co
       backColor_(backColor),
       value_(selected) {
   // The layout's selection: quietly, without raising any click.
-  if (selected) {
-    for (OptionButton* other : group()) {
-      if (other != this && other->value_) {
-        other->value_ = false;
-        other->notifyAppearance();
-      }
-    }
-  }
+  if (selected) clearOthers();
   attachPeer();
 }
 
-void OptionButton::select() {
+void OptionButton::clearOthers() {
   for (OptionButton* other : group()) {
     if (other != this && other->value_) {
       other->value_ = false;
-      other->notifyAppearance();
+      other->tell(&ControlPeer::valueChanged);
     }
   }
+}
+
+void OptionButton::select() {
+  clearOthers();
   value_ = true;
-  notifyAppearance();
+  tell(&ControlPeer::valueChanged);
   // Raised even when it was selected already: the program relies on it to
   // store the speed again.
   raise(onClick);
+}
+
+void OptionButton::dispatchClick() {
+  if (!programEnded()) select();
 }
 
 std::vector<OptionButton*> OptionButton::group() const {
   std::vector<OptionButton*> options;
   if (!parent()) return options;
   for (Control* sibling : parent()->children()) {
-    if (sibling->kind() == ControlKind::OptionButton) {
-      options.push_back(static_cast<OptionButton*>(sibling));
-    }
+    if (auto* option = dynamic_cast<OptionButton*>(sibling)) options.push_back(option);
   }
   return options;
+}
+
+std::unique_ptr<ControlPeer> OptionButton::makePeer(Backend& backend) {
+  return backend.createOptionButton(*this);
 }
 
 Label::Label(Container& parent, Rect rect, std::string caption, Font font, Color foreColor)
@@ -78,7 +89,21 @@ Label::Label(Container& parent, Rect rect, std::string caption, Font font, Color
 
 void Label::setCaption(std::string caption) {
   caption_ = std::move(caption);
-  notifyAppearance();
+  tell(&ControlPeer::captionChanged);
+}
+
+void Label::setFont(Font font) {
+  font_ = std::move(font);
+  tell(&ControlPeer::fontChanged);
+}
+
+void Label::setForeColor(Color color) {
+  foreColor_ = color;
+  tell(&ControlPeer::coloursChanged);
+}
+
+std::unique_ptr<ControlPeer> Label::makePeer(Backend& backend) {
+  return backend.createLabel(*this);
 }
 
 namespace {
@@ -95,9 +120,15 @@ Line::Line(Container& parent, Point from, Point to, Color color)
   attachPeer();
 }
 
+std::unique_ptr<ControlPeer> Line::makePeer(Backend& backend) { return backend.createLine(*this); }
+
 FilledRect::FilledRect(Container& parent, Rect rect, Color fillColor, bool outlined)
     : Control(&parent, ControlKind::FilledRect, rect), fillColor_(fillColor), outlined_(outlined) {
   attachPeer();
+}
+
+std::unique_ptr<ControlPeer> FilledRect::makePeer(Backend& backend) {
+  return backend.createFilledRect(*this);
 }
 
 }  // namespace forms

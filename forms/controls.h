@@ -15,6 +15,7 @@
 
 namespace forms {
 
+class Backend;
 class ControlPeer;
 class TimerPeer;
 class Container;
@@ -46,6 +47,8 @@ class Control {
 
   ControlKind kind() const { return kind_; }
 
+  // A form's Width and Height are its outer size: the client area plus
+  // the layout's fixed frame, the same through a Control& as a Form&.
   float Left() const { return rect_.left; }
   float Top() const { return rect_.top; }
   float Width() const { return rect_.width; }
@@ -68,11 +71,14 @@ class Control {
   Container* parent() const { return parent_; }
   Form& form() const;
 
-  // Mouse and click input, from the backend or from a test.
+  // Mouse and click input on this very control, from a test or from a
+  // system button's own click; real presses on a form go through
+  // Form::pressAt, which finds the control first.
   std::function<void(const MouseEvent&)> onMouseDown;
   std::function<void()> onClick;
   void dispatchMouseDown(const MouseEvent& event);
-  void dispatchClick();
+  // A click by the user (an option button: the user selects it).
+  virtual void dispatchClick();
 
   ControlPeer* peer() const { return peer_.get(); }
 
@@ -80,12 +86,16 @@ class Control {
   Control(Container* parent, ControlKind kind, Rect rect);
   // Called by the most derived constructor once the state is complete.
   void attachPeer();
-  void notifyAppearance();
+  // Tells the peer, if any, one thing that changed.
+  void tell(void (ControlPeer::*message)());
   // The size changed (a picture box resizes its canvas).
   virtual void sizeChanged() {}
 
  private:
   friend class Container;
+  friend class Form;
+  // The backend's one call for this kind of control.
+  virtual std::unique_ptr<ControlPeer> makePeer(Backend& backend) = 0;
   Container* parent_;
   ControlKind kind_;
   Rect rect_;
@@ -99,8 +109,11 @@ class Container : public Control {
  public:
   ~Container() override;
   const std::vector<Control*>& children() const { return children_; }
-  // The topmost child at a point in this container's coordinates that
-  // takes input, searched depth first; this container if none.
+  // The control a point (this container's coordinates) belongs to, for
+  // real and injected input alike: the topmost visible child there that
+  // takes input (windowed controls above windowless ones, later above
+  // earlier), searched into picture boxes; this container if none. A
+  // rectangle holds its left and top edges, not its right and bottom ones.
   Control* hitTest(float x, float y);
 
  protected:
@@ -153,6 +166,12 @@ class PictureBox : public Container {
   void sizeChanged() override;
 
  private:
+  friend class Form;
+  std::unique_ptr<ControlPeer> makePeer(Backend& backend) override;
+  // The form moved to a screen of another scale: the drawing is drawn
+  // again at the new density.
+  void pixelRatioChanged(double ratio);
+
   Color backColor_ = rgb(255, 255, 255);
   Color foreColor_ = rgb(0, 0, 0);
   Color fillColor_ = rgb(0, 0, 0);
@@ -171,6 +190,7 @@ class Image : public Control {
   bool takesInput() const override { return false; }
 
  private:
+  std::unique_ptr<ControlPeer> makePeer(Backend& backend) override;
   Picture picture_;
 };
 
@@ -182,6 +202,7 @@ class CommandButton : public Control {
   bool takesFocus() const override { return true; }
 
  private:
+  std::unique_ptr<ControlPeer> makePeer(Backend& backend) override;
   std::string caption_;
 };
 
@@ -198,11 +219,16 @@ class OptionButton : public Control {
   // Selecting in code (or by the user) raises onClick, even when the
   // option was already selected.
   void select();
+  // The user's click selects.
+  void dispatchClick() override;
   bool takesFocus() const override { return true; }
   // The other options of this one's group, in creation order, itself included.
   std::vector<OptionButton*> group() const;
 
  private:
+  std::unique_ptr<ControlPeer> makePeer(Backend& backend) override;
+  // The group's other options are cleared quietly.
+  void clearOthers();
   std::string caption_;
   Color backColor_;
   bool value_;
@@ -215,9 +241,12 @@ class Label : public Control {
   const std::string& Caption() const { return caption_; }
   void setCaption(std::string caption);
   const Font& font() const { return font_; }
+  void setFont(Font font);
   Color ForeColor() const { return foreColor_; }
+  void setForeColor(Color color);
 
  private:
+  std::unique_ptr<ControlPeer> makePeer(Backend& backend) override;
   std::string caption_;
   Font font_;
   Color foreColor_;
@@ -233,6 +262,7 @@ class Line : public Control {
   bool takesInput() const override { return false; }
 
  private:
+  std::unique_ptr<ControlPeer> makePeer(Backend& backend) override;
   Point from_;
   Point to_;
   Color color_;
@@ -248,6 +278,7 @@ class FilledRect : public Control {
   bool takesInput() const override { return false; }
 
  private:
+  std::unique_ptr<ControlPeer> makePeer(Backend& backend) override;
   Color fillColor_;
   bool outlined_;
 };

@@ -27,26 +27,33 @@ bool canHoldFocus(const Control& control) { return control.takesFocus() && shown
 // is), as on the classic desktop; the arrow keys move within the group.
 bool tabStopsAt(const Control& control) {
   if (!canHoldFocus(control)) return false;
-  if (control.kind() != ControlKind::OptionButton) return true;
-  const auto& option = static_cast<const OptionButton&>(control);
-  if (option.Value()) return true;
-  const std::vector<OptionButton*> group = option.group();
+  const auto* option = dynamic_cast<const OptionButton*>(&control);
+  if (!option) return true;
+  if (option->Value()) return true;
+  const std::vector<OptionButton*> group = option->group();
   if (std::any_of(group.begin(), group.end(), [](auto* o) { return o->Value(); })) return false;
   const auto first =
       std::find_if(group.begin(), group.end(), [](auto* o) { return canHoldFocus(*o); });
-  return first != group.end() && *first == &option;
+  return first != group.end() && *first == option;
+}
+
+// A form's size as the program reads it: the client area and the fixed
+// single frame around it.
+Rect outerRect(const FormStyle& style) {
+  return {0, 0, style.clientWidth + 2 * frameTwips, style.clientHeight + 2 * frameTwips};
 }
 
 }  // namespace
 
 Form::Form(FormStyle style)
-    : Container(nullptr, ControlKind::Form, {0, 0, style.clientWidth, style.clientHeight}),
-      style_(std::move(style)) {
+    : Container(nullptr, ControlKind::Form, outerRect(style)), style_(std::move(style)) {
   lifetime::formCreated(this);
   // A window is not on the screen until it is shown.
   setVisible(false);
   attachPeer();
 }
+
+std::unique_ptr<ControlPeer> Form::makePeer(Backend& backend) { return backend.createForm(*this); }
 
 Form::~Form() {
   close();
@@ -65,8 +72,7 @@ void Form::Show() {
     if (programEnded() || !loaded_) return;
   }
   if (Visible()) {
-    // Already on the screen: brought to the front.
-    if (peer()) peer()->visibilityChanged();
+    tell(&ControlPeer::raised);
   } else {
     setVisible(true);
   }
@@ -85,11 +91,50 @@ void Form::close() {
     // can take hold of a control about to be destroyed.
     loaded_ = false;
     focused_ = nullptr;
+    pressed_ = nullptr;
     tabOrder_.clear();
     while (!timers_.empty()) timers_.pop_back();
     while (!controls_.empty()) controls_.pop_back();
   }
   setVisible(false);
+}
+
+void Form::pressAt(const MouseEvent& event) {
+  if (programEnded()) return;
+  Control* target = hitTest(event.x, event.y);
+  MouseEvent local = event;
+  for (const Control* c = target; c != this; c = c->parent()) {
+    local.x -= c->Left();
+    local.y -= c->Top();
+  }
+  if (event.button == leftButton) {
+    pressed_ = target;
+    pressedSerial_ = lifetime::serialOf(target);
+  }
+  target->dispatchMouseDown(local);
+}
+
+void Form::releaseAt(const MouseEvent& event) {
+  if (event.button != leftButton || !pressed_) return;
+  Control* pressed = pressed_;
+  pressed_ = nullptr;
+  // The press may have closed the form, and with it the control.
+  if (!lifetime::controlAlive(pressed, pressedSerial_)) return;
+  if (hitTest(event.x, event.y) == pressed) pressed->dispatchClick();
+}
+
+void Form::dispatchPixelRatio(double ratio) {
+  if (!(ratio > 0) || ratio == pixelRatio_) return;
+  pixelRatio_ = ratio;
+  for (Control* control : controls()) {
+    if (auto* box = dynamic_cast<PictureBox*>(control)) box->pixelRatioChanged(ratio);
+  }
+}
+
+std::vector<Control*> Form::controls() const {
+  std::vector<Control*> all;
+  for (const auto& c : controls_) all.push_back(c.get());
+  return all;
 }
 
 void Form::dispatchCloseBox() {
@@ -107,20 +152,21 @@ void Form::dispatchKey(Key key) {
       return;
     }
     case Key::Space:
+      // A button or an option is pressed; a picture box that is a tab
+      // stop takes no key.
       if (!focused_ || !canHoldFocus(*focused_)) return;
-      if (focused_->kind() == ControlKind::CommandButton) {
+      if (dynamic_cast<CommandButton*>(focused_) || dynamic_cast<OptionButton*>(focused_)) {
         focused_->dispatchClick();
-      } else if (focused_->kind() == ControlKind::OptionButton) {
-        static_cast<OptionButton*>(focused_)->select();
       }
       return;
     case Key::Left:
     case Key::Right:
     case Key::Up:
     case Key::Down: {
-      if (!focused_ || focused_->kind() != ControlKind::OptionButton) return;
+      auto* focusedOption = dynamic_cast<OptionButton*>(focused_);
+      if (!focusedOption) return;
       std::vector<OptionButton*> options;
-      for (OptionButton* option : static_cast<OptionButton*>(focused_)->group()) {
+      for (OptionButton* option : focusedOption->group()) {
         if (shown(*option)) options.push_back(option);
       }
       auto at = std::find(options.begin(), options.end(), focused_);
@@ -141,10 +187,10 @@ void Form::setFocus(Control* control) {
   if (control && (!loaded_ || &control->form() != this || !canHoldFocus(*control))) return;
   Control* previous = focused_;
   focused_ = control;
-  if (previous && previous != control && previous->peer()) previous->peer()->focusChanged();
+  if (previous && previous != control) previous->tell(&ControlPeer::focusChanged);
   // Told even when unchanged: showing a form again puts the platform's
   // focus back where the toolkit says it is.
-  if (control && control->peer()) control->peer()->focusChanged();
+  if (control) control->tell(&ControlPeer::focusChanged);
 }
 
 Timer* Form::addTimer(int intervalMs) {

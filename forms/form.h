@@ -29,9 +29,11 @@ class Form : public Container {
   const FormStyle& style() const { return style_; }
   const std::string& Caption() const { return style_.caption; }
 
-  // Outer width: the client width plus the layout's fixed frame on both
-  // sides, whatever the window manager draws around it.
-  float Width() const { return style_.clientWidth + 2 * frameTwips; }
+  // Width() and Height() (of Control) are the outer size: the client area
+  // plus the layout's fixed frame on both sides, whatever the window
+  // manager draws around it, so the heat grows alike on every desktop.
+  float ClientWidth() const { return style_.clientWidth; }
+  float ClientHeight() const { return style_.clientHeight; }
 
   // Shows the form without modality. A form that is not loaded first builds
   // its controls (buildLayout) and runs Form_Load.
@@ -40,6 +42,20 @@ class Form : public Container {
   // Unloads the form: hides it and destroys its controls and timers.
   void close();
   bool loaded() const { return loaded_; }
+
+  // Real mouse input, at a point of the client area in twips. The core
+  // finds the control there (hitTest) and raises its MouseDown; a left
+  // release over the control the left press went to raises its Click, so
+  // a press that slides off and lets go elsewhere clicks nothing.
+  void pressAt(const MouseEvent& event);
+  void releaseAt(const MouseEvent& event);
+
+  // Device pixels per screen pixel of the screen the form is on (2 on a
+  // 200 % projector). The backend reports it when the form's window is
+  // made and whenever it moves to a screen of another scale; every
+  // picture box then draws its drawing again, the twips unchanged.
+  double pixelRatio() const { return pixelRatio_; }
+  void dispatchPixelRatio(double ratio);
 
   // The user closed the window with its frame's close box.
   void dispatchCloseBox();
@@ -52,6 +68,9 @@ class Form : public Container {
 
   int ownedControlCount() const { return static_cast<int>(controls_.size()); }
   int ownedTimerCount() const { return static_cast<int>(timers_.size()); }
+
+  // Every control built on the form, in creation order.
+  std::vector<Control*> controls() const;
 
  protected:
   // Builds the controls from the window's layout (each opening).
@@ -77,6 +96,7 @@ class Form : public Container {
 
  private:
   friend class Control;
+  std::unique_ptr<ControlPeer> makePeer(Backend& backend) override;
   // The focusable controls in tab order: the layout's order, then any
   // others in creation order.
   std::vector<Control*> focusOrder() const;
@@ -90,6 +110,10 @@ class Form : public Container {
   std::vector<std::unique_ptr<Timer>> timers_;
   std::vector<Control*> tabOrder_;
   Control* focused_ = nullptr;
+  double pixelRatio_ = 1.0;
+  // The control the left button went down on, while it is held.
+  Control* pressed_ = nullptr;
+  std::uint64_t pressedSerial_ = 0;
 };
 
 }  // namespace forms

@@ -1,59 +1,59 @@
 // The picture box: the metal pieces, the markers and the menu's picture
-// buttons. Its drawing lives in its canvas, so it survives repaints.
+// buttons. Its drawing lives in its canvas, so it survives repaints and a
+// move to a screen of another scale.
 #include "forms/backend.h"
 #include "forms/controls.h"
+#include "forms/form.h"
 
 namespace forms {
-
-namespace {
-
-double currentPixelRatio() {
-  Backend* b = backend();
-  return b ? b->devicePixelRatio() : 1.0;
-}
-
-}  // namespace
 
 PictureBox::PictureBox(Container& parent, Rect rect)
     : Container(&parent, ControlKind::PictureBox, rect) {
   canvas_.fill(backColor_);
-  canvas_.resize(rect.width, rect.height, currentPixelRatio());
+  canvas_.resize(rect.width, rect.height, form().pixelRatio());
   attachPeer();
+}
+
+std::unique_ptr<ControlPeer> PictureBox::makePeer(Backend& backend) {
+  return backend.createPictureBox(*this);
 }
 
 void PictureBox::sizeChanged() {
   canvas_.resize(Width(), Height(), canvas_.devicePixelRatio());
-  if (peer()) peer()->drawingChanged();
+  tell(&ControlPeer::drawingChanged);
+}
+
+void PictureBox::pixelRatioChanged(double ratio) {
+  canvas_.resize(Width(), Height(), ratio);
+  tell(&ControlPeer::drawingChanged);
 }
 
 void PictureBox::setBackColor(Color color) {
   backColor_ = color;
   // A new background erases what was drawn: the metal turns cold again.
   canvas_.fill(color);
-  if (peer()) {
-    peer()->appearanceChanged();
-    peer()->drawingChanged();
-  }
+  tell(&ControlPeer::coloursChanged);
+  tell(&ControlPeer::drawingChanged);
 }
 
 void PictureBox::setPicture(Picture picture) {
   picture_ = std::move(picture);
-  notifyAppearance();
+  tell(&ControlPeer::pictureChanged);
 }
 
 void PictureBox::setMousePointer(MousePointer pointer) {
   pointer_ = pointer;
-  notifyAppearance();
+  tell(&ControlPeer::cursorChanged);
 }
 
 void PictureBox::setMouseIcon(Cursor cursor) {
   mouseIcon_ = std::move(cursor);
-  notifyAppearance();
+  tell(&ControlPeer::cursorChanged);
 }
 
 void PictureBox::Circle(float x, float y, float radius) {
   canvas_.circle(x, y, radius, foreColor_, fillColor_);
-  if (peer()) peer()->drawingChanged();
+  tell(&ControlPeer::drawingChanged);
 }
 
 Color PictureBox::pixelAt(float x, float y) const { return canvas_.pixelAtTwips(x, y); }

@@ -41,11 +41,16 @@ constexpr int blueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
 // theme would otherwise put black menu text on a black background.
 constexpr Color systemColor(int index) {
   switch (index) {
-    case 8: return rgb(0, 0, 0);         // window text
-    case 17: return rgb(128, 128, 128);  // grey text
-    case 19: return rgb(212, 208, 200);  // inactive caption text
-    case 24: return rgb(255, 255, 225);  // tooltip background
-    default: return rgb(0, 0, 0);
+    case 8:
+      return rgb(0, 0, 0);  // window text
+    case 17:
+      return rgb(128, 128, 128);  // grey text
+    case 19:
+      return rgb(212, 208, 200);  // inactive caption text
+    case 24:
+      return rgb(255, 255, 225);  // tooltip background
+    default:
+      return rgb(0, 0, 0);
   }
 }
 
@@ -56,8 +61,9 @@ struct Font {
   bool bold = false;
 };
 
-// A picture compiled into the program, named by its resource file name
-// ("lamp.ico", "fire.ico", "menu.gif"). Empty means none.
+// A picture compiled into the program, named by its file name ("lamp.ico",
+// "fire.ico", "menu.gif"); the core hands every backend its decoded pixels
+// (forms/pictures.h). Empty means none.
 struct Picture {
   std::string resource;
   bool empty() const { return resource.empty(); }

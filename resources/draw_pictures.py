@@ -24,6 +24,9 @@ Redraw all of them (from the repository root) with:
 
 Needs only Python 3 and Pillow (Debian: python3-pil). Pillow cannot write
 4-bit icons, so the icon files are assembled byte by byte below.
+
+The same run writes picture_pixels.cpp: the three pictures as plain pixels
+for the forms toolkit, so no backend needs an image decoder or a file.
 """
 
 import math
@@ -414,13 +417,85 @@ def draw_menu():
             if src[x, y] == BACKGROUND:
                 dst[x, y] = transparent
     indexed.save(HERE / "menu.gif", format="GIF", transparency=transparent, optimize=False)
+    return indexed, transparent
+
+
+# ---------------------------------------------------------------------------
+# picture_pixels.cpp: every picture as a palette of 0xAARRGGBB colours and
+# two hex digits (a palette index) per pixel, row by row from the top.
+
+TRANSPARENT = 0x00000000
+
+
+def icon_pixels(canvas):
+    palette = [0xFF000000 | (r << 16) | (g << 8) | b for (r, g, b) in PALETTE]
+    palette.append(TRANSPARENT)  # index 16: outside the drawing
+    indices = [len(PALETTE) if p is None else p for row in canvas for p in row]
+    return SIZE, SIZE, palette, indices
+
+
+def gif_pixels(indexed, transparent):
+    flat = indexed.getpalette()
+    palette = [0xFF000000 | (flat[3 * i] << 16) | (flat[3 * i + 1] << 8) | flat[3 * i + 2]
+               for i in range(len(flat) // 3)]
+    palette[transparent] = TRANSPARENT
+    width, height = indexed.size
+    return width, height, palette, list(indexed.getdata())
+
+
+def pixel_source(pictures):
+    lines = [
+        "// Written by resources/draw_pictures.py with the pictures themselves; do not edit.",
+        '#include "forms/compiled_pictures.h"',
+        "",
+        "namespace forms {",
+        "",
+        "namespace {",
+    ]
+    for number, (name, (width, height, palette, indices)) in enumerate(pictures):
+        lines.append("")
+        lines.append(f"// {name}")
+        lines.append(f"const std::uint32_t palette{number}[] = {{")
+        for start in range(0, len(palette), 6):
+            lines.append("    " + ", ".join(f"0x{c:08X}" for c in palette[start:start + 6]) + ",")
+        lines.append("};")
+        lines.append(f"const char pixels{number}[] =")
+        for y in range(height):
+            row = indices[y * width:(y + 1) * width]
+            lines.append('    "' + "".join(f"{i:02X}" for i in row) + '"')
+        lines[-1] += ";"
+    lines.append("")
+    lines.append("}  // namespace")
+    lines.append("")
+    lines.append("const std::vector<CompiledPicture>& compiledPictures() {")
+    lines.append("  static const std::vector<CompiledPicture> pictures{")
+    for number, (name, (width, height, palette, _)) in enumerate(pictures):
+        lines.append(f'      {{"{name}", {width}, {height}, palette{number}, {len(palette)}, '
+                     f"pixels{number}}},")
+    lines.append("  };")
+    lines.append("  return pictures;")
+    lines.append("}")
+    lines.append("")
+    lines.append("}  // namespace forms")
+    return "\n".join(lines) + "\n"
+
+
+def write_pixel_source(pictures):
+    (HERE / "picture_pixels.cpp").write_text(pixel_source(pictures), encoding="utf-8")
 
 
 def main():
-    write_ico(draw_lamp(), "lamp.ico")
-    write_hicolor_icons(draw_lamp())
-    write_ico(draw_fire(), "fire.ico")
-    draw_menu()
+    lamp = draw_lamp()
+    fire = draw_fire()
+    write_ico(lamp, "lamp.ico")
+    write_hicolor_icons(lamp)
+    write_ico(fire, "fire.ico")
+    menu, transparent = draw_menu()
+    write_pixel_source([
+        ("lamp.ico", icon_pixels(lamp)),
+        ("fire.ico", icon_pixels(fire)),
+        ("menu.gif", gif_pixels(menu, transparent)),
+    ])
 
 
 if __name__ == "__main__":

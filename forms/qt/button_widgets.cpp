@@ -1,21 +1,23 @@
-// Command buttons and option buttons, drawn by the platform. Their clicks,
-// selection and keyboard go through the toolkit, which owns their state.
+// Command buttons and option buttons, drawn by the platform. A system
+// button keeps its own pressed look and hit test, over exactly its
+// rectangle as the core's hit test has it; its clicks, selection and
+// keyboard go through the toolkit, which owns their state.
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "forms/qt/control_widget.h"
 #include "forms/qt/fonts.h"
 #include "forms/qt/peers.h"
-#include "forms/qt/widget_peer.h"
 
 namespace forms::qt {
 
 namespace {
 
-class CommandButtonWidget : public QPushButton, public PeerWidget {
+class CommandButtonWidget : public QPushButton, public ControlWidget {
  public:
   CommandButtonWidget(CommandButton& button, QWidget* parent)
-      : QPushButton(parent), PeerWidget(button) {
+      : QPushButton(parent), ControlWidget(button, *this) {
     setFont(defaultControlFont());
     setAutoDefault(false);
     setFocusPolicy(Qt::StrongFocus);
@@ -24,13 +26,12 @@ class CommandButtonWidget : public QPushButton, public PeerWidget {
     });
   }
 
-  void syncAppearance() override {
-    if (auto* button = static_cast<CommandButton*>(control_)) {
-      setText(QString::fromStdString(button->Caption()));
-    }
+  void showCaption() override {
+    setText(QString::fromStdString(static_cast<CommandButton*>(control_)->Caption()));
   }
 
  protected:
+  bool hitButton(const QPoint& at) const override { return rect().contains(at); }
   bool event(QEvent* event) override {
     if (routeKey(*event, control_)) return true;
     return QPushButton::event(event);
@@ -41,10 +42,10 @@ class CommandButtonWidget : public QPushButton, public PeerWidget {
   }
 };
 
-class OptionButtonWidget : public QRadioButton, public PeerWidget {
+class OptionButtonWidget : public QRadioButton, public ControlWidget {
  public:
   OptionButtonWidget(OptionButton& option, QWidget* parent)
-      : QRadioButton(parent), PeerWidget(option) {
+      : QRadioButton(parent), ControlWidget(option, *this) {
     setFont(defaultControlFont());
     // The toolkit keeps the group: Qt must neither clear siblings nor
     // toggle this one itself.
@@ -59,18 +60,21 @@ class OptionButtonWidget : public QRadioButton, public PeerWidget {
     });
   }
 
-  void syncAppearance() override {
-    auto* option = static_cast<OptionButton*>(control_);
-    if (!option) return;
-    setText(QString::fromStdString(option->Caption()));
-    setChecked(option->Value());
+  OptionButton* option() const { return static_cast<OptionButton*>(control_); }
+
+  void showCaption() override { setText(QString::fromStdString(option()->Caption())); }
+  void showColours() override {
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, toQColor(option->BackColor()));
+    colours.setColor(QPalette::Window, toQColor(option()->BackColor()));
     colours.setColor(QPalette::WindowText, toQColor(systemColor(8)));
     setPalette(colours);
   }
+  void showValue() override { setChecked(option()->Value()); }
 
  protected:
+  // The whole rectangle takes the click, as the core's hit test says, not
+  // only the indicator and the caption's text.
+  bool hitButton(const QPoint& at) const override { return rect().contains(at); }
   // A click selects through the toolkit; the check mark follows its state.
   void nextCheckState() override {}
   bool event(QEvent* event) override {
@@ -86,11 +90,11 @@ class OptionButtonWidget : public QRadioButton, public PeerWidget {
 }  // namespace
 
 std::unique_ptr<ControlPeer> makeCommandButtonPeer(CommandButton& button, QWidget* parent) {
-  return mirror<CommandButtonWidget>(button, parent);
+  return makeWidgetPeer<CommandButtonWidget>(button, parent);
 }
 
 std::unique_ptr<ControlPeer> makeOptionButtonPeer(OptionButton& option, QWidget* parent) {
-  return mirror<OptionButtonWidget>(option, parent);
+  return makeWidgetPeer<OptionButtonWidget>(option, parent);
 }
 
 }  // namespace forms::qt

@@ -1,46 +1,51 @@
 // Images, lines and filled rectangles: drawn on their container, and
-// transparent to the mouse so a press reaches what lies beneath.
+// transparent to the mouse, so the press goes to the widget beneath, whose
+// form finds the control there.
 #include <QPainter>
 
+#include "forms/qt/control_widget.h"
 #include "forms/qt/peers.h"
 #include "forms/qt/pictures.h"
-#include "forms/qt/widget_peer.h"
 
 namespace forms::qt {
 
 namespace {
 
-class DrawnWidget : public QWidget, public PeerWidget {
+class DrawnWidget : public QWidget, public ControlWidget {
  public:
-  DrawnWidget(Control& control, QWidget* parent) : QWidget(parent), PeerWidget(control) {
+  DrawnWidget(Control& control, QWidget* parent) : QWidget(parent), ControlWidget(control, *this) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
   }
-
-  void syncAppearance() override { update(); }
 
  protected:
   void paintEvent(QPaintEvent*) override {
     if (!control_) return;
     QPainter painter(this);
-    switch (control_->kind()) {
-      case ControlKind::Image:
-        drawPicture(painter, static_cast<Image*>(control_)->picture(), QPointF(0, 0));
-        break;
-      case ControlKind::Line:
-        paintLine(painter, *static_cast<Line*>(control_));
-        break;
-      case ControlKind::FilledRect:
-        paintFilledRect(painter, *static_cast<FilledRect*>(control_));
-        break;
-      default:
-        break;
-    }
+    paint(painter);
   }
+  virtual void paint(QPainter& painter) = 0;
+};
 
- private:
-  static void paintLine(QPainter& painter, const Line& line) {
+class ImageWidget : public DrawnWidget {
+ public:
+  ImageWidget(Image& image, QWidget* parent) : DrawnWidget(image, parent) {}
+  void showPicture() override { update(); }
+
+ protected:
+  void paint(QPainter& painter) override {
+    drawPicture(painter, static_cast<Image*>(control_)->picture(), QPointF(0, 0));
+  }
+};
+
+class LineWidget : public DrawnWidget {
+ public:
+  LineWidget(Line& line, QWidget* parent) : DrawnWidget(line, parent) {}
+
+ protected:
+  void paint(QPainter& painter) override {
     // Ends relative to the line's own box, through pixel centres, one
     // screen pixel wide.
+    const Line& line = *static_cast<Line*>(control_);
     const Rect box = line.rect();
     const auto at = [&](Point p) {
       return QPointF(pixels(p.x - box.left) + 0.5, pixels(p.y - box.top) + 0.5);
@@ -48,8 +53,15 @@ class DrawnWidget : public QWidget, public PeerWidget {
     painter.setPen(QPen(toQColor(line.BorderColor()), 1.0, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(at(line.from()), at(line.to()));
   }
+};
 
-  void paintFilledRect(QPainter& painter, const FilledRect& shape) const {
+class FilledRectWidget : public DrawnWidget {
+ public:
+  FilledRectWidget(FilledRect& shape, QWidget* parent) : DrawnWidget(shape, parent) {}
+
+ protected:
+  void paint(QPainter& painter) override {
+    const FilledRect& shape = *static_cast<FilledRect*>(control_);
     painter.fillRect(rect(), toQColor(shape.FillColor()));
     if (shape.outlined()) {
       painter.setPen(QPen(Qt::black, 1.0));
@@ -61,8 +73,16 @@ class DrawnWidget : public QWidget, public PeerWidget {
 
 }  // namespace
 
-std::unique_ptr<ControlPeer> makeDrawnPeer(Control& control, QWidget* parent) {
-  return mirror<DrawnWidget>(control, parent);
+std::unique_ptr<ControlPeer> makeImagePeer(Image& image, QWidget* parent) {
+  return makeWidgetPeer<ImageWidget>(image, parent);
+}
+
+std::unique_ptr<ControlPeer> makeLinePeer(Line& line, QWidget* parent) {
+  return makeWidgetPeer<LineWidget>(line, parent);
+}
+
+std::unique_ptr<ControlPeer> makeFilledRectPeer(FilledRect& shape, QWidget* parent) {
+  return makeWidgetPeer<FilledRectWidget>(shape, parent);
 }
 
 }  // namespace forms::qt

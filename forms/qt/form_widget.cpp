@@ -1,98 +1,105 @@
 // A form as a top-level window: fixed size, no minimise or maximise,
-// centred, its background painted in its own colour.
+// centred, its background painted in its own colour, its pixel ratio
+// following the screen it is on.
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
 #include <QScreen>
 
+#include "forms/qt/control_widget.h"
 #include "forms/qt/fonts.h"
 #include "forms/qt/peers.h"
 #include "forms/qt/pictures.h"
-#include "forms/qt/widget_peer.h"
-#include "forms/qt/widgets.h"
 
 namespace forms::qt {
 
 namespace {
 
-class FormWidget : public QWidget, public PeerWidget {
+class FormWidget : public QWidget, public ControlWidget {
  public:
   explicit FormWidget(Form& form)
       : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                              Qt::MSWindowsFixedSizeDialogHint),
-        PeerWidget(form) {
+        ControlWidget(form, *this) {
     setFont(defaultControlFont());
   }
 
-  void syncAppearance() override {
-    if (!control_) return;
-    const FormStyle& style = static_cast<Form*>(control_)->style();
-    setWindowTitle(QString::fromStdString(style.caption));
-    if (!style.icon.empty()) {
-      setWindowIcon(QIcon(QString::fromLatin1(pictureResourcePrefix()) +
-                          QString::fromStdString(style.icon.resource)));
+  Form* form() const { return static_cast<Form*>(control_); }
+
+  void showGeometry() override {
+    setFixedSize(pixels(form()->ClientWidth()), pixels(form()->ClientHeight()));
+  }
+
+  void showVisibility() override {
+    if (!form()->Visible()) {
+      hide();
+      // Each loading of the form places it at the centre again.
+      if (!form()->loaded()) placed_ = false;
+      return;
     }
-    update();
+    if (!placed_) {
+      placeAtCentre();
+      placed_ = true;
+    }
+    // A window coming onto the screen comes on top of the others.
+    show();
+    activateWindow();
+    showPixelRatio();
+  }
+
+  void bringToFront() override {
+    raise();
+    activateWindow();
+  }
+
+  void showCaption() override { setWindowTitle(QString::fromStdString(form()->Caption())); }
+
+  void showColours() override { update(); }
+
+  void showPicture() override {
+    const QPixmap icon = picturePixmap(form()->style().icon, 1.0);
+    if (!icon.isNull()) setWindowIcon(QIcon(icon));
+  }
+
+  // The scale of the screen the window is on, told to the core, which
+  // draws every picture box again at it.
+  void showPixelRatio() {
+    if (control_) form()->dispatchPixelRatio(devicePixelRatioF());
   }
 
  protected:
   bool event(QEvent* event) override {
     if (routeKey(*event, control_)) return true;
-    return QWidget::event(event);
+    const bool handled = QWidget::event(event);
+    // Moved to another screen, or the screen's scale changed.
+    if (event->type() == QEvent::ScreenChangeInternal) showPixelRatio();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    if (event->type() == QEvent::DevicePixelRatioChange) showPixelRatio();
+#endif
+    return handled;
   }
   void paintEvent(QPaintEvent*) override {
     if (!control_) return;
     QPainter painter(this);
-    painter.fillRect(rect(), toQColor(static_cast<Form*>(control_)->style().backColor));
+    painter.fillRect(rect(), toQColor(form()->style().backColor));
   }
   void mousePressEvent(QMouseEvent* event) override { mousePressed(*event); }
   void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressed(*event); }
-  void mouseReleaseEvent(QMouseEvent* event) override { mouseReleased(*this, *event); }
+  void mouseReleaseEvent(QMouseEvent* event) override { mouseReleased(*event); }
   void closeEvent(QCloseEvent* event) override {
     // The frame's close box: the form decides what closing means.
     event->ignore();
-    if (control_) static_cast<Form*>(control_)->dispatchCloseBox();
-  }
-};
-
-class FormPeer : public WidgetPeer {
- public:
-  FormPeer(Form& form, FormWidget* widget) : WidgetPeer(form, widget, widget) { syncAll(); }
-
-  void geometryChanged() override {
-    if (!widget()) return;
-    const FormStyle& style = static_cast<Form&>(control()).style();
-    widget()->setFixedSize(pixels(style.clientWidth), pixels(style.clientHeight));
-  }
-
-  void visibilityChanged() override {
-    QWidget* w = widget();
-    if (!w) return;
-    Form& form = static_cast<Form&>(control());
-    if (!form.Visible()) {
-      w->hide();
-      // Each loading of the form places it at the centre again.
-      if (!form.loaded()) placed_ = false;
-      return;
-    }
-    if (!placed_) {
-      placeAtCentre(*w);
-      placed_ = true;
-    }
-    w->show();
-    // Brought to the front, where the offscreen test platform has a front.
-    if (QGuiApplication::platformName() != QLatin1String("offscreen")) w->raise();
-    w->activateWindow();
+    if (control_) form()->dispatchCloseBox();
   }
 
  private:
-  static void placeAtCentre(QWidget& w) {
-    QScreen* screen = w.screen() ? w.screen() : QGuiApplication::primaryScreen();
+  void placeAtCentre() {
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();
-    w.move(area.center() - QPoint(w.width() / 2, w.height() / 2));
+    move(area.center() - QPoint(width() / 2, height() / 2));
   }
 
   bool placed_ = false;
@@ -101,7 +108,10 @@ class FormPeer : public WidgetPeer {
 }  // namespace
 
 std::unique_ptr<ControlPeer> makeFormPeer(Form& form) {
-  return std::make_unique<FormPeer>(form, new FormWidget(form));
+  auto* widget = new FormWidget(form);
+  widget->showAll();
+  widget->showPixelRatio();
+  return std::make_unique<WidgetPeer>(widget, widget);
 }
 
 }  // namespace forms::qt

@@ -4,42 +4,48 @@
 #include <QPainter>
 #include <QTextOption>
 
+#include "forms/qt/control_widget.h"
 #include "forms/qt/fonts.h"
 #include "forms/qt/peers.h"
-#include "forms/qt/widget_peer.h"
 
 namespace forms::qt {
 
 namespace {
 
-class LabelWidget : public QWidget, public PeerWidget {
+class LabelWidget : public QWidget, public ControlWidget {
  public:
-  LabelWidget(Label& label, QWidget* parent) : QWidget(parent), PeerWidget(label) {}
+  LabelWidget(Label& label, QWidget* parent) : QWidget(parent), ControlWidget(label, *this) {}
 
-  void syncAppearance() override { update(); }
+  Label* label() const { return static_cast<Label*>(control_); }
+
+  void showCaption() override { update(); }
+  void showColours() override { update(); }
+  void showFont() override {
+    setFont(toQFont(label()->font()));
+    update();
+  }
 
  protected:
   void paintEvent(QPaintEvent*) override {
-    auto* label = static_cast<Label*>(control_);
-    if (!label) return;
+    if (!control_) return;
     QPainter painter(this);
-    painter.setFont(toQFont(label->font()));
-    painter.setPen(toQColor(label->ForeColor()));
+    painter.setFont(font());
+    painter.setPen(toQColor(label()->ForeColor()));
     // Between words where there are spaces, between any two characters of
     // Japanese text, and anywhere inside a word too long for one line.
     QTextOption option(Qt::AlignLeft | Qt::AlignTop);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    painter.drawText(QRectF(rect()), QString::fromStdString(label->Caption()), option);
+    painter.drawText(QRectF(rect()), QString::fromStdString(label()->Caption()), option);
   }
   void mousePressEvent(QMouseEvent* event) override { mousePressed(*event); }
   void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressed(*event); }
-  void mouseReleaseEvent(QMouseEvent* event) override { mouseReleased(*this, *event); }
+  void mouseReleaseEvent(QMouseEvent* event) override { mouseReleased(*event); }
 };
 
 }  // namespace
 
 std::unique_ptr<ControlPeer> makeLabelPeer(Label& label, QWidget* parent) {
-  return mirror<LabelWidget>(label, parent);
+  return makeWidgetPeer<LabelWidget>(label, parent);
 }
 
 }  // namespace forms::qt

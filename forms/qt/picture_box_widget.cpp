@@ -1,47 +1,45 @@
-// A picture box: its canvas (background and drawing) at the screen's pixel
+// A picture box: its canvas (background and drawing) at the form's pixel
 // density, its picture on top, its children above both and clipped to it.
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "forms/qt/control_widget.h"
 #include "forms/qt/peers.h"
 #include "forms/qt/pictures.h"
-#include "forms/qt/widget_peer.h"
 
 namespace forms::qt {
 
 namespace {
 
-class PictureBoxWidget : public QWidget, public PeerWidget {
+class PictureBoxWidget : public QWidget, public ControlWidget {
  public:
-  PictureBoxWidget(PictureBox& box, QWidget* parent) : QWidget(parent), PeerWidget(box) {
+  PictureBoxWidget(PictureBox& box, QWidget* parent) : QWidget(parent), ControlWidget(box, *this) {
     setAttribute(Qt::WA_OpaquePaintEvent);
   }
 
-  void syncAppearance() override {
-    auto* box = static_cast<PictureBox*>(control_);
-    if (!box) return;
-    if (box->mousePointer() == MousePointer::Custom && !box->mouseIcon().icon.empty()) {
-      setCursor(pictureCursor(box->mouseIcon(), devicePixelRatioF()));
+  PictureBox* box() const { return static_cast<PictureBox*>(control_); }
+
+  void showCursor() override {
+    if (box()->mousePointer() == MousePointer::Custom && !box()->mouseIcon().icon.empty()) {
+      setCursor(pictureCursor(box()->mouseIcon(), devicePixelRatioF()));
     } else {
       unsetCursor();
     }
-    update();
   }
-
-  void syncDrawing() override {
+  void showPicture() override { update(); }
+  void showDrawing() override {
     stale_ = true;
     update();
   }
 
  protected:
   void paintEvent(QPaintEvent*) override {
-    auto* box = static_cast<PictureBox*>(control_);
-    if (!box) return;
-    if (stale_) copyCanvas(box->canvas());
+    if (!control_) return;
+    if (stale_) copyCanvas(box()->canvas());
     QPainter painter(this);
     painter.drawImage(QPointF(0, 0), image_);
-    if (!box->picture().empty()) drawPicture(painter, box->picture(), QPointF(0, 0));
+    if (!box()->picture().empty()) drawPicture(painter, box()->picture(), QPointF(0, 0));
   }
   // With the focus here (a tab stop), Tab and the other keys still go
   // through the toolkit.
@@ -51,7 +49,7 @@ class PictureBoxWidget : public QWidget, public PeerWidget {
   }
   void mousePressEvent(QMouseEvent* event) override { mousePressed(*event); }
   void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressed(*event); }
-  void mouseReleaseEvent(QMouseEvent* event) override { mouseReleased(*this, *event); }
+  void mouseReleaseEvent(QMouseEvent* event) override { mouseReleased(*event); }
 
  private:
   void copyCanvas(const Canvas& canvas) {
@@ -76,7 +74,7 @@ class PictureBoxWidget : public QWidget, public PeerWidget {
 }  // namespace
 
 std::unique_ptr<ControlPeer> makePictureBoxPeer(PictureBox& box, QWidget* parent) {
-  return mirror<PictureBoxWidget>(box, parent);
+  return makeWidgetPeer<PictureBoxWidget>(box, parent);
 }
 
 }  // namespace forms::qt

@@ -1,41 +1,29 @@
 #include "forms/qt/pictures.h"
 
-#include <QIcon>
+#include <QImage>
 #include <QPainter>
 #include <QPixmapCache>
 
-#include "forms/qt/widgets.h"
+#include "forms/pictures.h"
 
 namespace forms::qt {
 
-const char* pictureResourcePrefix() { return ":/pictures/"; }
-
 namespace {
 
-QString resourcePath(const Picture& picture) {
-  return QString::fromLatin1(pictureResourcePrefix()) + QString::fromStdString(picture.resource);
-}
-
-QPixmap loadPixmap(const Picture& picture, qreal ratio) {
-  const QString path = resourcePath(picture);
-  QPixmap pixmap;
-  if (path.endsWith(QLatin1String(".ico"), Qt::CaseInsensitive)) {
-    // An icon file may hold several sizes: its own size is the largest.
-    QIcon icon(path);
-    QSize natural;
-    for (const QSize& size : icon.availableSizes()) {
-      if (size.width() * size.height() > natural.width() * natural.height()) natural = size;
-    }
-    if (natural.isEmpty()) return QPixmap();
-    pixmap = icon.pixmap(natural);
-  } else {
-    pixmap = QPixmap(path);
+QPixmap makePixmap(const Picture& picture, qreal ratio) {
+  const PicturePixels& source = pixelsOf(picture);
+  if (source.empty()) return QPixmap();
+  QImage image(source.width, source.height, QImage::Format_ARGB32);
+  for (int y = 0; y < source.height; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < source.width; ++x) line[x] = source.at(x, y);
   }
-  if (pixmap.isNull() || ratio == 1.0) return pixmap;
+  QPixmap pixmap = QPixmap::fromImage(image);
+  if (ratio == 1.0) return pixmap;
   // On a 200 % screen the picture keeps its size and is scaled smoothly,
   // not blown up into blocks.
-  const QSize natural = pixmap.size();
-  QPixmap scaled = pixmap.scaled(natural * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  QPixmap scaled =
+      pixmap.scaled(pixmap.size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   scaled.setDevicePixelRatio(ratio);
   return scaled;
 }
@@ -49,7 +37,7 @@ QPixmap picturePixmap(const Picture& picture, qreal devicePixelRatio) {
                           .arg(devicePixelRatio);
   QPixmap pixmap;
   if (!QPixmapCache::find(key, &pixmap)) {
-    pixmap = loadPixmap(picture, devicePixelRatio);
+    pixmap = makePixmap(picture, devicePixelRatio);
     if (!pixmap.isNull()) QPixmapCache::insert(key, pixmap);
   }
   return pixmap;

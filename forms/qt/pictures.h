@@ -1,5 +1,5 @@
-// The pictures compiled into the program: icons, the menu picture and the
-// custom cursor.
+// The program's pictures, handed over by the core as pixels, as Qt images,
+// icons and cursors.
 #pragma once
 
 #include <QCursor>
@@ -12,7 +12,7 @@ class QPainter;
 namespace forms::qt {
 
 // The picture at its own size, rendered for the given pixel density (an
-// icon is drawn smoothly at 200 %); null if there is no such resource.
+// icon is drawn smoothly at 200 %); null if there is no such picture.
 QPixmap picturePixmap(const Picture& picture, qreal devicePixelRatio);
 
 // Draws the picture with its top-left corner at `at` (logical pixels).

@@ -5,9 +5,15 @@
 #include <QTimer>
 
 #include "forms/form.h"
+#include "forms/qt/control_widget.h"
 #include "forms/qt/peers.h"
-#include "forms/qt/widget_peer.h"
 #include "forms/qt/widgets.h"
+
+namespace forms {
+
+Backend* platformBackend() { return &qt::qtBackend(); }
+
+}  // namespace forms
 
 namespace forms::qt {
 
@@ -34,7 +40,8 @@ class QtTimerPeer : public TimerPeer {
 };
 
 // Windowless controls lie beneath every windowed control of their
-// container; within each kind the later-created lies on top.
+// container; within each kind the later-created lies on top: the stacking
+// the core's hit test assumes.
 void stack(Control& control, QWidget& widget) {
   if (!isWindowless(control.kind())) {
     widget.raise();
@@ -50,6 +57,17 @@ void stack(Control& control, QWidget& widget) {
   widget.raise();
 }
 
+// A control's peer inside its container's widget, stacked in its place;
+// none if the container has no widget.
+template <class C>
+std::unique_ptr<ControlPeer> child(C& control, std::unique_ptr<ControlPeer> (*make)(C&, QWidget*)) {
+  QWidget* parent = control.parent() ? widgetOf(*control.parent()) : nullptr;
+  if (!parent) return nullptr;
+  auto peer = make(control, parent);
+  stack(control, *static_cast<WidgetPeer&>(*peer).widget());
+  return peer;
+}
+
 }  // namespace
 
 QWidget* widgetOf(const Control& control) {
@@ -57,50 +75,77 @@ QWidget* widgetOf(const Control& control) {
   return peer ? peer->widget() : nullptr;
 }
 
-std::unique_ptr<ControlPeer> QtBackend::createPeer(Control& control) {
-  if (!qApp) return nullptr;
-  if (control.kind() == ControlKind::Form) return makeFormPeer(static_cast<Form&>(control));
-  QWidget* parent = control.parent() ? widgetOf(*control.parent()) : nullptr;
-  if (!parent) return nullptr;
-  std::unique_ptr<ControlPeer> peer;
-  switch (control.kind()) {
-    case ControlKind::PictureBox:
-      peer = makePictureBoxPeer(static_cast<PictureBox&>(control), parent);
-      break;
-    case ControlKind::Label:
-      peer = makeLabelPeer(static_cast<Label&>(control), parent);
-      break;
-    case ControlKind::CommandButton:
-      peer = makeCommandButtonPeer(static_cast<CommandButton&>(control), parent);
-      break;
-    case ControlKind::OptionButton:
-      peer = makeOptionButtonPeer(static_cast<OptionButton&>(control), parent);
-      break;
-    case ControlKind::Image:
-    case ControlKind::Line:
-    case ControlKind::FilledRect:
-      peer = makeDrawnPeer(control, parent);
-      break;
-    case ControlKind::Form:
-      break;
+void QtBackend::start(bool headless) {
+  if (QApplication::instance()) return;
+  // A test session needs no screen: the offscreen platform, unless the
+  // test run chose one.
+  if (headless && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
   }
-  if (peer) stack(control, *static_cast<WidgetPeer&>(*peer).widget());
-  return peer;
+  static int argc = 1;
+  static char name[] = "velmora";
+  static char* argv[] = {name, nullptr};
+  // Never destroyed: the program's window objects live to the very end of
+  // the process, and their widgets need the application until then.
+  auto* application = new QApplication(argc, argv);
+  application->setQuitOnLastWindowClosed(false);
 }
 
-std::unique_ptr<TimerPeer> QtBackend::createTimerPeer(Timer& timer) {
-  if (!qApp) return nullptr;
-  return std::make_unique<QtTimerPeer>(timer);
-}
+int QtBackend::runEventLoop() { return QApplication::exec(); }
 
-double QtBackend::devicePixelRatio() const { return qApp ? qApp->devicePixelRatio() : 1.0; }
-
-void QtBackend::quitEventLoop() {
+void QtBackend::quitEventLoop(int exitCode) {
   // Only a running loop is told to quit: Qt would otherwise remember the
   // request and make the next event loop return at once.
   if (QCoreApplication::instance() && QThread::currentThread()->loopLevel() > 0) {
-    QCoreApplication::exit(0);
+    QCoreApplication::exit(exitCode);
   }
+}
+
+void QtBackend::handlePendingEvents() {
+  if (!QCoreApplication::instance()) return;
+  // Posted events only: the window system's own (activation, exposure)
+  // wait for a real event loop, as a long test would otherwise spend half
+  // its time asking for them.
+  QCoreApplication::sendPostedEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+std::unique_ptr<ControlPeer> QtBackend::createForm(Form& form) {
+  if (!qApp) return nullptr;
+  return makeFormPeer(form);
+}
+
+std::unique_ptr<ControlPeer> QtBackend::createPictureBox(PictureBox& box) {
+  return child(box, &makePictureBoxPeer);
+}
+
+std::unique_ptr<ControlPeer> QtBackend::createImage(Image& image) {
+  return child(image, &makeImagePeer);
+}
+
+std::unique_ptr<ControlPeer> QtBackend::createCommandButton(CommandButton& button) {
+  return child(button, &makeCommandButtonPeer);
+}
+
+std::unique_ptr<ControlPeer> QtBackend::createOptionButton(OptionButton& option) {
+  return child(option, &makeOptionButtonPeer);
+}
+
+std::unique_ptr<ControlPeer> QtBackend::createLabel(Label& label) {
+  return child(label, &makeLabelPeer);
+}
+
+std::unique_ptr<ControlPeer> QtBackend::createLine(Line& line) {
+  return child(line, &makeLinePeer);
+}
+
+std::unique_ptr<ControlPeer> QtBackend::createFilledRect(FilledRect& shape) {
+  return child(shape, &makeFilledRectPeer);
+}
+
+std::unique_ptr<TimerPeer> QtBackend::createTimer(Timer& timer) {
+  if (!qApp) return nullptr;
+  return std::make_unique<QtTimerPeer>(timer);
 }
 
 QtBackend& qtBackend() {

@@ -5,8 +5,8 @@
 #include <doctest/doctest.h>
 
 #include <cmath>
+#include <vector>
 
-#include "forms/backend.h"
 #include "forms/testing.h"
 #include "test_form.h"
 
@@ -126,6 +126,32 @@ TEST_CASE("at 200 % the canvas has twice the pixels and the rim is two device pi
   CHECK(canvas.pixelAtTwips(2100, 1500) == grey);
 }
 
+TEST_CASE("a drawing moved to a screen of another scale is drawn again, not lost or blurred") {
+  Canvas canvas;
+  canvas.resize(3000, 1500, 1.0);
+  canvas.fill(grey);
+  // A growing front: the small discs lie inside the last one.
+  for (float radius : {150.0f, 300.0f, 450.0f}) canvas.circle(1500, 750, radius, black, lightRed);
+  canvas.circle(2900, 100, 300, black, lightRed);  // clipped at the corner
+  const std::vector<Color> atFirst = canvas.pixels();
+
+  Canvas fresh;
+  fresh.resize(3000, 1500, 2.0);
+  fresh.fill(grey);
+  fresh.circle(1500, 750, 450, black, lightRed);
+  fresh.circle(2900, 100, 300, black, lightRed);
+  canvas.resize(3000, 1500, 2.0);
+  CHECK(canvas.width() == 400);
+  CHECK(canvas.pixels() == fresh.pixels());
+  // And back on the ordinary screen, every pixel as it was.
+  canvas.resize(3000, 1500, 1.0);
+  CHECK(canvas.pixels() == atFirst);
+  // A fill forgets the drawing: nothing comes back at the next scale.
+  canvas.fill(grey);
+  canvas.resize(3000, 1500, 2.0);
+  CHECK(canvas.pixelAtTwips(1500, 750) == grey);
+}
+
 TEST_CASE("a picture box draws in ForeColor and FillColor, and BackColor erases") {
   forms::testing::Session session;
   PictureBox* field = nullptr;
@@ -136,7 +162,7 @@ TEST_CASE("a picture box draws in ForeColor and FillColor, and BackColor erases"
   field->setBackColor(grey);
   field->setForeColor(black);
   field->setFillColor(lightRed);
-  const double ratio = forms::backend()->devicePixelRatio();
+  const double ratio = form.pixelRatio();
   CHECK(field->canvas().width() == std::lround(150 * ratio));
   CHECK(field->canvas().height() == std::lround(100 * ratio));
 

@@ -2,17 +2,17 @@
 // window opens, Tab and Shift+Tab walk the visible ones, Space presses.
 #include <doctest/doctest.h>
 
-#include <QPushButton>
 #include <vector>
 
+#include "forms/probe.h"
 #include "forms/testing.h"
-#include "qt_probe.h"
 #include "test_form.h"
 
 using forms::CommandButton;
 using forms::Key;
 using forms::OptionButton;
 using forms::testing::pressKey;
+using forms::testing::probe;
 using forms::testing::Session;
 using formstest::TestForm;
 
@@ -47,7 +47,7 @@ TEST_CASE("a window opens with the focus on the first visible control of its tab
   Window w;
   w.form.Show();
   CHECK(w.form.focused() == w.back);
-  CHECK(formstest::widget(w.form).focusWidget() == &formstest::widget(*w.back));
+  CHECK(probe().platformFocus(w.form) == w.back);
 
   SUBCASE("Tab walks the tab order, skipping the hidden button, and wraps") {
     pressKey(w.form, Key::Tab);
@@ -78,14 +78,14 @@ TEST_CASE("a window opens with the focus on the first visible control of its tab
     pressKey(w.form, Key::Space);
     CHECK(w.presses == std::vector<std::string>{"back"});
   }
-  SUBCASE("real Tab and Space keys go through the toolkit, and Qt's focus follows") {
-    formstest::sendKey(formstest::widget(*w.back), Qt::Key_Tab);
+  SUBCASE("real Tab and Space keys go through the toolkit, and the platform's focus follows") {
+    probe().key(w.form, Key::Tab);
     CHECK(w.form.focused() == w.slow);
-    CHECK(formstest::widget(w.form).focusWidget() == &formstest::widget(*w.slow));
-    formstest::sendKey(formstest::widget(*w.slow), Qt::Key_Backtab, Qt::ShiftModifier);
+    CHECK(probe().platformFocus(w.form) == w.slow);
+    probe().key(w.form, Key::BackTab);
     CHECK(w.form.focused() == w.back);
     // The platform button would click on the release as well: one press only.
-    formstest::sendKey(formstest::widget(*w.back), Qt::Key_Space);
+    probe().key(w.form, Key::Space);
     CHECK(w.presses == std::vector<std::string>{"back"});
   }
   SUBCASE("hiding the focused button passes the focus on") {
@@ -120,13 +120,10 @@ TEST_CASE("a mouse press on a button moves the toolkit's focus there") {
   Session session;
   Window w;
   w.form.Show();
-  // Let the platform make the window active, as a desktop would.
-  QApplication::processEvents();
-  REQUIRE(QApplication::activeWindow() == &formstest::widget(w.form));
-  CHECK(formstest::widget(*w.back).hasFocus());
-  formstest::pressAndRelease(w.form, QPointF(1680 / 15 + 6, 1440 / 15 + 8));
+  REQUIRE(probe().platformFocus(w.form) == w.back);
+  probe().click(w.form, 1680 + 90, 1440 + 120);
   CHECK(w.form.focused() == w.fast);
-  CHECK(formstest::widget(*w.fast).hasFocus());
+  CHECK(probe().platformFocus(w.form) == w.fast);
 }
 
 TEST_CASE("a picture box that is a tab stop takes its turn; one that is not is passed over") {
@@ -144,8 +141,8 @@ TEST_CASE("a picture box that is a tab stop takes its turn; one that is not is p
   form.Show();
   pressKey(form, Key::Tab);
   CHECK(form.focused() == metal);
-  CHECK(formstest::widget(form).focusWidget() == &formstest::widget(*metal));
+  CHECK(probe().platformFocus(form) == metal);
   // A real Tab with the focus on the box still goes through the toolkit.
-  formstest::sendKey(formstest::widget(*metal), Qt::Key_Tab);
+  probe().key(form, Key::Tab);
   CHECK(form.focused() == back);
 }

@@ -2,13 +2,12 @@
 // object itself lives on. Handlers may close their own window.
 #include <doctest/doctest.h>
 
-#include <QPointer>
-
 #include "forms/application.h"
+#include "forms/probe.h"
 #include "forms/testing.h"
-#include "qt_probe.h"
 #include "test_form.h"
 
+using forms::testing::probe;
 using forms::testing::Session;
 using formstest::TestForm;
 
@@ -43,21 +42,24 @@ TEST_CASE("closing a window destroys its controls and timers, opening builds the
   for (int opening = 0; opening < 3; ++opening) {
     w.form.close();
     CHECK(forms::liveObjectCount() == before + 1);
-    CHECK_FALSE(formstest::widget(w.form).isVisible());
+    CHECK_FALSE(probe().window(w.form).visible);
     w.form.Show();
   }
   CHECK(w.form.loads == 4);
-  // The closed window's widgets are really gone once the event loop has
-  // had its turn.
-  QPointer<QWidget> field = &formstest::widget(*w.field);
+  // The closed window's platform widgets are really gone once the event
+  // loop has had its turn.
   w.form.close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  CHECK(field.isNull());
+  session.advance(0);
+  const int closed = probe().platformObjectCount();
+  w.form.Show();
+  w.form.close();
+  session.advance(0);
+  CHECK(probe().platformObjectCount() == closed);
   w.form.Show();
   // Hiding is not closing: the controls stay, Form_Load does not run again.
   w.form.Hide();
   w.form.Show();
-  CHECK(w.form.loads == 5);
+  CHECK(w.form.loads == 6);
   CHECK(forms::liveObjectCount() == before + 6);
 }
 
@@ -83,12 +85,12 @@ TEST_CASE("a button may close its own window inside its click") {
   }
   SUBCASE("through a real mouse click on the platform button") {
     wire();
-    formstest::pressAndRelease(w.form, QPointF(1800 / 15 + 30, 120 / 15 + 12));
+    probe().click(w.form, 1800 + 450, 120 + 180);
   }
   SUBCASE("through the Space key on the focused button") {
     wire();
     w.form.setFocus(w.back);
-    formstest::sendKey(formstest::widget(*w.back), Qt::Key_Space);
+    probe().key(w.form, forms::Key::Space);
   }
   CHECK(clicks == 1);
   CHECK_FALSE(w.form.loaded());
@@ -121,8 +123,7 @@ TEST_CASE("the close box runs the window's own choice") {
   }
   SUBCASE("a window may end the program instead") {
     w.form.onCloseBox = [] { forms::endProgram(); };
-    QCloseEvent close;
-    QApplication::sendEvent(&formstest::widget(w.form), &close);
+    probe().closeBox(w.form);
     CHECK(forms::programEnded());
     CHECK_FALSE(w.form.loaded());
   }

@@ -5,18 +5,19 @@
 
 #include <vector>
 
+#include "forms/probe.h"
 #include "forms/testing.h"
-#include "qt_probe.h"
 #include "test_form.h"
 
 using forms::MouseEvent;
+using forms::testing::probe;
 using forms::testing::Session;
 using formstest::TestForm;
 
 namespace {
 
-// A piece of metal at (600, 450) twips with a grey pictogram rectangle and
-// a line on it, and a label beside it.
+// A picture button at (600, 450) twips: a caption label, a grey pictogram
+// rectangle and a line on it; a line on the form above it.
 struct Window {
   forms::PictureBox* field = nullptr;
   forms::FilledRect* shape = nullptr;
@@ -29,6 +30,7 @@ struct Window {
     caption = f.make<forms::Label>(*field, forms::Rect{120, 120, 615, 255}, "長方形");
     shape = f.make<forms::FilledRect>(*field, forms::Rect{120, 360, 1335, 735}, 0xE0E0E0, true);
     line = f.make<forms::Line>(f, forms::Point{0, 300}, forms::Point{2895, 300}, 0xC0FFC0);
+    f.make<forms::Line>(*field, forms::Point{0, 1140}, forms::Point{1695, 1140}, 0x000000);
     field->onMouseDown = [this](const MouseEvent& e) { presses.push_back(e); };
     field->onClick = [this] { clicks.push_back("field"); };
     caption->onClick = [this] { clicks.push_back("caption"); };
@@ -55,12 +57,11 @@ TEST_CASE("a real platform press arrives in the picture box's own twips") {
   Window w;
   w.form.Show();
   // Window pixel (40 + 7, 30 + 3) is the field's pixel (7, 3).
-  formstest::sendMouse(w.form, QEvent::MouseButtonPress, QPointF(47, 33), Qt::LeftButton);
-  formstest::sendMouse(w.form, QEvent::MouseButtonRelease, QPointF(47, 33), Qt::LeftButton);
-  formstest::sendMouse(w.form, QEvent::MouseButtonPress, QPointF(140, 100), Qt::RightButton,
-                       Qt::ShiftModifier | Qt::ControlModifier);
-  formstest::sendMouse(w.form, QEvent::MouseButtonRelease, QPointF(140, 100), Qt::RightButton);
-  formstest::sendMouse(w.form, QEvent::MouseButtonPress, QPointF(41, 31), Qt::MiddleButton);
+  probe().press(w.form, 705, 495);
+  probe().release(w.form, 705, 495);
+  probe().press(w.form, 2100, 1500, forms::rightButton, 3);
+  probe().release(w.form, 2100, 1500, forms::rightButton);
+  probe().press(w.form, 615, 465, forms::middleButton);
   REQUIRE(w.presses.size() == 3);
   CHECK(w.presses[0].button == forms::leftButton);
   CHECK(w.presses[0].x == 105);
@@ -76,10 +77,11 @@ TEST_CASE("a real platform press arrives in the picture box's own twips") {
 }
 
 TEST_CASE("a press on a pictogram rectangle or a line reaches the control beneath") {
+  // Inside the grey rectangle of the field: (600 + 300, 450 + 600); on the
+  // field's line: (600 + 300, 450 + 1140).
   Session session;
   Window w;
   w.form.Show();
-  // Inside the grey rectangle of the field: (600 + 300, 450 + 600).
   SUBCASE("through the toolkit") {
     CHECK(forms::testing::clickAt(w.form, 900, 1050) == w.field);
     REQUIRE(w.presses.size() == 1);
@@ -89,25 +91,75 @@ TEST_CASE("a press on a pictogram rectangle or a line reaches the control beneat
     CHECK(forms::testing::clickAt(w.form, 150, 300) == &w.form);
     // The caption label takes its own clicks.
     CHECK(forms::testing::clickAt(w.form, 600 + 200, 450 + 200) == w.caption);
-    CHECK(w.clicks == std::vector<std::string>{"field", "caption"});
+    CHECK(forms::testing::clickAt(w.form, 900, 450 + 1140) == w.field);
+    CHECK(w.presses.back().y == 1140);
+    CHECK(w.clicks == std::vector<std::string>{"field", "caption", "field"});
   }
   SUBCASE("through the platform") {
-    formstest::pressAndRelease(w.form, QPointF(900 / 15, 1050 / 15));
+    probe().click(w.form, 900, 1050);
     REQUIRE(w.presses.size() == 1);
     CHECK(w.presses[0].x == 300);
     CHECK(w.presses[0].y == 600);
-    formstest::pressAndRelease(w.form, QPointF(800 / 15, 650 / 15));
-    CHECK(w.clicks == std::vector<std::string>{"field", "caption"});
+    probe().click(w.form, 800, 650);
+    probe().click(w.form, 900, 450 + 1140);
+    REQUIRE(w.presses.size() == 2);
+    CHECK(w.presses[1].y == 1140);
+    CHECK(w.clicks == std::vector<std::string>{"field", "caption", "field"});
   }
   SUBCASE("a hidden picture box lets the press through to the form") {
     int formPresses = 0;
     w.form.onMouseDown = [&](const MouseEvent&) { ++formPresses; };
     w.field->setVisible(false);
     CHECK(forms::testing::clickAt(w.form, 900, 1050) == &w.form);
-    formstest::pressAndRelease(w.form, QPointF(900 / 15, 1050 / 15));
+    probe().click(w.form, 900, 1050);
     CHECK(formPresses == 2);
     CHECK(w.presses.empty());
   }
+}
+
+TEST_CASE("a press that slides off its control before the release clicks nothing") {
+  Session session;
+  Window w;
+  w.form.Show();
+  // From the caption onto the picture button around it, and back.
+  SUBCASE("through the toolkit") {
+    forms::testing::pressAt(w.form, 600 + 200, 450 + 200);
+    forms::testing::releaseAt(w.form, 900, 1050);
+    forms::testing::pressAt(w.form, 900, 1050);
+    forms::testing::releaseAt(w.form, 600 + 200, 450 + 200);
+  }
+  SUBCASE("through the platform") {
+    probe().press(w.form, 600 + 200, 450 + 200);
+    probe().release(w.form, 900, 1050);
+    probe().press(w.form, 900, 1050);
+    probe().release(w.form, 600 + 200, 450 + 200);
+  }
+  CHECK(w.presses.size() == 1);
+  CHECK(w.clicks.empty());
+  // Off the form altogether, and a release with no press before it.
+  probe().press(w.form, 900, 1050);
+  probe().release(w.form, 4000, 1050);
+  probe().release(w.form, 900, 1050);
+  CHECK(w.clicks.empty());
+  // Slid off and back onto the same control before letting go: a click.
+  probe().press(w.form, 900, 1050);
+  probe().release(w.form, 1000, 1100);
+  CHECK(w.clicks == std::vector<std::string>{"field"});
+}
+
+TEST_CASE("a control holds its left and top edges, not its right and bottom ones") {
+  Session session;
+  Window w;
+  w.form.Show();
+  CHECK(w.form.hitTest(600, 450) == w.field);
+  CHECK(w.form.hitTest(599, 450) == &w.form);
+  CHECK(w.form.hitTest(600 + 1694, 450 + 1214) == w.field);
+  CHECK(w.form.hitTest(600 + 1695, 450 + 600) == &w.form);
+  CHECK(w.form.hitTest(600 + 600, 450 + 1215) == &w.form);
+  // The platform agrees: window pixel column 152 is the field's last.
+  probe().click(w.form, 600 + 1680, 1000);
+  probe().click(w.form, 600 + 1695, 1000);
+  CHECK(w.clicks == std::vector<std::string>{"field"});
 }
 
 TEST_CASE("a marker inside the metal takes the press at its place") {

@@ -2,14 +2,14 @@
 // or by the child always raises the click, and a group is one parent.
 #include <doctest/doctest.h>
 
-#include <QRadioButton>
 #include <vector>
 
+#include "forms/probe.h"
 #include "forms/testing.h"
-#include "qt_probe.h"
 #include "test_form.h"
 
 using forms::OptionButton;
+using forms::testing::probe;
 using forms::testing::Session;
 using formstest::TestForm;
 
@@ -62,8 +62,8 @@ TEST_CASE("building the layout selects the option quietly") {
     CHECK(firstClicks.empty());
   }
   SUBCASE("the platform's radio buttons show the same selection") {
-    CHECK_FALSE(static_cast<QRadioButton&>(formstest::widget(*w.speed[0])).isChecked());
-    CHECK(static_cast<QRadioButton&>(formstest::widget(*w.speed[1])).isChecked());
+    CHECK_FALSE(probe().shownSelected(*w.speed[0]));
+    CHECK(probe().shownSelected(*w.speed[1]));
   }
 }
 
@@ -76,8 +76,8 @@ TEST_CASE("selecting in code raises the click, even when already selected") {
   w.speed[2]->select();
   CHECK(w.clicks == std::vector<int>{1, 2});
   CHECK(values(w.speed) == std::vector<bool>{false, false, true});
-  CHECK(static_cast<QRadioButton&>(formstest::widget(*w.speed[2])).isChecked());
-  CHECK_FALSE(static_cast<QRadioButton&>(formstest::widget(*w.speed[1])).isChecked());
+  CHECK(probe().shownSelected(*w.speed[2]));
+  CHECK_FALSE(probe().shownSelected(*w.speed[1]));
 }
 
 TEST_CASE("an option button fills its rectangle with its own background colour") {
@@ -87,10 +87,10 @@ TEST_CASE("an option button fills its rectangle with its own background colour")
     option = f.make<OptionButton>(f, forms::Rect{150, 150, 975, 255}, "はやい", 0xE0E0E0);
   });
   form.Show();
-  const QImage image = formstest::rendered(form);
+  const forms::testing::Screenshot image = probe().screenshot(form);
   // Its far right end, beyond the caption.
-  CHECK(formstest::colourAt(image, 150 + 960, 150 + 120) == 0xE0E0E0);
-  CHECK(formstest::colourAt(image, 150 + 975 + 15, 150 + 120) == tooltip);
+  CHECK(image.at(150 + 960, 150 + 120) == 0xE0E0E0);
+  CHECK(image.at(150 + 975 + 15, 150 + 120) == tooltip);
 }
 
 TEST_CASE("groups are formed by parent: options in a picture box do not clear the form's") {
@@ -120,15 +120,18 @@ TEST_CASE("the child selects an option by mouse or arrow keys, raising its click
     CHECK(values(w.speed) == std::vector<bool>{true, false, false});
   }
   SUBCASE("a real mouse click on the radio button's indicator selects") {
-    // Near the indicator: the centre may miss a short caption.
-    const QPointF at(1500 / 15 + 6, 600 / 15 + 8);
-    formstest::pressAndRelease(w.form, at);
+    probe().click(w.form, 1500 + 90, 600 + 120);
     CHECK(w.clicks == std::vector<int>{0});
     CHECK(values(w.speed) == std::vector<bool>{true, false, false});
     // Clicking the selected one again keeps it selected and raises again.
-    formstest::pressAndRelease(w.form, at);
+    probe().click(w.form, 1500 + 90, 600 + 120);
     CHECK(w.clicks == std::vector<int>{0, 0});
-    CHECK(static_cast<QRadioButton&>(formstest::widget(*w.speed[0])).isChecked());
+    CHECK(probe().shownSelected(*w.speed[0]));
+  }
+  SUBCASE("a real click anywhere in its rectangle selects, as the hit test says") {
+    // Beyond the short caption, at the far right end.
+    probe().click(w.form, 1500 + 960, 600 + 240 * 2 + 120);
+    CHECK(w.clicks == std::vector<int>{2});
   }
   SUBCASE("arrow keys select the next and previous option, wrapping, and move the focus") {
     w.form.setFocus(w.speed[1]);
@@ -150,11 +153,11 @@ TEST_CASE("the child selects an option by mouse or arrow keys, raising its click
   }
   SUBCASE("real arrow and space keys on the focused radio button go the same way") {
     w.form.setFocus(w.speed[1]);
-    formstest::sendKey(formstest::widget(*w.speed[1]), Qt::Key_Down);
+    probe().key(w.form, forms::Key::Down);
     CHECK(w.clicks == std::vector<int>{2});
     CHECK(w.form.focused() == w.speed[2]);
-    CHECK(formstest::widget(w.form).focusWidget() == &formstest::widget(*w.speed[2]));
-    formstest::sendKey(formstest::widget(*w.speed[2]), Qt::Key_Space);
+    CHECK(probe().platformFocus(w.form) == w.speed[2]);
+    probe().key(w.form, forms::Key::Space);
     CHECK(w.clicks == std::vector<int>{2, 2});
   }
 }

@@ -1,35 +1,56 @@
-// The pictures compiled into the program load in the test program as in
-// the executable, and the metal shows the flame-and-cross cursor while idle.
+// The pictures compiled into the program reach every backend as pixels, a
+// window carries its icon, caption and fixed size, and the metal shows the
+// flame-and-cross cursor while idle.
 #include <doctest/doctest.h>
 
-#include <QIcon>
-#include <QPixmap>
-
-#include "forms/qt/pictures.h"
+#include "forms/pictures.h"
+#include "forms/probe.h"
 #include "forms/testing.h"
-#include "qt_probe.h"
 #include "test_form.h"
 
 using forms::Picture;
+using forms::pixelsOf;
+using forms::testing::probe;
 using forms::testing::Session;
 using formstest::TestForm;
 
+namespace {
+
+constexpr std::uint32_t transparent = 0x00000000;
+constexpr std::uint32_t opaqueBlue = 0xFF0000FF;
+
+int transparentCount(const forms::PicturePixels& picture) {
+  int n = 0;
+  for (std::uint32_t p : picture.argb) n += (p >> 24) == 0;
+  return n;
+}
+
+}  // namespace
+
 TEST_CASE("the lamp icon, the flame-and-cross icon and the menu picture are compiled in") {
-  Session session;
-  for (const char* name : {"lamp.ico", "fire.ico"}) {
-    CAPTURE(name);
-    const QPixmap icon = forms::qt::picturePixmap(Picture{name}, 1.0);
-    REQUIRE_FALSE(icon.isNull());
-    CHECK(icon.size() == QSize(32, 32));
-    // Drawn smoothly for a 200 % screen: twice the pixels, same size.
-    const QPixmap sharp = forms::qt::picturePixmap(Picture{name}, 2.0);
-    CHECK(sharp.size() == QSize(64, 64));
-    CHECK(sharp.deviceIndependentSize() == QSizeF(32, 32));
-  }
-  const QPixmap menu = forms::qt::picturePixmap(Picture{"menu.gif"}, 1.0);
-  REQUIRE_FALSE(menu.isNull());
-  CHECK(menu.size() == QSize(129, 178));
-  CHECK(forms::qt::picturePixmap(Picture{"missing.gif"}, 1.0).isNull());
+  const forms::PicturePixels& lamp = pixelsOf(Picture{"lamp.ico"});
+  const forms::PicturePixels& fire = pixelsOf(Picture{"fire.ico"});
+  const forms::PicturePixels& menu = pixelsOf(Picture{"menu.gif"});
+  CHECK(lamp.width == 32);
+  CHECK(lamp.height == 32);
+  REQUIRE(fire.argb.size() == 32u * 32u);
+  CHECK(menu.width == 129);
+  CHECK(menu.height == 178);
+  // The two blue lines cross at the cursor's hot spot; the corners between
+  // them are transparent, so the light-red marker box shows through.
+  CHECK(fire.at(16, 16) == opaqueBlue);
+  CHECK(fire.at(0, 0) == opaqueBlue);
+  CHECK(fire.at(31, 31) == opaqueBlue);
+  CHECK(fire.at(16, 2) == transparent);
+  CHECK(fire.at(16, 22) != transparent);  // the flame
+  // The menu picture's background is transparent over the menu's grey;
+  // its drawing is not.
+  CHECK(menu.at(0, 0) == transparent);
+  CHECK(transparentCount(menu) > 129 * 178 / 3);
+  CHECK(transparentCount(menu) < 129 * 178);
+  CHECK(transparentCount(lamp) > 0);
+  CHECK(pixelsOf(Picture{"missing.gif"}).empty());
+  CHECK(pixelsOf(Picture{}).empty());
 }
 
 TEST_CASE("a window carries its icon, caption and fixed size") {
@@ -40,15 +61,21 @@ TEST_CASE("a window carries its icon, caption and fixed size") {
   style.clientHeight = 5610;
   TestForm form([](TestForm&) {}, style);
   form.Show();
-  QWidget& window = formstest::widget(form);
-  CHECK_FALSE(window.windowIcon().isNull());
-  CHECK(window.windowTitle() == QString::fromUtf8("Velmora：テスト"));
-  CHECK(window.size() == QSize(576, 374));
-  CHECK(window.minimumSize() == window.maximumSize());
-  CHECK_FALSE(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-  CHECK_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-  // The physics reads the outer width: client plus the fixed frame.
+  const forms::testing::ShownWindow window = probe().window(form);
+  CHECK(window.visible);
+  CHECK(window.hasIcon);
+  CHECK(window.title == "Velmora：テスト");
+  CHECK(window.clientWidth == 576);
+  CHECK(window.clientHeight == 374);
+  CHECK_FALSE(window.resizable);
+  CHECK_FALSE(window.minimiseButton);
+  CHECK_FALSE(window.maximiseButton);
+  // The physics reads the outer width: client plus the fixed frame, the
+  // same through a Control& as through the form.
   CHECK(form.Width() == 8730);
+  const forms::Control& control = form;
+  CHECK(control.Width() == 8730);
+  CHECK(form.ClientWidth() == 8640);
 }
 
 TEST_CASE("a marker shows its picture over its background") {
@@ -60,13 +87,14 @@ TEST_CASE("a marker shows its picture over its background") {
     fire->setPicture(Picture{"fire.ico"});
   });
   form.Show();
-  const QImage image = formstest::rendered(form);
-  const int all = formstest::countColour(image, fire->rect(), 0x8080FF) +
-                  formstest::countColour(image, fire->rect(), 0x123456);
-  const double ratio = image.devicePixelRatio();
-  // Some of the box shows the icon, the rest the light-red background.
-  CHECK(formstest::countColour(image, fire->rect(), 0x8080FF) > 0);
-  CHECK(all < static_cast<int>(32 * ratio * 32 * ratio));
+  const forms::testing::Screenshot image = probe().screenshot(form);
+  const int ratio2 = static_cast<int>(image.ratio * image.ratio);
+  // The icon's 32 x 32 pixels hide part of the box; beyond them, and
+  // between the blue lines, the light-red background shows.
+  CHECK(image.count(fire->rect(), 0x8080FF) > 32 * 32 * ratio2 / 2);
+  CHECK(image.count(fire->rect(), 0x8080FF) < 32 * 32 * ratio2);
+  CHECK(image.at(150 + 16 * 15 + 7, 150 + 2 * 15 + 7) == 0x8080FF);
+  CHECK(image.at(150 + 16 * 15 + 7, 150 + 24 * 15 + 7) == 0xFFFFFF);  // the flame's core
 }
 
 TEST_CASE("the custom cursor is set on the metal and reset to the arrow") {
@@ -78,11 +106,16 @@ TEST_CASE("the custom cursor is set on the metal and reset to the arrow") {
     field->setMousePointer(forms::MousePointer::Custom);
   });
   form.Show();
-  QWidget& widget = formstest::widget(*field);
-  CHECK(widget.cursor().shape() == Qt::BitmapCursor);
-  CHECK(widget.cursor().hotSpot() == QPoint(16, 16));
+  forms::testing::ShownCursor shown = probe().cursorAt(form, 600, 600);
+  CHECK(shown.custom);
+  CHECK(shown.hotX == 16);
+  CHECK(shown.hotY == 16);
+  CHECK(shown.width == 32);
+  CHECK(shown.height == 32);
+  // Beside the metal, the arrow.
+  CHECK_FALSE(probe().cursorAt(form, 1800, 600).custom);
   field->setMousePointer(forms::MousePointer::Default);
-  CHECK(widget.cursor().shape() == Qt::ArrowCursor);
+  CHECK_FALSE(probe().cursorAt(form, 600, 600).custom);
   field->setMousePointer(forms::MousePointer::Custom);
-  CHECK(widget.cursor().shape() == Qt::BitmapCursor);
+  CHECK(probe().cursorAt(form, 600, 600).custom);
 }

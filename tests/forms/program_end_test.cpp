@@ -2,13 +2,12 @@
 // handler of any window runs afterwards, not even a timer already due.
 #include <doctest/doctest.h>
 
-#include <QTimer>
-
 #include "forms/application.h"
+#include "forms/probe.h"
 #include "forms/testing.h"
-#include "qt_probe.h"
 #include "test_form.h"
 
+using forms::testing::probe;
 using forms::testing::Session;
 using formstest::TestForm;
 
@@ -52,8 +51,8 @@ TEST_CASE("ending the program closes every window and no handler runs afterwards
   CHECK_FALSE(menu.form.loaded());
   CHECK_FALSE(simulation.form.loaded());
   CHECK_FALSE(menu.form.Visible());
-  CHECK_FALSE(formstest::widget(menu.form).isVisible());
-  CHECK_FALSE(formstest::widget(simulation.form).isVisible());
+  CHECK_FALSE(probe().window(menu.form).visible);
+  CHECK_FALSE(probe().window(simulation.form).visible);
   CHECK(menu.form.ownedControlCount() == 0);
   CHECK(simulation.form.ownedTimerCount() == 0);
 
@@ -92,17 +91,9 @@ TEST_CASE("ending the program from a handler leaves the running event loop") {
   Session session;
   Menu menu;
   menu.form.Show();
-  QTimer press;
-  press.setSingleShot(true);
-  QObject::connect(&press, &QTimer::timeout, [&] {
-    formstest::pressAndRelease(menu.form, QPointF(1200 / 15 + 20, 1500 / 15 + 10));
-  });
-  QTimer guard;
-  guard.setSingleShot(true);
-  QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(7); });
-  press.start(0);
-  guard.start(5000);
-  CHECK(QApplication::exec() == 0);
+  // "おわり" clicked from inside the loop; a loop nothing left ends after
+  // 5 s with -1.
+  CHECK(probe().runEventLoop([&] { probe().click(menu.form, 1200 + 300, 1500 + 150); }, 5000) == 0);
   CHECK(forms::programEnded());
 }
 

@@ -2,15 +2,15 @@
 // tick may close its own window (the run ends with the window).
 #include <doctest/doctest.h>
 
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
+#include <chrono>
+#include <vector>
 
 #include "forms/clock.h"
+#include "forms/probe.h"
 #include "forms/testing.h"
-#include "qt_probe.h"
 #include "test_form.h"
 
+using forms::testing::probe;
 using forms::testing::Session;
 using formstest::TestForm;
 
@@ -26,30 +26,21 @@ TEST_CASE("on the real clock a timer ticks from the event loop and may close its
   form.Show();
   int ticks = 0;
   int otherTicks = 0;
-  QEventLoop loop;
   timer->onTimer = [&] {
     if (++ticks == 3) {
       form.close();
-      loop.quit();
+      probe().leaveEventLoop();
     }
   };
   other->onTimer = [&] { ++otherTicks; };
   timer->setEnabled(true);
-  QTimer guard;
-  guard.setSingleShot(true);
-  QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
-  guard.start(5000);
-  loop.exec();
+  CHECK(probe().runEventLoop([] {}, 5000) == 0);
   CHECK(ticks == 3);
   CHECK(otherTicks == 0);  // never enabled
   CHECK_FALSE(form.loaded());
 
   // Nothing of the closed window ticks any more.
-  QTimer wait;
-  wait.setSingleShot(true);
-  QObject::connect(&wait, &QTimer::timeout, &loop, &QEventLoop::quit);
-  wait.start(60);
-  loop.exec();
+  CHECK(probe().runEventLoop([] {}, 60) == -1);
   CHECK(ticks == 3);
 }
 
@@ -59,24 +50,20 @@ TEST_CASE("on the real clock a disabled timer stops and re-enabling restarts its
   forms::Timer* timer = nullptr;
   TestForm form([&](TestForm& f) { timer = f.timer(40); });
   form.Show();
-  QElapsedTimer elapsed;
-  std::vector<qint64> at;
-  QEventLoop loop;
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point start = Clock::now();
+  std::vector<long long> at;
   timer->onTimer = [&] {
-    at.push_back(elapsed.elapsed());
+    at.push_back(
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
     if (at.size() == 1) {
       timer->setEnabled(false);
       timer->setEnabled(true);
     }
-    if (at.size() == 2) loop.quit();
+    if (at.size() == 2) probe().leaveEventLoop();
   };
-  QTimer guard;
-  guard.setSingleShot(true);
-  QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
-  guard.start(5000);
-  elapsed.start();
   timer->setEnabled(true);
-  loop.exec();
+  probe().runEventLoop([] {}, 5000);
   REQUIRE(at.size() == 2);
   CHECK(at[0] >= 39);
   CHECK(at[1] - at[0] >= 39);

@@ -3,18 +3,18 @@
 // title, and nothing at all of a hidden control.
 #include <doctest/doctest.h>
 
-#include <QFontInfo>
+#include <initializer_list>
+#include <string>
 
-#include "forms/qt/fonts.h"
+#include "forms/probe.h"
 #include "forms/testing.h"
-#include "qt_probe.h"
 #include "test_form.h"
 
 using forms::Color;
 using forms::Rect;
+using forms::testing::probe;
+using forms::testing::Screenshot;
 using forms::testing::Session;
-using formstest::colourAt;
-using formstest::countColour;
 using formstest::TestForm;
 
 namespace {
@@ -37,19 +37,19 @@ TEST_CASE("the heat disc appears on the screen as drawn on the canvas") {
   });
   form.Show();
   field->Circle(750, 750, 600);
-  const QImage image = formstest::rendered(form);
-  CHECK(colourAt(image, 300 + 750, 300 + 750) == lightRed);
-  CHECK(colourAt(image, 300 + 750 + 595, 300 + 750) == black);
-  CHECK(colourAt(image, 300 + 750 + 610, 300 + 750) == grey);
+  const Screenshot image = probe().screenshot(form);
+  CHECK(image.at(300 + 750, 300 + 750) == lightRed);
+  CHECK(image.at(300 + 750 + 595, 300 + 750) == black);
+  CHECK(image.at(300 + 750 + 610, 300 + 750) == grey);
   // Clipped to the metal: the disc reaches above the field's top edge, the
   // form's background stays there.
   field->Circle(750, 0, 600);
-  const QImage clipped = formstest::rendered(form);
-  CHECK(colourAt(clipped, 300 + 750, 300 + 20) == lightRed);
-  CHECK(colourAt(clipped, 300 + 750, 300 - 20) == background);
+  const Screenshot clipped = probe().screenshot(form);
+  CHECK(clipped.at(300 + 750, 300 + 20) == lightRed);
+  CHECK(clipped.at(300 + 750, 300 - 20) == background);
   // A new background erases the drawing on the screen too.
   field->setBackColor(grey);
-  CHECK(countColour(formstest::rendered(form), Rect{300, 300, 2250, 1500}, lightRed) == 0);
+  CHECK(probe().screenshot(form).count(Rect{300, 300, 2250, 1500}, lightRed) == 0);
 }
 
 TEST_CASE("hidden controls are not drawn") {
@@ -67,22 +67,21 @@ TEST_CASE("hidden controls are not drawn") {
     image = f.make<forms::Image>(f, Rect{150, 900, 480, 480}, forms::Picture{"fire.ico"});
   });
   form.Show();
-  const QImage shown = formstest::rendered(form);
-  REQUIRE(countColour(shown, box->rect(), lightRed) > 0);
-  REQUIRE(countColour(shown, shape->rect(), blue) > 0);
-  REQUIRE(countColour(shown, label->rect(), blue) > 0);
-  const double ratio = shown.devicePixelRatio();
-  REQUIRE(countColour(shown, image->rect(), background) < 32 * ratio * 32 * ratio);
+  const Screenshot shown = probe().screenshot(form);
+  REQUIRE(shown.count(box->rect(), lightRed) > 0);
+  REQUIRE(shown.count(shape->rect(), blue) > 0);
+  REQUIRE(shown.count(label->rect(), blue) > 0);
+  const double ratio = shown.ratio;
+  REQUIRE(shown.count(image->rect(), background) < 32 * ratio * 32 * ratio);
 
   for (forms::Control* c : std::initializer_list<forms::Control*>{box, shape, label, image}) {
     c->setVisible(false);
   }
-  const QImage hidden = formstest::rendered(form);
+  const Screenshot hidden = probe().screenshot(form);
   for (forms::Control* c : std::initializer_list<forms::Control*>{box, shape, label, image}) {
     const Rect r = c->rect();
-    CHECK(countColour(hidden, r, background) ==
-          static_cast<int>(r.width / 15 * hidden.devicePixelRatio()) *
-              static_cast<int>(r.height / 15 * hidden.devicePixelRatio()));
+    CHECK(hidden.count(r, background) == static_cast<int>(r.width / 15 * hidden.ratio) *
+                                             static_cast<int>(r.height / 15 * hidden.ratio));
   }
 }
 
@@ -99,17 +98,17 @@ TEST_CASE("a label draws its text in its colour on a transparent background") {
     onBox = f.make<forms::Label>(*box, Rect{120, 120, 615, 255}, "ぼう");
   });
   form.Show();
-  const QImage image = formstest::rendered(form);
-  CHECK(countColour(image, onForm->rect(), lightRed) > 50);
+  const Screenshot image = probe().screenshot(form);
+  CHECK(image.count(onForm->rect(), lightRed) > 50);
   // Its corner shows the form beneath, not a box of its own.
-  CHECK(colourAt(image, 125, 125) == background);
-  CHECK(colourAt(image, 120 + 850, 120 + 730) == background);
+  CHECK(image.at(125, 125) == background);
+  CHECK(image.at(120 + 850, 120 + 730) == background);
   // The default label colour is the window text black, over the picture
   // box's grey.
   const Rect onBoxOnForm{1200 + 120, 120 + 120, 615, 255};
-  CHECK(formstest::countDark(image, onBoxOnForm) > 10);
-  CHECK(colourAt(image, 1200 + 120 + 2, 120 + 120 + 2) == grey);
-  CHECK(countColour(image, onBoxOnForm, background) == 0);
+  CHECK(image.countDark(onBoxOnForm) > 10);
+  CHECK(image.at(1200 + 120 + 2, 120 + 120 + 2) == grey);
+  CHECK(image.count(onBoxOnForm, background) == 0);
 }
 
 TEST_CASE("controls are stacked like the classic forms: later labels over earlier ones") {
@@ -132,25 +131,44 @@ TEST_CASE("controls are stacked like the classic forms: later labels over earlie
                          blue);
   });
   form.Show();
-  const QImage image = formstest::rendered(form);
-  CHECK(countColour(image, Rect{0, 0, 1500, 900}, lightRed) > 100);
-  CHECK(countColour(image, Rect{0, 0, 1500, 900}, blue) == 0);
-  const int boxPixels =
-      static_cast<int>(60 * image.devicePixelRatio() * 60 * image.devicePixelRatio());
-  CHECK(countColour(image, box->rect(), grey) == boxPixels);
+  const Screenshot image = probe().screenshot(form);
+  CHECK(image.count(Rect{0, 0, 1500, 900}, lightRed) > 100);
+  CHECK(image.count(Rect{0, 0, 1500, 900}, blue) == 0);
+  const int boxPixels = static_cast<int>(60 * image.ratio * 60 * image.ratio);
+  CHECK(image.count(box->rect(), grey) == boxPixels);
 }
 
-TEST_CASE("the named Japanese faces map to the IPA faces, sized through twips") {
+TEST_CASE("the named Japanese faces map to the platform's Gothic faces, sized through twips") {
   Session session;
-  const QFont fixed = forms::qt::toQFont({"ＭＳ ゴシック", 24, true});
-  CHECK(QFontInfo(fixed).family() == "IPAGothic");
-  CHECK(fixed.pixelSize() == 32);
-  CHECK(fixed.bold());
-  const QFont proportional = forms::qt::toQFont({"ＭＳ Ｐゴシック", 21.75f, false});
-  CHECK(QFontInfo(proportional).family() == "IPAPGothic");
-  CHECK(proportional.pixelSize() == 29);
-  CHECK(forms::qt::defaultControlFont().pixelSize() == 12);
-  CHECK(QFontInfo(forms::qt::defaultControlFont()).family() == "IPAPGothic");
+  forms::Label* fixed = nullptr;
+  forms::Label* proportional = nullptr;
+  forms::Label* plain = nullptr;
+  TestForm form([&](TestForm& f) {
+    fixed = f.make<forms::Label>(f, Rect{0, 0, 1500, 600}, "熱",
+                                 forms::Font{"ＭＳ ゴシック", 24, true});
+    proportional = f.make<forms::Label>(f, Rect{0, 600, 1500, 600}, "長方形",
+                                        forms::Font{"ＭＳ Ｐゴシック", 21.75f, false});
+    plain = f.make<forms::Label>(f, Rect{0, 1200, 1500, 300}, "ぼう");
+  });
+  form.Show();
+  // The faces themselves on Linux, or their namesakes on Windows.
+  const auto oneOf = [](const std::string& family, std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+      if (family == name) return true;
+    }
+    return false;
+  };
+  const forms::testing::ShownFont big = probe().font(*fixed);
+  CHECK(oneOf(big.family, {"IPAGothic", "MS Gothic", "ＭＳ ゴシック"}));
+  CHECK(big.pixelSize == 32);
+  CHECK(big.bold);
+  const forms::testing::ShownFont heading = probe().font(*proportional);
+  CHECK(oneOf(heading.family, {"IPAPGothic", "MS PGothic", "ＭＳ Ｐゴシック"}));
+  CHECK(heading.pixelSize == 29);
+  CHECK_FALSE(heading.bold);
+  // The default: the proportional Gothic at 9 pt.
+  CHECK(probe().font(*plain).family == heading.family);
+  CHECK(probe().font(*plain).pixelSize == 12);
 }
 
 TEST_CASE("a long caption fits its label on one line, and wraps only when too narrow") {
@@ -170,13 +188,13 @@ TEST_CASE("a long caption fits its label on one line, and wraps only when too na
         return style;
       }());
   form.Show();
-  const QImage image = formstest::rendered(form);
+  const Screenshot image = probe().screenshot(form);
   // The end of the sentence is on the first line, near the label's right end.
-  CHECK(formstest::countDark(image, Rect{720 + 4800, 1080, 855, 255}) > 0);
+  CHECK(image.countDark(Rect{720 + 4800, 1080, 855, 255}) > 0);
   // The narrow label goes on over three lines of 13 pixels and keeps
   // within its width.
-  CHECK(formstest::countDark(image, Rect{720, 1500 + 195, 2400, 195}) > 0);
-  CHECK(formstest::countDark(image, Rect{720, 1500 + 390, 2400, 195}) > 0);
-  CHECK(formstest::countDark(image, Rect{720, 1500 + 600, 2400, 600}) == 0);
-  CHECK(formstest::countDark(image, Rect{720 + 2400, 1500, 1500, 1200}) == 0);
+  CHECK(image.countDark(Rect{720, 1500 + 195, 2400, 195}) > 0);
+  CHECK(image.countDark(Rect{720, 1500 + 390, 2400, 195}) > 0);
+  CHECK(image.countDark(Rect{720, 1500 + 600, 2400, 600}) == 0);
+  CHECK(image.countDark(Rect{720 + 2400, 1500, 1500, 1200}) == 0);
 }

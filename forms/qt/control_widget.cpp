@@ -1,0 +1,142 @@
+#include "forms/qt/control_widget.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+#include "forms/form.h"
+
+namespace forms::qt {
+
+int pixels(float twips) { return static_cast<int>(std::lround(twips / twipsPerPixel)); }
+
+namespace {
+
+std::int16_t buttonCode(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton:
+      return leftButton;
+    case Qt::RightButton:
+      return rightButton;
+    case Qt::MiddleButton:
+      return middleButton;
+    default:
+      return 0;
+  }
+}
+
+std::int16_t shiftCode(Qt::KeyboardModifiers modifiers) {
+  std::int16_t shift = 0;
+  if (modifiers & Qt::ShiftModifier) shift |= 1;
+  if (modifiers & Qt::ControlModifier) shift |= 2;
+  if (modifiers & Qt::AltModifier) shift |= 4;
+  return shift;
+}
+
+struct KeyPair {
+  int qt;
+  Key key;
+};
+
+constexpr KeyPair keys[] = {
+    {Qt::Key_Tab, Key::Tab},   {Qt::Key_Backtab, Key::BackTab}, {Qt::Key_Space, Key::Space},
+    {Qt::Key_Left, Key::Left}, {Qt::Key_Right, Key::Right},     {Qt::Key_Up, Key::Up},
+    {Qt::Key_Down, Key::Down},
+};
+
+}  // namespace
+
+int qtKeyOf(Key key) {
+  for (const KeyPair& pair : keys) {
+    if (pair.key == key) return pair.qt;
+  }
+  return Qt::Key_unknown;
+}
+
+void ControlWidget::showGeometry() {
+  const Rect r = control_->rect();
+  QRect geometry(pixels(r.left), pixels(r.top), pixels(r.width), pixels(r.height));
+  // A line's box holds both its end pixels.
+  if (control_->kind() == ControlKind::Line) geometry.adjust(0, 0, 1, 1);
+  self_.setGeometry(geometry);
+}
+
+void ControlWidget::showVisibility() { self_.setVisible(control_->Visible()); }
+
+void ControlWidget::showFocus() {
+  if (control_->form().focused() == control_) {
+    // A keyboard reason, so the style draws the focus rectangle.
+    self_.setFocus(Qt::TabFocusReason);
+  }
+}
+
+void ControlWidget::showAll() {
+  showGeometry();
+  showCaption();
+  showColours();
+  showFont();
+  showPicture();
+  showCursor();
+  showValue();
+  showDrawing();
+  showVisibility();
+}
+
+void ControlWidget::mousePressed(QMouseEvent& event) {
+  const std::int16_t button = buttonCode(event.button());
+  if (button == 0 || !control_) return;
+  // Logical pixels times 15: the same twips whatever the screen's scale.
+  const QPointF at = self_.mapTo(self_.window(), event.position());
+  control_->form().pressAt({button, shiftCode(event.modifiers()),
+                            static_cast<float>(at.x() * twipsPerPixel),
+                            static_cast<float>(at.y() * twipsPerPixel)});
+}
+
+void ControlWidget::mouseReleased(QMouseEvent& event) {
+  const std::int16_t button = buttonCode(event.button());
+  if (button == 0 || !control_) return;
+  const QPointF at = self_.mapTo(self_.window(), event.position());
+  control_->form().releaseAt({button, shiftCode(event.modifiers()),
+                              static_cast<float>(at.x() * twipsPerPixel),
+                              static_cast<float>(at.y() * twipsPerPixel)});
+}
+
+void ControlWidget::focusArrived() {
+  if (!control_) return;
+  Form& form = control_->form();
+  if (form.loaded() && form.focused() != control_) form.setFocus(control_);
+}
+
+WidgetPeer::~WidgetPeer() {
+  if (!widget_) return;
+  // The control is going away, possibly from inside one of this widget's
+  // own event handlers: cut the link, take it off the screen, and let the
+  // event loop delete it once nothing of it is on the stack any more.
+  shown_->unlink();
+  widget_->hide();
+  widget_->deleteLater();
+}
+
+bool routeKey(QEvent& event, Control* control) {
+  if (event.type() != QEvent::KeyPress && event.type() != QEvent::KeyRelease) return false;
+  auto& keyEvent = static_cast<QKeyEvent&>(event);
+  if (keyEvent.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+    return false;
+  }
+  const auto known = std::find_if(std::begin(keys), std::end(keys),
+                                  [&](const KeyPair& pair) { return pair.qt == keyEvent.key(); });
+  if (known == std::end(keys)) return false;
+  Key key = known->key;
+  if (key == Key::Tab && (keyEvent.modifiers() & Qt::ShiftModifier)) key = Key::BackTab;
+  keyEvent.accept();
+  // One action per press; releases and auto-repeats are swallowed so the
+  // platform's own button handling never acts a second time.
+  if (event.type() == QEvent::KeyPress && !keyEvent.isAutoRepeat() && control) {
+    control->form().dispatchKey(key);
+  }
+  return true;
+}
+
+}  // namespace forms::qt

@@ -1,0 +1,108 @@
+// The Qt side of one control: a widget (a QWidget, QPushButton or
+// QRadioButton) that also derives from ControlWidget, and the peer the core
+// holds, which passes each message on to it. Each widget shows what the
+// control holds; real input goes back to the core, which decides.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+#include "forms/backend.h"
+#include "forms/controls.h"
+
+class QEvent;
+class QMouseEvent;
+
+namespace forms::qt {
+
+class ControlWidget {
+ public:
+  ControlWidget(Control& control, QWidget& self) : control_(&control), self_(self) {}
+  virtual ~ControlWidget() = default;
+  ControlWidget(const ControlWidget&) = delete;
+  ControlWidget& operator=(const ControlWidget&) = delete;
+
+  // Null once the control is gone: a late Qt event then touches nothing.
+  Control* control() const { return control_; }
+  void unlink() { control_ = nullptr; }
+
+  // One handler per message of the core; the first two and the focus do
+  // the same for every widget, the rest only where a kind has them.
+  virtual void showGeometry();
+  virtual void showVisibility();
+  virtual void bringToFront() {}
+  virtual void showCaption() {}
+  virtual void showColours() {}
+  virtual void showFont() {}
+  virtual void showPicture() {}
+  virtual void showCursor() {}
+  virtual void showValue() {}
+  virtual void showDrawing() {}
+  virtual void showFocus();
+  // The whole state at once, when the widget is made.
+  void showAll();
+
+ protected:
+  // A press or release on this widget goes to the form at that point of
+  // its client area: the core finds the control there.
+  void mousePressed(QMouseEvent& event);
+  void mouseReleased(QMouseEvent& event);
+  // The focus arrived here from the platform (a mouse press on a button).
+  void focusArrived();
+
+  Control* control_;
+  QWidget& self_;
+};
+
+// The Qt key of each key the toolkit handles.
+int qtKeyOf(Key key);
+
+// Tab, Shift+Tab, Space and the arrow keys go through Form::dispatchKey, so
+// the keyboard behaves alike on every backend. Returns whether the event
+// was one of them (and so is consumed).
+bool routeKey(QEvent& event, Control* control);
+
+// The peer the core holds: it owns the widget and passes every message on.
+class WidgetPeer : public ControlPeer {
+ public:
+  explicit WidgetPeer(QWidget* widget, ControlWidget* shown) : widget_(widget), shown_(shown) {}
+  ~WidgetPeer() override;
+
+  void geometryChanged() override { pass(&ControlWidget::showGeometry); }
+  void visibilityChanged() override { pass(&ControlWidget::showVisibility); }
+  void raised() override { pass(&ControlWidget::bringToFront); }
+  void captionChanged() override { pass(&ControlWidget::showCaption); }
+  void coloursChanged() override { pass(&ControlWidget::showColours); }
+  void fontChanged() override { pass(&ControlWidget::showFont); }
+  void pictureChanged() override { pass(&ControlWidget::showPicture); }
+  void cursorChanged() override { pass(&ControlWidget::showCursor); }
+  void valueChanged() override { pass(&ControlWidget::showValue); }
+  void drawingChanged() override { pass(&ControlWidget::showDrawing); }
+  void focusChanged() override { pass(&ControlWidget::showFocus); }
+
+  QWidget* widget() const { return widget_.data(); }
+
+ private:
+  void pass(void (ControlWidget::*show)()) {
+    if (widget_) (shown_->*show)();
+  }
+  QPointer<QWidget> widget_;
+  ControlWidget* shown_;
+};
+
+// Makes the widget of type W that shows `control` under `parent`, and its
+// peer, with the control's whole state shown once.
+template <class W, class C>
+std::unique_ptr<ControlPeer> makeWidgetPeer(C& control, QWidget* parent) {
+  auto* widget = new W(control, parent);
+  widget->showAll();
+  return std::make_unique<WidgetPeer>(widget, widget);
+}
+
+// Twips to whole logical pixels.
+int pixels(float twips);
+
+inline QColor toQColor(Color c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+
+}  // namespace forms::qt

@@ -5,11 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "front_runs.h"
-#include "heat_trace_run.h"
-#include "shapes/rectangle_plate_shape.h"
-#include "shapes/rod_shape.h"
-#include "simulation/single_front.h"
+#include "tests/model/heat_trace_run.h"
 
 namespace {
 
@@ -41,10 +37,9 @@ TEST_CASE("heat-trace prints the plate's run from a press near its centre") {
   CHECK(jsonNumber(json, "entryDistance", pieces[0]) == 0);
 
   // The very numbers of the model, to the last bit.
-  SingleFront front(rectangle_plate::stepConstant);
-  front.press(3240, 2220, rectangle_plate::field.width, rectangle_plate::field.height);
-  const Run run = runSingle(front, normal);
-  CHECK(jsonNumber(json, "maxReach", pieces[0]) == front.maxReach);
+  HeatRun front = pressed(heat::plate, 0, 3240, 2220);
+  const RunRecord run = heat::runToEnd(front, normal);
+  CHECK(jsonNumber(json, "maxReach", pieces[0]) == front.pieces[0].maxReach);
   REQUIRE(run.pieces[0].lastDisc.has_value());
   CHECK(jsonNumber(json, "lastRadius", pieces[0]) == run.pieces[0].lastDisc->radius);
 }
@@ -55,10 +50,9 @@ TEST_CASE("heat-trace takes the press as single-precision mouse coordinates") {
   const std::size_t piece = pieceStarts(result.out).at(0);
   CHECK(jsonNumber(result.out, "sourceX", piece) == static_cast<double>(4200.3f));
   CHECK(jsonNumber(result.out, "sourceY", piece) == static_cast<double>(60.7f));
-  SingleFront front(rod::stepConstant);
-  front.press(4200.3f, 60.7f, rod::field.width, rod::field.height);
-  const Run run = runSingle(front, fast);
-  CHECK(jsonNumber(result.out, "maxReach", piece) == front.maxReach);
+  HeatRun front = pressed(heat::rod, 0, 4200.3f, 60.7f, fast);
+  const RunRecord run = heat::runToEnd(front, fast);
+  CHECK(jsonNumber(result.out, "maxReach", piece) == front.pieces[0].maxReach);
   CHECK(jsonValue(result.out, "stopTick", piece) == std::to_string(run.pieces[0].stopTick));
   CHECK(jsonValue(result.out, "retryTick") == std::to_string(run.pieces[0].stopTick));
 }

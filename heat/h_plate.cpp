@@ -30,12 +30,33 @@ constexpr std::array<Rect, 7> pieces{{
     {5760, 2880, 1095, 2415},
 }};
 
+// The blocks of one upright, entered at their inner corners by the crossbar
+// after the front has run `upperEntry` and `lowerEntry`.
+void rightBlocksFrom(Press& press, double upperEntry, double lowerEntry) {
+  press.relay(upperRightBlock, 0, press.height(upperRightBlock), upperEntry,
+              {press.diagonal(upperRightBlock)});
+  press.relay(lowerRightBlock, 0, 0, lowerEntry, {press.diagonal(lowerRightBlock)});
+}
+
+void leftBlocksFrom(Press& press, double upperEntry, double lowerEntry) {
+  press.relay(upperLeftBlock, press.width(upperLeftBlock), press.height(upperLeftBlock), upperEntry,
+              {press.diagonal(upperLeftBlock)});
+  press.relay(lowerLeftBlock, press.width(lowerLeftBlock), 0, lowerEntry,
+              {press.diagonal(lowerLeftBlock)});
+}
+
 // Heat from a block reaches the far upright through the near inner corner
-// and the whole crossbar. The crossbar itself is entered at its own corner of
-// that inner corner, unless the burner sits so close to the block's edge by
-// the crossbar (within three quarters of the crossbar's height) that the
-// crossbar warms straight from it. The middle strip of the far upright lies
-// in line with the crossbar, so it warms from the crossbar's far end.
+// (`d` away) and the whole crossbar. The crossbar itself is entered at its
+// own corner of that inner corner, unless the burner sits so close to the
+// block's edge by the crossbar (within three quarters of the crossbar's
+// height) that the crossbar warms straight from it. The middle strip of the
+// far upright lies in line with the crossbar, so it warms from the
+// crossbar's far end.
+void acrossToRightUpright(Press& press, double d) {
+  rightBlocksFrom(press, d + press.width(crossbar), d + press.width(crossbar));
+  press.relay(rightMiddleStrip, -press.width(crossbar), press.height(rightMiddleStrip) / 2, d,
+              {press.width(rightMiddleStrip), press.width(crossbar)});
+}
 
 void pressOnUpperLeftBlock(Press& press) {
   const double d =
@@ -43,20 +64,14 @@ void pressOnUpperLeftBlock(Press& press) {
   if (press.y < singleBound(press.height(upperLeftBlock) - 0.75 * press.height(crossbar))) {
     press.relay(crossbar, 0, 0, d, {press.diagonal(crossbar)});
   }
-  press.relay(upperRightBlock, 0, press.height(upperRightBlock), d + press.width(crossbar),
-              {press.diagonal(upperRightBlock)});
-  press.relay(rightMiddleStrip, -press.width(crossbar), press.height(rightMiddleStrip) / 2, d,
-              {press.width(rightMiddleStrip), press.width(crossbar)});
-  press.relay(lowerRightBlock, 0, 0, d + press.width(crossbar), {press.diagonal(lowerRightBlock)});
+  acrossToRightUpright(press, d);
 }
 
 // From the left middle strip the heat runs straight along strip and
 // crossbar; only the two right blocks lie round a corner.
 void pressOnLeftMiddleStrip(Press& press) {
   const float e = (press.width(leftMiddleStrip) - press.x) + press.width(crossbar);
-  press.relay(upperRightBlock, 0, press.height(upperRightBlock), e,
-              {press.diagonal(upperRightBlock)});
-  press.relay(lowerRightBlock, 0, 0, e, {press.diagonal(lowerRightBlock)});
+  rightBlocksFrom(press, e, e);
 }
 
 void pressOnLowerLeftBlock(Press& press) {
@@ -64,11 +79,7 @@ void pressOnLowerLeftBlock(Press& press) {
   if (press.y > singleBound(0.75 * press.height(crossbar))) {
     press.relay(crossbar, 0, press.height(crossbar), d, {press.diagonal(crossbar)});
   }
-  press.relay(upperRightBlock, 0, press.height(upperRightBlock), d + press.width(crossbar),
-              {press.diagonal(upperRightBlock)});
-  press.relay(rightMiddleStrip, -press.width(crossbar), press.height(rightMiddleStrip) / 2, d,
-              {press.width(rightMiddleStrip), press.width(crossbar)});
-  press.relay(lowerRightBlock, 0, 0, d + press.width(crossbar), {press.diagonal(lowerRightBlock)});
+  acrossToRightUpright(press, d);
 }
 
 // From the crossbar a block warms directly while the burner is within the
@@ -79,40 +90,31 @@ void pressOnLowerLeftBlock(Press& press) {
 void pressOnCrossbar(Press& press) {
   press.ownLimit(crossbar, press.height(lowerLeftBlock) + press.width(crossbar));
   const float towardsRight = press.width(crossbar) - press.x;
+  const float belowPress = press.height(crossbar) - press.y;
   if (press.x > press.height(crossbar)) {
-    press.relay(upperLeftBlock, press.width(upperLeftBlock), press.height(upperLeftBlock),
-                straight(press.x, press.y), {press.diagonal(upperLeftBlock)});
-    press.relay(lowerLeftBlock, press.width(lowerLeftBlock), 0,
-                straight(press.x, press.height(crossbar) - press.y),
-                {press.diagonal(lowerLeftBlock)});
+    leftBlocksFrom(press, straight(press.x, press.y), straight(press.x, belowPress));
   }
   if (press.x < press.width(crossbar) - press.height(crossbar)) {
-    press.relay(upperRightBlock, 0, press.height(upperRightBlock), straight(towardsRight, press.y),
-                {press.diagonal(upperRightBlock)});
-    press.relay(lowerRightBlock, 0, 0, straight(towardsRight, press.height(crossbar) - press.y),
-                {press.diagonal(lowerRightBlock)});
+    rightBlocksFrom(press, straight(towardsRight, press.y), straight(towardsRight, belowPress));
   }
 }
 
+// The same from the right upright, whose middle strip lies on the near
+// side of the crossbar's far end.
 void pressOnUpperRightBlock(Press& press) {
   const double d = straight(press.x, press.height(upperRightBlock) - press.y);
   if (press.y < singleBound(press.height(upperRightBlock) - 0.75 * press.height(crossbar))) {
     press.relay(crossbar, press.width(crossbar), 0, d, {press.diagonal(crossbar)});
   }
-  press.relay(upperLeftBlock, press.width(upperLeftBlock), press.height(upperLeftBlock),
-              d + press.width(crossbar), {press.diagonal(upperLeftBlock)});
+  leftBlocksFrom(press, d + press.width(crossbar), d + press.width(crossbar));
   press.relay(leftMiddleStrip, press.width(crossbar) + press.width(leftMiddleStrip),
               press.height(leftMiddleStrip) / 2, d,
               {press.width(leftMiddleStrip), press.width(crossbar)});
-  press.relay(lowerLeftBlock, press.width(lowerLeftBlock), 0, d + press.width(crossbar),
-              {press.diagonal(lowerLeftBlock)});
 }
 
 void pressOnRightMiddleStrip(Press& press) {
   const float e = press.width(crossbar) + press.x;
-  press.relay(upperLeftBlock, press.width(upperLeftBlock), press.height(upperLeftBlock), e,
-              {press.diagonal(upperLeftBlock)});
-  press.relay(lowerLeftBlock, press.width(lowerLeftBlock), 0, e, {press.diagonal(lowerLeftBlock)});
+  leftBlocksFrom(press, e, e);
 }
 
 // Unlike the other blocks, this one sees the far middle strip from the
@@ -123,13 +125,10 @@ void pressOnLowerRightBlock(Press& press) {
     press.relay(crossbar, press.width(crossbar), press.height(crossbar), d,
                 {press.diagonal(crossbar)});
   }
-  press.relay(upperLeftBlock, press.width(upperLeftBlock), press.height(upperLeftBlock),
-              d + press.width(crossbar), {press.diagonal(upperLeftBlock)});
+  leftBlocksFrom(press, d + press.width(crossbar), d + press.width(crossbar));
   const float acrossToStrip = press.width(crossbar) + press.width(leftMiddleStrip);
   press.relay(leftMiddleStrip, acrossToStrip, press.height(leftMiddleStrip), d,
               {straight(acrossToStrip, press.height(leftMiddleStrip))});
-  press.relay(lowerLeftBlock, press.width(lowerLeftBlock), 0, d + press.width(crossbar),
-              {press.diagonal(lowerLeftBlock)});
 }
 
 // A press on the left upright ends when the far lower-right block is warm,

@@ -13,7 +13,7 @@ namespace {
 using namespace velmora;
 using namespace velmora::testing;
 
-const auto& fields = heat::concavePlate.pieces;
+const auto& pieces = heat::concavePlate.pieces;
 
 HeatRun pressed(int piece, float x, float y, float speed = normal) {
   return testing::pressed(heat::concavePlate, piece, x, y, speed);
@@ -24,15 +24,15 @@ bool isSingle(double value) { return value == static_cast<double>(static_cast<fl
 }  // namespace
 
 TEST_CASE("the concave plate's layout and constants") {
-  REQUIRE(fields.size() == 5);
+  REQUIRE(pieces.size() == 5);
   CHECK(static_cast<int>(heat::concavePlate.pieces.size()) == 5);
   CHECK(heat::concavePlate.growth.slowdown == 0.75);
   // The left pillar stops 105 twips above the bar; the heat passes through
   // the block below it. The right pillar stands on its block.
-  CHECK(fields[2].top - (fields[0].top + fields[0].height) == 105);
-  CHECK(fields[4].top + fields[4].height == fields[3].top + 15);
-  CHECK(fields[1].left + fields[1].width == fields[2].left + 15);
-  CHECK(fields[2].left + fields[2].width == fields[3].left + 15);
+  CHECK(pieces[2].top - (pieces[0].top + pieces[0].height) == 105);
+  CHECK(pieces[4].top + pieces[4].height == pieces[3].top + 15);
+  CHECK(pieces[1].left + pieces[1].width == pieces[2].left + 15);
+  CHECK(pieces[2].left + pieces[2].width == pieces[3].left + 15);
   std::vector<int> finishing;
   for (const heat::PressRule& rule : heat::concavePlate.onPress)
     finishing.push_back(rule.finishingPiece);
@@ -107,7 +107,7 @@ TEST_CASE("a press on the bottom bar") {
     CHECK(front.pieces[at(3)].maxReach == twips(2631.21));
   }
   SUBCASE("the bar's limit is the same wherever it is pressed") {
-    for (const heat::Point point : gridOver(fields[2], 6)) {
+    for (const heat::Point point : gridOver(pieces[2], 6)) {
       CHECK(pressed(2, point.x, point.y).pieces[at(2)].maxReach == twips(7115.30));
     }
   }
@@ -186,9 +186,9 @@ TEST_CASE("every press on a grid over the concave plate ends with every piece co
 }
 
 TEST_CASE("heat-trace prints the concave plate's run from a press on the bottom bar") {
-  const ToolResult result = runHeatTrace({"simulation6", "2", "1500", "300", "50"});
+  const ToolResult result = runHeatTrace({"concave", "2", "1500", "300", "50"});
   REQUIRE(result.exitStatus == 0);
-  CHECK(jsonValue(result.out, "window") == "\"simulation6\"");
+  CHECK(jsonValue(result.out, "window") == "\"concave\"");
   HeatRun front = pressed(2, 1500, 300);
   const RunRecord run = heat::runToEnd(front, normal);
   REQUIRE(run.stopTicks() == std::vector<int>{158, 85, 225, 63, 150});
@@ -197,9 +197,9 @@ TEST_CASE("heat-trace prints the concave plate's run from a press on the bottom 
 
 TEST_CASE("heat-trace refuses a piece or a press outside the concave plate's pieces") {
   for (const auto& arguments :
-       std::vector<std::vector<std::string>>{{"simulation6", "5", "10", "10", "50"},
-                                             {"simulation6", "2", "3016", "10", "50"},
-                                             {"simulation6", "4", "10", "3736", "50"}}) {
+       std::vector<std::vector<std::string>>{{"concave", "5", "10", "10", "50"},
+                                             {"concave", "2", "3016", "10", "50"},
+                                             {"concave", "4", "10", "3736", "50"}}) {
     CAPTURE(arguments[1] + " " + arguments[2] + " " + arguments[3]);
     const ToolResult result = runHeatTrace(arguments);
     CHECK(result.exitStatus == 2);

@@ -280,10 +280,9 @@ TEST_SUITE("H-shaped plate") {
   }
 
   TEST_CASE("heat-trace prints the H's run from a press at the right end of the crossbar") {
-    const testing::ToolResult result =
-        testing::runHeatTrace({"simulation5", "3", "2895", "0", "50"});
+    const testing::ToolResult result = testing::runHeatTrace({"h", "3", "2895", "0", "50"});
     REQUIRE(result.exitStatus == 0);
-    CHECK(testing::jsonValue(result.out, "window") == "\"simulation5\"");
+    CHECK(testing::jsonValue(result.out, "window") == "\"h\"");
     HeatRun front = pressH(3, 2895, 0);
     const RunRecord run = heat::runToEnd(front, testing::normal);
     testing::checkTraceOfModel(result.out, front.clickedPiece(), run);

@@ -3,6 +3,7 @@
 #include <doctest/doctest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/model/heat_trace_run.h"
@@ -79,6 +80,7 @@ TEST_CASE("heat-trace refuses a wrong argument with one line naming it, and stat
       {{"simulation7", "0", "10", "10", "50"}, "WINDOW"},
       {{"simulation0", "0", "10", "10", "50"}, "WINDOW"},
       {{"Simulation1", "0", "10", "10", "50"}, "WINDOW"},
+      {{"T", "0", "10", "10", "50"}, "WINDOW"},
       {{"simulation1", "1", "10", "10", "50"}, "PIECE"},
       {{"simulation1", "-1", "10", "10", "50"}, "PIECE"},
       {{"simulation1", "zero", "10", "10", "50"}, "PIECE"},
@@ -115,13 +117,20 @@ TEST_CASE("heat-trace refuses a wrong argument with one line naming it, and stat
   }
 }
 
-TEST_CASE("heat-trace serves every window of the menu, from a press at a piece's corner") {
-  for (const char* window :
-       {"simulation1", "simulation2", "simulation3", "simulation4", "simulation5", "simulation6"}) {
-    CAPTURE(window);
-    const ToolResult result = runHeatTrace({window, "0", "0", "0", "50"});
-    CHECK(result.exitStatus == 0);
-    CHECK(result.err.empty());
-    CHECK(jsonValue(result.out, "window") == "\"" + std::string(window) + "\"");
+TEST_CASE("heat-trace knows every shape by its name and by its window's earlier name") {
+  const std::pair<std::string, std::string> names[] = {
+      {"plate", "simulation1"},  {"rod", "simulation2"}, {"t", "simulation3"},
+      {"spiral", "simulation4"}, {"h", "simulation5"},   {"concave", "simulation6"}};
+  for (const auto& [name, earlier] : names) {
+    CAPTURE(name);
+    const ToolResult byName = runHeatTrace({name, "0", "0.3", "7.25", "50"});
+    const ToolResult byEarlierName = runHeatTrace({earlier, "0", "0.3", "7.25", "50"});
+    REQUIRE(byName.exitStatus == 0);
+    REQUIRE(byEarlierName.exitStatus == 0);
+    CHECK(jsonValue(byName.out, "window") == "\"" + name + "\"");
+    CHECK(jsonValue(byEarlierName.out, "window") == "\"" + earlier + "\"");
+    std::string renamed = byEarlierName.out;
+    renamed.replace(renamed.find(earlier), earlier.size(), name);
+    CHECK(renamed == byName.out);
   }
 }

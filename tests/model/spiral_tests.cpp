@@ -360,10 +360,9 @@ TEST_SUITE("spiral") {
   }
 
   TEST_CASE("heat-trace prints the spiral's run from a press at the top of the right bar") {
-    const testing::ToolResult result =
-        testing::runHeatTrace({"simulation4", "4", "367.5", "0", "50"});
+    const testing::ToolResult result = testing::runHeatTrace({"spiral", "4", "367.5", "0", "50"});
     REQUIRE(result.exitStatus == 0);
-    CHECK(testing::jsonValue(result.out, "window") == "\"simulation4\"");
+    CHECK(testing::jsonValue(result.out, "window") == "\"spiral\"");
     HeatRun front = pressS(4, 367.5, 0);
     const RunRecord run = heat::runToEnd(front, testing::normal);
     testing::checkTraceOfModel(result.out, front.clickedPiece(), run);

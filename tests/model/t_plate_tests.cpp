@@ -12,7 +12,7 @@ namespace {
 using namespace velmora;
 using namespace velmora::testing;
 
-const auto& fields = heat::tPlate.pieces;
+const auto& pieces = heat::tPlate.pieces;
 
 HeatRun pressed(int piece, float x, float y, float speed = normal) {
   return testing::pressed(heat::tPlate, piece, x, y, speed);
@@ -21,16 +21,16 @@ HeatRun pressed(int piece, float x, float y, float speed = normal) {
 }  // namespace
 
 TEST_CASE("the T's layout and constants") {
-  REQUIRE(fields.size() == 4);
+  REQUIRE(pieces.size() == 4);
   CHECK(static_cast<int>(heat::tPlate.pieces.size()) == 4);
   CHECK(heat::tPlate.growth.slowdown == 0.8);
   // Neighbouring pieces overlap by one pixel; the stem hangs flush with the
   // centre block's left edge and stops short of the right arm.
-  CHECK(fields[0].left + fields[0].width == fields[1].left + 15);
-  CHECK(fields[1].left + fields[1].width == fields[2].left + 15);
-  CHECK(fields[3].left == fields[1].left);
-  CHECK(fields[3].top == fields[1].top + fields[1].height - 15);
-  CHECK(fields[2].left - (fields[3].left + fields[3].width) == 105);
+  CHECK(pieces[0].left + pieces[0].width == pieces[1].left + 15);
+  CHECK(pieces[1].left + pieces[1].width == pieces[2].left + 15);
+  CHECK(pieces[3].left == pieces[1].left);
+  CHECK(pieces[3].top == pieces[1].top + pieces[1].height - 15);
+  CHECK(pieces[2].left - (pieces[3].left + pieces[3].width) == 105);
   std::vector<int> finishing;
   for (const heat::PressRule& rule : heat::tPlate.onPress) finishing.push_back(rule.finishingPiece);
   CHECK(finishing == std::vector<int>{2, 2, 3, 2});
@@ -88,7 +88,7 @@ TEST_CASE("the left arm's relay threshold at three quarters of the stem's width"
 }
 
 TEST_CASE("a press on the centre block relays nothing") {
-  for (const heat::Point point : gridOver(fields[1], 8)) {
+  for (const heat::Point point : gridOver(pieces[1], 8)) {
     const HeatRun front = pressed(1, point.x, point.y);
     for (int i = 0; i < 4; ++i) CHECK(isDirect(front, i));
   }
@@ -159,9 +159,9 @@ TEST_CASE("every press on a grid over the T ends with every piece covered") {
 }
 
 TEST_CASE("heat-trace prints the T's run from a press on the left arm") {
-  const ToolResult result = runHeatTrace({"simulation3", "0", "1005", "420", "50"});
+  const ToolResult result = runHeatTrace({"t", "0", "1005", "420", "50"});
   REQUIRE(result.exitStatus == 0);
-  CHECK(jsonValue(result.out, "window") == "\"simulation3\"");
+  CHECK(jsonValue(result.out, "window") == "\"t\"");
   CHECK(jsonValue(result.out, "speedFactor") == "50");
   HeatRun front = pressed(0, 1005, 420);
   const RunRecord run = heat::runToEnd(front, normal);
@@ -171,9 +171,9 @@ TEST_CASE("heat-trace prints the T's run from a press on the left arm") {
 
 TEST_CASE("heat-trace refuses a piece or a press outside the T's pieces") {
   for (const auto& arguments :
-       std::vector<std::vector<std::string>>{{"simulation3", "4", "10", "10", "50"},
-                                             {"simulation3", "1", "976", "10", "50"},
-                                             {"simulation3", "3", "10", "3736", "50"}}) {
+       std::vector<std::vector<std::string>>{{"t", "4", "10", "10", "50"},
+                                             {"t", "1", "976", "10", "50"},
+                                             {"t", "3", "10", "3736", "50"}}) {
     CAPTURE(arguments[1] + " " + arguments[2] + " " + arguments[3]);
     const ToolResult result = runHeatTrace(arguments);
     CHECK(result.exitStatus == 2);

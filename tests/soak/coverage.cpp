@@ -23,7 +23,7 @@ Spot spotOf(Program& program) {
   int number = 0;
   SimulationWindow* window = openWindow(program, &number);
   if (!window) return {Screen::Menu, 0};
-  if (window->heat.running() == 0) return {Screen::Idle, number};
+  if (!window->heat.running()) return {Screen::Idle, number};
   return {window->retryButton->Visible() ? Screen::Finished : Screen::Heating, number};
 }
 

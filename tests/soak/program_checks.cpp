@@ -101,9 +101,6 @@ std::string ProgramChecks::afterEvent(Program& program) {
     SimulationWindow* window = shapeWindow(program, n);
     if (!window) continue;
     objects += 1 + window->ownedControlCount() + window->ownedTimerCount();
-    if (window->heat.running() != 0 && window->heat.running() != 1) {
-      return in(n) + "running is " + std::to_string(window->heat.running());
-    }
     if (window->loaded()) {
       ++openCount;
       open = n;
@@ -135,7 +132,7 @@ std::string ProgramChecks::afterEvent(Program& program) {
   // The whole metal is read when the window has just opened, when it has
   // just turned idle, and now and then; a grid of pixels otherwise.
   const bool wholeMetal =
-      open != lastOpen_ || (window.heat.running() == 0 && lastRunning_ != 0) || events_ % 512 == 0;
+      open != lastOpen_ || (!window.heat.running() && lastRunning_ != 0) || events_ % 512 == 0;
   lastOpen_ = open;
   lastRunning_ = window.heat.running();
   if (std::string wrong = checkFocus(window, in(open)); !wrong.empty()) return wrong;
@@ -157,7 +154,7 @@ std::string ProgramChecks::checkWindow(SimulationWindow& window, float speed, bo
     return "option " + std::to_string(selected) + " selected, speed " + std::to_string(speed);
   }
 
-  if (window.heat.running() == 0) {
+  if (!window.heat.running()) {
     // Idle: cold grey metal, the burner cursor, no marker, no timer.
     if (window.retryButton->Visible()) return "\"もう一度\" shown while idle";
     if (window.burner->Visible()) return "the burner shown while idle";

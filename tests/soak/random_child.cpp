@@ -323,7 +323,7 @@ Act RandomChild::pressMetal(SimulationWindow& window, int number) {
   t::mouseDown(field, button, x, y);
   if (button == forms::leftButton && watch.alive()) field.dispatchClick();
   return {Deed::Press,
-          format("%s: press button %d at (%g, %g) %s field(%d)", sim(number).c_str(), button, x, y,
+          format("%s: press button %d at (%g, %g) %s piece %d", sim(number).c_str(), button, x, y,
                  spot, piece),
           button};
 }

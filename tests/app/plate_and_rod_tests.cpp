@@ -24,7 +24,7 @@ struct PlateOpen : StartedProgram {
 };
 
 void checkIdle(SimulationWindow& window) {
-  CHECK(window.heat.running() == 0);
+  CHECK_FALSE(window.heat.running());
   CHECK(allCold(*window.metal[0]));
   CHECK(window.metal[0]->mousePointer() == forms::MousePointer::Custom);
   CHECK(window.metal[0]->mouseIcon().icon.resource == "fire.ico");
@@ -42,7 +42,7 @@ TEST_CASE_FIXTURE(PlateOpen, "the plate opens idle") { checkIdle(window); }
 
 TEST_CASE_FIXTURE(PlateOpen, "a press on the plate lights the burner at the pressed point") {
   press(3240, 2220);
-  CHECK(window.heat.running() == 1);
+  CHECK(window.heat.running());
   CHECK(window.metal[0]->mousePointer() == forms::MousePointer::Default);
   CHECK(window.heatTimers[0]->Enabled());
   // The burner image is centred on the press, in window coordinates...
@@ -87,7 +87,7 @@ TEST_CASE_FIXTURE(PlateOpen, "a press on the plate lights the burner at the pres
     // The finished plate keeps its markers and the arrow, and stays busy.
     CHECK(window.markers[0]->Visible());
     CHECK(window.burner->Visible());
-    CHECK(window.heat.running() == 1);
+    CHECK(window.heat.running());
     CHECK(window.metal[0]->mousePointer() == forms::MousePointer::Default);
   }
 }
@@ -153,7 +153,7 @@ TEST_CASE_FIXTURE(PlateOpen, "\"もう一度\" makes the plate cold and idle aga
 
   // And a new press starts a new run from the new point.
   press(500, 400);
-  CHECK(window.heat.running() == 1);
+  CHECK(window.heat.running());
   CHECK(window.heatTimers[0]->Enabled());
   ticks(3);
   checkDisc(*window.metal[0], 500, 400, static_cast<float>(window.heat.pieces[0].frontRadius));
@@ -170,7 +170,7 @@ TEST_CASE_FIXTURE(PlateOpen, "a faster speed chosen during a run lengthens the n
   ticks(1);
   const double fastStep = window.heat.pieces[0].frontRadius - atSwitch;
   CHECK(fastStep > 1.9 * normalStep);
-  CHECK(window.heat.running() == 1);
+  CHECK(window.heat.running());
 }
 
 TEST_CASE_FIXTURE(PlateOpen, "leaving in the middle of a run and coming back") {
@@ -198,7 +198,7 @@ TEST_CASE_FIXTURE(PlateOpen, "handlers called on a closed window touch nothing")
   window.heatTimerTicked(0);
   window.retryClicked();
   window.metalPressed(forms::leftButton, 0, 100, 100);
-  CHECK(window.heat.running() == 1);
+  CHECK(window.heat.running());
   CHECK(window.heat.pieces[0].frontRadius == radius);
   CHECK(window.heat.pieces[0].sourceX == 3240);
 }
@@ -209,7 +209,7 @@ TEST_CASE_FIXTURE(PlateOpen, "Tab goes from \"もどる\" to the metal, then to 
   CHECK(window.focused() == window.metal[0]);
   // Space on the metal does nothing: no burner is lit from the keyboard.
   t::pressKey(window, forms::Key::Space);
-  CHECK(window.heat.running() == 0);
+  CHECK_FALSE(window.heat.running());
   // "もう一度" is hidden, so the next stop is the speed chosen, "ふつう".
   t::pressKey(window, forms::Key::Tab);
   CHECK(window.focused() == window.speedOptions[1]);

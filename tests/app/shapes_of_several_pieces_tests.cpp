@@ -189,7 +189,7 @@ TEST_CASE_FIXTURE(StartedProgram, "multi-piece presses that do not start a run")
   SUBCASE("the right button") {
     press(window, 1, 400, 400, forms::rightButton);
     ticks(10);
-    CHECK(window.heat.running() == 0);
+    CHECK_FALSE(window.heat.running());
     CHECK_FALSE(anyTimerRunning(window));
     CHECK_FALSE(window.burner->Visible());
     CHECK(allPiecesCold(window));
@@ -234,7 +234,7 @@ TEST_CASE_FIXTURE(StartedProgram, "\"もう一度\" while a far piece is still h
   REQUIRE(window->heatTimers[stillHeating]->Enabled());
 
   t::click(*window->retryButton);
-  CHECK(window->heat.running() == 0);
+  CHECK_FALSE(window->heat.running());
   CHECK_FALSE(anyTimerRunning(*window));
   CHECK(allPiecesCold(*window));
   ticks(400);
@@ -260,6 +260,6 @@ TEST_CASE_FIXTURE(StartedProgram, "\"もう一度\" after a full run clears ever
   REQUIRE_FALSE(allPiecesCold(window));
   t::click(*window.retryButton);
   CHECK(allPiecesCold(window));
-  CHECK(window.heat.running() == 0);
+  CHECK_FALSE(window.heat.running());
   CHECK_FALSE(anyTimerRunning(window));
 }

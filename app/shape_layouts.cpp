@@ -2,15 +2,6 @@
 
 namespace velmora {
 
-namespace {
-
-// Most headings read "...の板の熱の伝わり方" (how heat spreads through a
-// ... plate); the rod is no plate.
-const char* const plateHeading = "の板の熱の伝わり方";
-constexpr float plateHeadingWidth = 3375;
-
-}  // namespace
-
 const std::vector<ShapeLayout>& shapeLayouts() {
   static const std::vector<ShapeLayout> layouts{
       {.shape = heat::rod,
@@ -20,8 +11,7 @@ const std::vector<ShapeLayout>& shapeLayouts() {
        .pictogram = {{120, 480, 1335, 135}},
        .shapeWord = "ぼう",
        .shapeWordWidth = 975,
-       .shapeWordPoints = 24,
-       .heading = "の熱の伝わり方",
+       .heading = "の熱の伝わり方",  // the rod is no plate
        .headingLeft = 1320,
        .headingWidth = 2655,
        // The rod is thinner than the marker: only a strip of the flame shows
@@ -36,9 +26,7 @@ const std::vector<ShapeLayout>& shapeLayouts() {
        .shapeWord = "長方形",
        .shapeWordWidth = 1575,
        .shapeWordPoints = 21.75f,  // three characters in the space of two and a bit
-       .heading = plateHeading,
        .headingLeft = 1800,
-       .headingWidth = plateHeadingWidth,
        .burner = {0, 0},
        .markers = {{1800, 1080}}},
       {.shape = heat::tPlate,
@@ -48,10 +36,7 @@ const std::vector<ShapeLayout>& shapeLayouts() {
        .pictogram = {{120, 360, 1335, 255} /* top bar */, {600, 600, 255, 495} /* stem */},
        .shapeWord = "Ｔ字形",
        .shapeWordWidth = 1455,
-       .shapeWordPoints = 24,
-       .heading = plateHeading,
        .headingLeft = 1680,
-       .headingWidth = plateHeadingWidth,
        .burner = {720, 2520},
        .markers = {{1440, 120}, {240, 360}, {240, 360}, {240, 360}}},
       {.shape = heat::concavePlate,
@@ -63,10 +48,7 @@ const std::vector<ShapeLayout>& shapeLayouts() {
                      {480, 840, 615, 255} /* bottom bar */},
        .shapeWord = "凹字形",
        .shapeWordWidth = 1695,
-       .shapeWordPoints = 24,
-       .heading = plateHeading,
        .headingLeft = 1920,
-       .headingWidth = plateHeadingWidth,
        .burner = {0, 2160},
        .markers = {{120, 120}, {120, 0}, {120, 120}, {240, 0}, {120, 120}}},
       {.shape = heat::hPlate,
@@ -78,10 +60,7 @@ const std::vector<ShapeLayout>& shapeLayouts() {
                      {480, 600, 615, 255} /* crossbar */},
        .shapeWord = "H字形",
        .shapeWordWidth = 1455,
-       .shapeWordPoints = 24,
-       .heading = plateHeading,
        .headingLeft = 1680,
-       .headingWidth = plateHeadingWidth,
        .burner = {0, 2160},
        .markers = {{120, 120}, {120, 0}, {120, 120}, {240, 0}, {120, 120}, {120, 0}, {120, 120}}},
       {.shape = heat::spiral,
@@ -95,10 +74,7 @@ const std::vector<ShapeLayout>& shapeLayouts() {
                      {600, 360, 135, 375} /* inner bar */},
        .shapeWord = "うず形",
        .shapeWordWidth = 1455,
-       .shapeWordPoints = 24,
-       .heading = plateHeading,
        .headingLeft = 1680,
-       .headingWidth = plateHeadingWidth,
        .burner = {0, 2160},
        .markers = {{120, 1560},
                    {120, 120},

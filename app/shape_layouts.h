@@ -21,13 +21,15 @@ struct ShapeLayout {
   float cardCaptionWidth;
   std::vector<forms::Rect> pictogram;
 
-  // The window's heading: the shape's word in red, the rest in blue.
+  // The window's heading: the shape's word in red, the rest in blue. Most
+  // shapes are plates: "...の板の熱の伝わり方" (how heat spreads through a
+  // ... plate).
   std::string shapeWord;
   float shapeWordWidth;
-  float shapeWordPoints;
-  std::string heading;
+  float shapeWordPoints = 24;
+  std::string heading = "の板の熱の伝わり方";
   float headingLeft;
-  float headingWidth;
+  float headingWidth = 3375;
   // Where the hidden burner image waits on the window, and each piece's
   // hidden marker inside its piece (top-left corners, 480 twips square).
   forms::Point burner;

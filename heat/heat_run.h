@@ -32,7 +32,7 @@ struct PieceState {
   double sourceY = 0;
   double entryDistance = 0;  // path the heat runs before it enters the piece
   double maxReach = 0;       // front radius at which the piece is covered
-  double frontRadius = 0;    // the heat front as this piece's timer grew it
+  double frontRadius = 0;    // grown by this piece's timer (a single on several pieces)
   Point pressedPoint;        // where the burner stands, in this piece's coordinates
 };
 
@@ -57,6 +57,7 @@ class HeatRun {
   int pieceCount() const { return static_cast<int>(pieces.size()); }
   const Shape& shape() const { return *shape_; }
 
+  // Every piece's values for the current run, in the shape's piece order.
   std::vector<PieceState> pieces;
 
  private:

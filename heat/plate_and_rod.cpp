@@ -1,4 +1,4 @@
-// The two shapes of one piece, and the list of all six.
+// The two shapes of one piece, and every shape by its name.
 #include <array>
 
 #include "heat/shape.h"
@@ -26,8 +26,6 @@ constexpr std::array<const Shape*, 6> shapes{&plate,        &rod,    &tPlate,
                                              &concavePlate, &hPlate, &spiral};
 
 }  // namespace
-
-std::span<const Shape* const> allShapes() { return shapes; }
 
 const Shape* shapeNamed(std::string_view name) {
   for (const Shape* shape : shapes) {

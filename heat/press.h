@@ -21,6 +21,8 @@ inline double straight(double dx, double dy) { return std::sqrt(dx * dx + dy * d
 // compared with, so a press exactly on it counts as not beyond it.
 inline float singleBound(double threshold) { return static_cast<float>(threshold); }
 
+// One accepted press as a shape's corner rules see it: the pressed point,
+// the pieces' sizes from the shape, and the pieces' values the rules rewrite.
 class Press {
  public:
   Press(const Shape& shape, std::vector<PieceState>& pieces, float x, float y, float speedFactor)

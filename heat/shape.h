@@ -37,7 +37,7 @@ struct Shape {
   std::span<const PressRule> onPress;  // by the piece pressed
 };
 
-// The six shapes, in the menu's order: plate, rod, T, concave, H, spiral.
+// The six shapes.
 extern const Shape plate;
 extern const Shape rod;
 extern const Shape tPlate;
@@ -45,7 +45,6 @@ extern const Shape concavePlate;
 extern const Shape hPlate;
 extern const Shape spiral;
 
-std::span<const Shape* const> allShapes();
 // The shape called `name`, or null.
 const Shape* shapeNamed(std::string_view name);
 

@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,10 +35,11 @@ std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"
 // A shape by its name, or by the name its window went by in earlier
 // versions of this tool: simulation4 is the spiral, simulation6 the 凹.
 const Shape& shapeArgument(std::string_view name) {
-  constexpr std::string_view earlierNames[] = {"simulation1", "simulation2", "simulation3",
-                                               "simulation6", "simulation5", "simulation4"};
-  for (std::size_t i = 0; i < std::size(earlierNames); ++i) {
-    if (name == earlierNames[i]) return *velmora::heat::allShapes()[i];
+  constexpr std::string_view earlierNames[][2] = {
+      {"simulation1", "plate"},  {"simulation2", "rod"}, {"simulation3", "t"},
+      {"simulation4", "spiral"}, {"simulation5", "h"},   {"simulation6", "concave"}};
+  for (const auto& [earlier, shape] : earlierNames) {
+    if (name == earlier) name = shape;
   }
   if (const Shape* shape = velmora::heat::shapeNamed(name)) return *shape;
   refuse("WINDOW", "unknown window " + quoted(name) +

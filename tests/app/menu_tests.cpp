@@ -1,7 +1,9 @@
 // The menu: what it opens, how the child comes back, how the program ends.
 #include <doctest/doctest.h>
 
+#include <set>
 #include <string>
+#include <string_view>
 
 #include "app_fixture.h"
 
@@ -192,4 +194,15 @@ TEST_CASE_FIXTURE(StartedProgram, "the speed is kept from one window to the next
     CHECK(program.window("concave")->speedOptions[1]->Value());
     CHECK(program.speed() == 35);
   }
+}
+
+TEST_CASE("every shape's row lays out one marker per piece, under a name of its own") {
+  std::set<std::string_view> names;
+  for (const ShapeLayout& row : shapeLayouts()) {
+    CAPTURE(row.shape.name);
+    CHECK(row.markers.size() == row.shape.pieces.size());
+    CHECK(row.shape.onPress.size() == row.shape.pieces.size());
+    CHECK(names.insert(row.shape.name).second);
+  }
+  CHECK(names.size() == 6);
 }

@@ -1,13 +1,11 @@
 // heat-trace WINDOW PIECE X Y SPEED
 //
-// Runs one accepted left-button press on a simulation window's heat-front
-// model, with no window and no display, and prints what every piece did as
-// one JSON object: the numbers a teacher's screen would show, tick by tick,
-// checkable without a screen.
+// Runs one accepted left-button press on a shape's heat model, with no window and no display, and
+// prints what every piece did as one JSON object: the numbers a teacher's screen would show, tick
+// by tick, checkable without a screen.
 #include <cctype>
 #include <cerrno>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -15,13 +13,12 @@
 #include <string>
 #include <string_view>
 
+#include "heat/heat_run.h"
 #include "tools/trace_json.h"
-#include "tools/trace_run.h"
-#include "tools/trace_windows.h"
 
 namespace {
 
-using velmora::trace::TraceWindow;
+using velmora::heat::Shape;
 
 constexpr int refused = 2;
 
@@ -35,11 +32,18 @@ struct Refusal {
 
 std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
-const TraceWindow& windowNamed(std::string_view name) {
-  for (const TraceWindow& window : velmora::trace::traceWindows()) {
-    if (window.name == name) return window;
+// A shape by its name, or by the name its window went by in earlier
+// versions of this tool: simulation4 is the spiral, simulation6 the 凹.
+const Shape& shapeArgument(std::string_view name) {
+  constexpr std::string_view earlierNames[][2] = {
+      {"simulation1", "plate"},  {"simulation2", "rod"}, {"simulation3", "t"},
+      {"simulation4", "spiral"}, {"simulation5", "h"},   {"simulation6", "concave"}};
+  for (const auto& [earlier, shape] : earlierNames) {
+    if (name == earlier) name = shape;
   }
-  refuse("WINDOW", "unknown window " + quoted(name) + " (simulation1 to simulation6)");
+  if (const Shape* shape = velmora::heat::shapeNamed(name)) return *shape;
+  refuse("WINDOW", "unknown window " + quoted(name) +
+                       " (plate, rod, t, concave, h, spiral, or simulation1 to simulation6)");
 }
 
 // The number readers skip leading blanks; an argument must be the number
@@ -58,14 +62,14 @@ std::optional<long> wholeNumber(const char* text) {
   return value;
 }
 
-std::int16_t pieceArgument(const char* text, const TraceWindow& window, int pieceCount) {
+int pieceArgument(const char* text, std::string_view window, int pieceCount) {
   const std::optional<long> piece = wholeNumber(text);
   if (!piece) refuse("PIECE", quoted(text) + " is not a piece index");
   if (*piece < 0 || *piece >= pieceCount) {
-    refuse("PIECE", std::to_string(*piece) + " is out of range for " + std::string(window.name) +
+    refuse("PIECE", std::to_string(*piece) + " is out of range for " + std::string(window) +
                         " (0 to " + std::to_string(pieceCount - 1) + ")");
   }
-  return static_cast<std::int16_t>(*piece);
+  return static_cast<int>(*piece);
 }
 
 // A mouse coordinate within the pressed piece, then held in single
@@ -101,17 +105,17 @@ int trace(int argc, char** argv) {
     refuse("WINDOW PIECE X Y SPEED", "expected 5 arguments, got " + std::to_string(argc - 1) +
                                          " (usage: heat-trace WINDOW PIECE X Y SPEED)");
   }
-  const TraceWindow& window = windowNamed(argv[1]);
-  const std::vector<forms::Rect> pieces = velmora::trace::piecesOf(window);
-  const std::int16_t piece = pieceArgument(argv[2], window, static_cast<int>(pieces.size()));
-  const forms::Rect& pressed = pieces[static_cast<std::size_t>(piece)];
+  const Shape& shape = shapeArgument(argv[1]);
+  const int piece = pieceArgument(argv[2], argv[1], static_cast<int>(shape.pieces.size()));
+  const velmora::heat::Rect& pressed = shape.pieces[static_cast<std::size_t>(piece)];
   const float x = coordinateArgument("X", argv[3], pressed.width);
   const float y = coordinateArgument("Y", argv[4], pressed.height);
   const int speed = speedArgument(argv[5]);
 
-  const velmora::trace::Trace run =
-      velmora::trace::traceRun(window, piece, x, y, static_cast<float>(speed));
-  std::fputs(velmora::trace::traceJson(window.name, piece, speed, run).c_str(), stdout);
+  velmora::heat::HeatRun run(shape);
+  run.press(piece, x, y, static_cast<float>(speed));
+  const velmora::heat::RunRecord record = velmora::heat::runToEnd(run, static_cast<float>(speed));
+  std::fputs(velmora::trace::traceJson(argv[1], piece, speed, record).c_str(), stdout);
   return 0;
 }
 

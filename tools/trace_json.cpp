@@ -21,25 +21,30 @@ std::string tickOrNull(const std::optional<int>& tick) {
   return tick ? std::to_string(*tick) : "null";
 }
 
-std::string pieceJson(const PieceTrace& piece) {
-  return "{\"sourceX\": " + exactNumber(piece.sourceX) +
-         ", \"sourceY\": " + exactNumber(piece.sourceY) +
-         ", \"entryDistance\": " + exactNumber(piece.entryDistance) +
-         ", \"maxReach\": " + exactNumber(piece.maxReach) +
+std::string pieceJson(const heat::PieceRecord& piece) {
+  const heat::PieceState& atPress = piece.atPress;
+  return "{\"sourceX\": " + exactNumber(atPress.sourceX) +
+         ", \"sourceY\": " + exactNumber(atPress.sourceY) +
+         ", \"entryDistance\": " + exactNumber(atPress.entryDistance) +
+         ", \"maxReach\": " + exactNumber(atPress.maxReach) +
          ", \"fireTick\": " + tickOrNull(piece.fireTick) +
          ", \"firstDrawTick\": " + tickOrNull(piece.firstDrawTick) +
          ", \"stopTick\": " + std::to_string(piece.stopTick) +
-         ", \"lastRadius\": " + (piece.lastRadius ? exactNumber(*piece.lastRadius) : "null") + "}";
+         ", \"lastRadius\": " + (piece.lastDisc ? exactNumber(piece.lastDisc->radius) : "null") +
+         "}";
 }
 
 }  // namespace
 
-std::string traceJson(std::string_view window, std::int16_t clickedPiece, int speedFactor,
-                      const Trace& trace) {
+std::string traceJson(std::string_view window, int clickedPiece, int speedFactor,
+                      const heat::RunRecord& trace) {
   std::string json = "{\n  \"window\": \"" + std::string(window) + "\",\n";
   json += "  \"clickedPiece\": " + std::to_string(clickedPiece) + ",\n";
   json += "  \"speedFactor\": " + std::to_string(speedFactor) + ",\n";
-  json += "  \"retryTick\": " + tickOrNull(trace.retryTick) + ",\n";
+  json += "  \"retryTick\": " +
+          tickOrNull(trace.retryTicks.empty() ? std::nullopt
+                                              : std::optional<int>(trace.retryTicks.back())) +
+          ",\n";
   json += "  \"pieces\": [\n";
   for (std::size_t i = 0; i < trace.pieces.size(); ++i) {
     json += "    " + pieceJson(trace.pieces[i]) + (i + 1 < trace.pieces.size() ? ",\n" : "\n");

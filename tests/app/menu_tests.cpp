@@ -1,10 +1,11 @@
 // The menu: what it opens, how the child comes back, how the program ends.
 #include <doctest/doctest.h>
 
+#include <set>
 #include <string>
+#include <string_view>
 
 #include "app_fixture.h"
-#include "simulation/module1.h"
 
 using namespace velmora;
 using namespace velmora::test;
@@ -18,8 +19,8 @@ void checkOpened(Program& program, forms::Form* window, const std::string& capti
   CHECK(window->Caption() == caption);
   CHECK(window->loaded());
   CHECK(window->Visible());
-  CHECK(program.main.loaded());
-  CHECK_FALSE(program.main.Visible());
+  CHECK(program.menu.loaded());
+  CHECK_FALSE(program.menu.Visible());
 }
 
 // A window point inside the first pictogram rectangle of a picture button.
@@ -31,94 +32,97 @@ forms::Point onPictogram(const forms::PictureBox& button, const forms::FilledRec
 }  // namespace
 
 TEST_CASE_FIXTURE(StartedProgram, "the menu at start") {
-  MenuWindow& menu = program.main;
+  MenuWindow& menu = program.menu;
   REQUIRE(menu.loaded());
   CHECK(menu.Visible());
   CHECK(menu.Caption() == "Velmora");
 
-  SUBCASE("the speed starts at normal") { CHECK(Module1::speedFactor == 50); }
+  SUBCASE("the speed starts at normal") { CHECK(program.speed() == 50); }
 
   SUBCASE("the version line is the name, the numbers and the copyright after two spaces") {
     const forms::VersionRecord& version = forms::versionRecord();
     REQUIRE_FALSE(version.copyright.empty());
     CHECK(version.copyright.front() != ' ');
-    CHECK(menu.Label1->Caption() == "Velmora ver.1.0.0  " + version.copyright);
+    CHECK(menu.versionLine->Caption() == "Velmora ver.1.0.0  " + version.copyright);
   }
 
   SUBCASE("the title keeps a blank where the heat character stands over it") {
-    CHECK(menu.Label0->Caption() == "Velmora　 ");
+    CHECK(menu.title->Caption() == "Velmora　 ");
     // Both labels cover this point; the later one, "熱", is on top.
-    CHECK(t::clickAt(menu, 2700, 500) == menu.Label3);
+    CHECK(t::clickAt(menu, 2700, 500) == menu.titleHeat);
   }
 
-  SUBCASE("\"おわり\" holds the keyboard focus") { CHECK(menu.focused() == menu.Command4); }
+  SUBCASE("\"おわり\" holds the keyboard focus") { CHECK(menu.focused() == menu.finishButton); }
 }
 
 TEST_CASE_FIXTURE(StartedProgram, "every way into a shape opens its window and hides the menu") {
-  MenuWindow& menu = program.main;
+  MenuWindow& menu = program.menu;
   SUBCASE("rod") {
-    SUBCASE("button") { t::click(*menu.bou); }
-    SUBCASE("caption") { t::click(*menu.bou_t); }
+    SUBCASE("button") { t::click(*menu.card("rod").button); }
+    SUBCASE("caption") { t::click(*menu.card("rod").caption); }
     SUBCASE("pictogram") {
-      const forms::Point p = onPictogram(*menu.bou, *menu.Shape1);
-      CHECK(t::clickAt(menu, p.x, p.y) == menu.bou);
+      const forms::Point p = onPictogram(*menu.card("rod").button, *menu.card("rod").pictogram[0]);
+      CHECK(t::clickAt(menu, p.x, p.y) == menu.card("rod").button);
     }
-    checkOpened(program, program.simulation2.get(), "Velmora：ぼう");
+    checkOpened(program, program.window("rod"), "Velmora：ぼう");
   }
   SUBCASE("rectangle") {
-    SUBCASE("button") { t::click(*menu.sikaku); }
-    SUBCASE("caption") { t::click(*menu.sikaku_t); }
+    SUBCASE("button") { t::click(*menu.card("plate").button); }
+    SUBCASE("caption") { t::click(*menu.card("plate").caption); }
     SUBCASE("pictogram") {
-      const forms::Point p = onPictogram(*menu.sikaku, *menu.Shape2);
-      CHECK(t::clickAt(menu, p.x, p.y) == menu.sikaku);
+      const forms::Point p =
+          onPictogram(*menu.card("plate").button, *menu.card("plate").pictogram[0]);
+      CHECK(t::clickAt(menu, p.x, p.y) == menu.card("plate").button);
     }
-    checkOpened(program, program.simulation1.get(), "Velmora：長方形");
+    checkOpened(program, program.window("plate"), "Velmora：長方形");
   }
   SUBCASE("T") {
-    SUBCASE("button") { t::click(*menu.tji); }
-    SUBCASE("caption") { t::click(*menu.tji_t); }
+    SUBCASE("button") { t::click(*menu.card("t").button); }
+    SUBCASE("caption") { t::click(*menu.card("t").caption); }
     SUBCASE("pictogram stem") {
-      const forms::Point p = onPictogram(*menu.tji, *menu.Shape4);
-      CHECK(t::clickAt(menu, p.x, p.y) == menu.tji);
+      const forms::Point p = onPictogram(*menu.card("t").button, *menu.card("t").pictogram[1]);
+      CHECK(t::clickAt(menu, p.x, p.y) == menu.card("t").button);
     }
-    checkOpened(program, program.simulation3.get(), "Velmora：T字形");
+    checkOpened(program, program.window("t"), "Velmora：T字形");
   }
   SUBCASE("spiral") {
-    SUBCASE("button") { t::click(*menu.uzu); }
-    SUBCASE("caption") { t::click(*menu.uzu_t); }
+    SUBCASE("button") { t::click(*menu.card("spiral").button); }
+    SUBCASE("caption") { t::click(*menu.card("spiral").caption); }
     SUBCASE("pictogram") {
-      const forms::Point p = onPictogram(*menu.uzu, *menu.Shape9);
-      CHECK(t::clickAt(menu, p.x, p.y) == menu.uzu);
+      const forms::Point p =
+          onPictogram(*menu.card("spiral").button, *menu.card("spiral").pictogram[3]);
+      CHECK(t::clickAt(menu, p.x, p.y) == menu.card("spiral").button);
     }
-    checkOpened(program, program.simulation4.get(), "Velmora：うず形");
+    checkOpened(program, program.window("spiral"), "Velmora：うず形");
   }
   SUBCASE("H") {
-    SUBCASE("button") { t::click(*menu.hji); }
-    SUBCASE("caption") { t::click(*menu.hji_t); }
+    SUBCASE("button") { t::click(*menu.card("h").button); }
+    SUBCASE("caption") { t::click(*menu.card("h").caption); }
     SUBCASE("pictogram crossbar") {
-      const forms::Point p = onPictogram(*menu.hji, *menu.Shape7);
-      CHECK(t::clickAt(menu, p.x, p.y) == menu.hji);
+      const forms::Point p = onPictogram(*menu.card("h").button, *menu.card("h").pictogram[2]);
+      CHECK(t::clickAt(menu, p.x, p.y) == menu.card("h").button);
     }
-    checkOpened(program, program.simulation5.get(), "Velmora：H字形");
+    checkOpened(program, program.window("h"), "Velmora：H字形");
   }
   SUBCASE("concave") {
-    SUBCASE("button") { t::click(*menu.ou); }
-    SUBCASE("caption") { t::click(*menu.ou_t); }
+    SUBCASE("button") { t::click(*menu.card("concave").button); }
+    SUBCASE("caption") { t::click(*menu.card("concave").caption); }
     SUBCASE("pictogram") {
-      const forms::Point p = onPictogram(*menu.ou, *menu.Shape11);
-      CHECK(t::clickAt(menu, p.x, p.y) == menu.ou);
+      const forms::Point p =
+          onPictogram(*menu.card("concave").button, *menu.card("concave").pictogram[2]);
+      CHECK(t::clickAt(menu, p.x, p.y) == menu.card("concave").button);
     }
-    checkOpened(program, program.simulation6.get(), "Velmora：凹字形");
+    checkOpened(program, program.window("concave"), "Velmora：凹字形");
   }
 }
 
 TEST_CASE_FIXTURE(StartedProgram, "going back to the menu") {
-  MenuWindow& menu = program.main;
-  t::click(*menu.tji);
-  TPlateWindow& window = *program.simulation3;
+  MenuWindow& menu = program.menu;
+  t::click(*menu.card("t").button);
+  SimulationWindow& window = *program.window("t");
   REQUIRE(window.Visible());
 
-  SUBCASE("with \"もどる\"") { t::click(*window.owari); }
+  SUBCASE("with \"もどる\"") { t::click(*window.backButton); }
   SUBCASE("with the close box") { t::closeBox(window); }
 
   CHECK(menu.Visible());
@@ -129,21 +133,21 @@ TEST_CASE_FIXTURE(StartedProgram, "going back to the menu") {
   CHECK_FALSE(forms::programEnded());
 
   // The same window object opens again.
-  t::click(*menu.tji_t);
-  CHECK(program.simulation3.get() == &window);
+  t::click(*menu.card("t").caption);
+  CHECK(program.window("t") == &window);
   CHECK(window.Visible());
   CHECK_FALSE(menu.Visible());
 }
 
 TEST_CASE_FIXTURE(StartedProgram, "ending the program") {
-  MenuWindow& menu = program.main;
-  SUBCASE("with \"おわり\"") { t::click(*menu.Command4); }
+  MenuWindow& menu = program.menu;
+  SUBCASE("with \"おわり\"") { t::click(*menu.finishButton); }
   SUBCASE("with the menu's close box") { t::closeBox(menu); }
   SUBCASE("with \"おわり\" after visiting a window") {
-    t::click(*menu.sikaku);
-    t::click(*program.simulation1->owari);
-    t::click(*menu.Command4);
-    CHECK_FALSE(program.simulation1->loaded());
+    t::click(*menu.card("plate").button);
+    t::click(*program.window("plate")->backButton);
+    t::click(*menu.finishButton);
+    CHECK_FALSE(program.window("plate")->loaded());
   }
   CHECK(forms::programEnded());
   CHECK_FALSE(menu.loaded());
@@ -151,43 +155,54 @@ TEST_CASE_FIXTURE(StartedProgram, "ending the program") {
 }
 
 TEST_CASE_FIXTURE(StartedProgram, "the speed is kept from one window to the next") {
-  MenuWindow& menu = program.main;
+  MenuWindow& menu = program.menu;
 
   SUBCASE("\"ふつう\" at the first opening") {
-    t::click(*menu.hji);
-    HPlateWindow& window = *program.simulation5;
-    CHECK(window.speed[1]->Value());
-    CHECK_FALSE(window.speed[0]->Value());
-    CHECK_FALSE(window.speed[2]->Value());
-    CHECK(window.focused() == window.owari);
+    t::click(*menu.card("h").button);
+    SimulationWindow& window = *program.window("h");
+    CHECK(window.speedOptions[1]->Value());
+    CHECK_FALSE(window.speedOptions[0]->Value());
+    CHECK_FALSE(window.speedOptions[2]->Value());
+    CHECK(window.focused() == window.backButton);
   }
 
   SUBCASE("a choice made in one window is selected in the next") {
-    t::click(*menu.sikaku);
-    t::click(*program.simulation1->speed[2]);
-    CHECK(Module1::speedFactor == 100);
-    t::click(*program.simulation1->owari);
+    t::click(*menu.card("plate").button);
+    t::click(*program.window("plate")->speedOptions[2]);
+    CHECK(program.speed() == 100);
+    t::click(*program.window("plate")->backButton);
 
-    t::click(*menu.uzu);
-    SpiralWindow& spiral = *program.simulation4;
-    CHECK(spiral.speed[2]->Value());
-    CHECK_FALSE(spiral.speed[1]->Value());
-    t::click(*spiral.speed[0]);
-    CHECK(Module1::speedFactor == 20);
+    t::click(*menu.card("spiral").button);
+    SimulationWindow& spiral = *program.window("spiral");
+    CHECK(spiral.speedOptions[2]->Value());
+    CHECK_FALSE(spiral.speedOptions[1]->Value());
+    t::click(*spiral.speedOptions[0]);
+    CHECK(program.speed() == 20);
     t::closeBox(spiral);
 
     // Back in the first window: its own layout says "ふつう", the shared
     // speed says "ゆっくり", and the shared speed wins.
-    t::click(*menu.sikaku_t);
-    CHECK(program.simulation1->speed[0]->Value());
-    CHECK_FALSE(program.simulation1->speed[1]->Value());
-    CHECK(Module1::speedFactor == 20);
+    t::click(*menu.card("plate").caption);
+    CHECK(program.window("plate")->speedOptions[0]->Value());
+    CHECK_FALSE(program.window("plate")->speedOptions[1]->Value());
+    CHECK(program.speed() == 20);
   }
 
   SUBCASE("a speed of no option leaves the layout's choice and the value alone") {
-    Module1::speedFactor = 35;
-    t::click(*menu.ou);
-    CHECK(program.simulation6->speed[1]->Value());
-    CHECK(Module1::speedFactor == 35);
+    program.chooseSpeed(35);
+    t::click(*menu.card("concave").button);
+    CHECK(program.window("concave")->speedOptions[1]->Value());
+    CHECK(program.speed() == 35);
   }
+}
+
+TEST_CASE("every shape's row lays out one marker per piece, under a name of its own") {
+  std::set<std::string_view> names;
+  for (const ShapeLayout& row : shapeLayouts()) {
+    CAPTURE(row.shape.name);
+    CHECK(row.markers.size() == row.shape.pieces.size());
+    CHECK(row.shape.onPress.size() == row.shape.pieces.size());
+    CHECK(names.insert(row.shape.name).second);
+  }
+  CHECK(names.size() == 6);
 }

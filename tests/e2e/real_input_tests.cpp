@@ -72,9 +72,9 @@ TEST_CASE("a run on the plate through real mouse events") {
   const Hit metal = widgetAt(*plate, 360 + 3240, 840 + 2220);
   QTest::mousePress(metal.widget, Qt::LeftButton, Qt::NoModifier, metal.local);
   QTest::mouseRelease(metal.widget, Qt::LeftButton, Qt::NoModifier, metal.local);
-  RectanglePlateWindow& window = *program.simulation1;
-  CHECK(window.running == 1);
-  CHECK(window.front.sourceX == doctest::Approx(3240).epsilon(0.01));
+  SimulationWindow& window = *program.window("plate");
+  CHECK(window.heat.running());
+  CHECK(window.heat.pieces[0].sourceX == doctest::Approx(3240).epsilon(0.01));
 
   // The front grows on the clock; the screen shows the light-red heat with
   // the burner marker over the pressed point.
@@ -86,15 +86,15 @@ TEST_CASE("a run on the plate through real mouse events") {
 
   // A right-button press on the heating plate changes nothing.
   QTest::mouseClick(metal.widget, Qt::RightButton, Qt::NoModifier, metal.local);
-  CHECK(window.running == 1);
+  CHECK(window.heat.running());
 
   // At tick 86 "もう一度" appears; a real click on it cools the plate.
   session.advance(50 * 66);
   const Hit retry = widgetAt(*plate, 6480 + 480, 120 + 180);
   CHECK(retry.widget->isVisible());
   QTest::mouseClick(retry.widget, Qt::LeftButton, Qt::NoModifier, retry.local);
-  CHECK(window.running == 0);
-  CHECK_FALSE(window.retry->Visible());
+  CHECK_FALSE(window.heat.running());
+  CHECK_FALSE(window.retryButton->Visible());
   CHECK(screenColour(*plate, 360 + 3240 + 600, 840 + 2220) == QColor(224, 224, 224));
 
   // "もどる" takes the child back to the menu.

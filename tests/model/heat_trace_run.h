@@ -13,8 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "front_runs.h"
-#include "simulation/multi_front.h"
+#include "tests/model/model_checks.h"
 
 #if !defined(_WIN32)
 #include <sys/wait.h>
@@ -111,21 +110,21 @@ inline std::string tickText(const std::optional<int>& tick) {
   return tick ? std::to_string(*tick) : "null";
 }
 
-// A multi-piece trace holds, piece by piece, exactly what the model did for
-// the same press: its values at the press and the ticks of its run.
-inline void checkTraceOfModel(const std::string& json, const PieceArrays& atPress, const Run& run) {
+// A trace holds, piece by piece, exactly what the model did for the same
+// press: its values at the press and the ticks of its run.
+inline void checkTraceOfModel(const std::string& json, int clickedPiece, const RunRecord& run) {
   const std::vector<std::size_t> pieces = pieceStarts(json);
   REQUIRE(pieces.size() == run.pieces.size());
   REQUIRE(run.retryTicks.size() == 1);
-  CHECK(jsonValue(json, "clickedPiece") == std::to_string(atPress.clickedPiece));
+  CHECK(jsonValue(json, "clickedPiece") == std::to_string(clickedPiece));
   CHECK(jsonValue(json, "retryTick") == std::to_string(run.retryTicks[0]));
   for (std::size_t i = 0; i < pieces.size(); ++i) {
     CAPTURE(i);
-    const PieceRun& piece = run.pieces[i];
-    CHECK(jsonNumber(json, "sourceX", pieces[i]) == atPress.sourceX[i]);
-    CHECK(jsonNumber(json, "sourceY", pieces[i]) == atPress.sourceY[i]);
-    CHECK(jsonNumber(json, "entryDistance", pieces[i]) == atPress.entryDistance[i]);
-    CHECK(jsonNumber(json, "maxReach", pieces[i]) == atPress.maxReach[i]);
+    const PieceRecord& piece = run.pieces[i];
+    CHECK(jsonNumber(json, "sourceX", pieces[i]) == piece.atPress.sourceX);
+    CHECK(jsonNumber(json, "sourceY", pieces[i]) == piece.atPress.sourceY);
+    CHECK(jsonNumber(json, "entryDistance", pieces[i]) == piece.atPress.entryDistance);
+    CHECK(jsonNumber(json, "maxReach", pieces[i]) == piece.atPress.maxReach);
     CHECK(jsonValue(json, "fireTick", pieces[i]) == tickText(piece.fireTick));
     CHECK(jsonValue(json, "firstDrawTick", pieces[i]) == tickText(piece.firstDrawTick));
     CHECK(jsonValue(json, "stopTick", pieces[i]) == std::to_string(piece.stopTick));

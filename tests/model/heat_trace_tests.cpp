@@ -3,13 +3,10 @@
 #include <doctest/doctest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "front_runs.h"
-#include "heat_trace_run.h"
-#include "shapes/rectangle_plate_shape.h"
-#include "shapes/rod_shape.h"
-#include "simulation/single_front.h"
+#include "tests/model/heat_trace_run.h"
 
 namespace {
 
@@ -41,10 +38,9 @@ TEST_CASE("heat-trace prints the plate's run from a press near its centre") {
   CHECK(jsonNumber(json, "entryDistance", pieces[0]) == 0);
 
   // The very numbers of the model, to the last bit.
-  SingleFront front(rectangle_plate::stepConstant);
-  front.press(3240, 2220, rectangle_plate::field.width, rectangle_plate::field.height);
-  const Run run = runSingle(front, normal);
-  CHECK(jsonNumber(json, "maxReach", pieces[0]) == front.maxReach);
+  HeatRun front = pressed(heat::plate, 0, 3240, 2220);
+  const RunRecord run = heat::runToEnd(front, normal);
+  CHECK(jsonNumber(json, "maxReach", pieces[0]) == front.pieces[0].maxReach);
   REQUIRE(run.pieces[0].lastDisc.has_value());
   CHECK(jsonNumber(json, "lastRadius", pieces[0]) == run.pieces[0].lastDisc->radius);
 }
@@ -55,10 +51,9 @@ TEST_CASE("heat-trace takes the press as single-precision mouse coordinates") {
   const std::size_t piece = pieceStarts(result.out).at(0);
   CHECK(jsonNumber(result.out, "sourceX", piece) == static_cast<double>(4200.3f));
   CHECK(jsonNumber(result.out, "sourceY", piece) == static_cast<double>(60.7f));
-  SingleFront front(rod::stepConstant);
-  front.press(4200.3f, 60.7f, rod::field.width, rod::field.height);
-  const Run run = runSingle(front, fast);
-  CHECK(jsonNumber(result.out, "maxReach", piece) == front.maxReach);
+  HeatRun front = pressed(heat::rod, 0, 4200.3f, 60.7f, fast);
+  const RunRecord run = heat::runToEnd(front, fast);
+  CHECK(jsonNumber(result.out, "maxReach", piece) == front.pieces[0].maxReach);
   CHECK(jsonValue(result.out, "stopTick", piece) == std::to_string(run.pieces[0].stopTick));
   CHECK(jsonValue(result.out, "retryTick") == std::to_string(run.pieces[0].stopTick));
 }
@@ -85,6 +80,7 @@ TEST_CASE("heat-trace refuses a wrong argument with one line naming it, and stat
       {{"simulation7", "0", "10", "10", "50"}, "WINDOW"},
       {{"simulation0", "0", "10", "10", "50"}, "WINDOW"},
       {{"Simulation1", "0", "10", "10", "50"}, "WINDOW"},
+      {{"T", "0", "10", "10", "50"}, "WINDOW"},
       {{"simulation1", "1", "10", "10", "50"}, "PIECE"},
       {{"simulation1", "-1", "10", "10", "50"}, "PIECE"},
       {{"simulation1", "zero", "10", "10", "50"}, "PIECE"},
@@ -121,13 +117,20 @@ TEST_CASE("heat-trace refuses a wrong argument with one line naming it, and stat
   }
 }
 
-TEST_CASE("heat-trace serves every window of the menu, from a press at a piece's corner") {
-  for (const char* window :
-       {"simulation1", "simulation2", "simulation3", "simulation4", "simulation5", "simulation6"}) {
-    CAPTURE(window);
-    const ToolResult result = runHeatTrace({window, "0", "0", "0", "50"});
-    CHECK(result.exitStatus == 0);
-    CHECK(result.err.empty());
-    CHECK(jsonValue(result.out, "window") == "\"" + std::string(window) + "\"");
+TEST_CASE("heat-trace knows every shape by its name and by its window's earlier name") {
+  const std::pair<std::string, std::string> names[] = {
+      {"plate", "simulation1"},  {"rod", "simulation2"}, {"t", "simulation3"},
+      {"spiral", "simulation4"}, {"h", "simulation5"},   {"concave", "simulation6"}};
+  for (const auto& [name, earlier] : names) {
+    CAPTURE(name);
+    const ToolResult byName = runHeatTrace({name, "0", "0.3", "7.25", "50"});
+    const ToolResult byEarlierName = runHeatTrace({earlier, "0", "0.3", "7.25", "50"});
+    REQUIRE(byName.exitStatus == 0);
+    REQUIRE(byEarlierName.exitStatus == 0);
+    CHECK(jsonValue(byName.out, "window") == "\"" + name + "\"");
+    CHECK(jsonValue(byEarlierName.out, "window") == "\"" + earlier + "\"");
+    std::string renamed = byEarlierName.out;
+    renamed.replace(renamed.find(earlier), earlier.size(), name);
+    CHECK(renamed == byName.out);
   }
 }

@@ -5,75 +5,67 @@
 #include <string>
 #include <vector>
 
-#include "front_runs.h"
-#include "heat_trace_run.h"
-#include "shape_checks.h"
-#include "shapes/t_plate_shape.h"
-#include "simulation/multi_front.h"
-#include "simulation/window_size.h"
+#include "tests/model/heat_trace_run.h"
 
 namespace {
 
 using namespace velmora;
 using namespace velmora::testing;
 
-const std::vector<forms::Rect>& fields = t_plate::fields;
+const auto& pieces = heat::tPlate.pieces;
 
-MultiFront pressed(std::int16_t piece, float x, float y, float speed = normal) {
-  MultiFront front(t_plate::shape);
-  front.press(piece, x, y, fields, speed);
-  return front;
+HeatRun pressed(int piece, float x, float y, float speed = normal) {
+  return testing::pressed(heat::tPlate, piece, x, y, speed);
 }
 
 }  // namespace
 
 TEST_CASE("the T's layout and constants") {
-  REQUIRE(fields.size() == 4);
-  CHECK(t_plate::shape.pieceCount == 4);
-  CHECK(t_plate::shape.slowdownFactor == 0.8);
-  CHECK(t_plate::shape.slowdown == Slowdown::TimesK);
+  REQUIRE(pieces.size() == 4);
+  CHECK(static_cast<int>(heat::tPlate.pieces.size()) == 4);
+  CHECK(heat::tPlate.growth.slowdown == 0.8);
   // Neighbouring pieces overlap by one pixel; the stem hangs flush with the
   // centre block's left edge and stops short of the right arm.
-  CHECK(fields[0].left + fields[0].width == fields[1].left + 15);
-  CHECK(fields[1].left + fields[1].width == fields[2].left + 15);
-  CHECK(fields[3].left == fields[1].left);
-  CHECK(fields[3].top == fields[1].top + fields[1].height - 15);
-  CHECK(fields[2].left - (fields[3].left + fields[3].width) == 105);
-  const std::vector<std::int16_t> finishing(t_plate::shape.finishingPiece.begin(),
-                                            t_plate::shape.finishingPiece.begin() + 4);
-  CHECK(finishing == std::vector<std::int16_t>{2, 2, 3, 2});
+  CHECK(pieces[0].left + pieces[0].width == pieces[1].left + 15);
+  CHECK(pieces[1].left + pieces[1].width == pieces[2].left + 15);
+  CHECK(pieces[3].left == pieces[1].left);
+  CHECK(pieces[3].top == pieces[1].top + pieces[1].height - 15);
+  CHECK(pieces[2].left - (pieces[3].left + pieces[3].width) == 105);
+  std::vector<int> finishing;
+  for (const heat::PressRule& rule : heat::tPlate.onPress) finishing.push_back(rule.finishingPiece);
+  CHECK(finishing == std::vector<int>{2, 2, 3, 2});
 }
 
 TEST_CASE("a press on the left arm far from the inner corner") {
   SUBCASE("relays the stem around the left inner corner") {
-    const MultiFront front = pressed(0, 1005, 420);
-    for (int i = 0; i < 3; ++i) checkDirect(front, i, fields, 0, 1005, 420);
+    const HeatRun front = pressed(0, 1005, 420);
+    for (int i = 0; i < 3; ++i) checkDirect(front, i);
     checkPiece(front, 3, {0, 0, 2056.53, 5888.14});
-    CHECK(front.arrays.maxReach[0] == twips(2056.53));
-    CHECK(front.arrays.maxReach[1] == twips(3001.69));
-    CHECK(front.arrays.maxReach[2] == twips(6943.64));
+    CHECK(front.pieces[at(0)].maxReach == twips(2056.53));
+    CHECK(front.pieces[at(1)].maxReach == twips(3001.69));
+    CHECK(front.pieces[at(2)].maxReach == twips(6943.64));
   }
   SUBCASE("at normal speed the pieces stop at 48, 73, 226 and 174; the right arm ends it") {
-    MultiFront front = pressed(0, 1005, 420);
-    const Run run = runMulti(front, normal);
+    HeatRun front = pressed(0, 1005, 420);
+    const RunRecord run = heat::runToEnd(front, normal);
     CHECK(run.stopTicks() == std::vector<int>{48, 73, 226, 174});
     CHECK(run.retryTicks == std::vector<int>{226});
     for (int i = 0; i < 3; ++i) CHECK(run.pieces[static_cast<std::size_t>(i)].firstDrawTick == 1);
   }
   SUBCASE("the stem stays grey until the front has run the path to the corner") {
-    MultiFront front = pressed(0, 1005, 420);
-    const double entry = front.arrays.entryDistance[3];
+    HeatRun front = pressed(0, 1005, 420);
+    const double entry = front.pieces[at(3)].entryDistance;
     int firstDisc = 0;
     for (int tick = 1; firstDisc == 0 && tick < 200; ++tick) {
-      const float before = front.arrays.frontRadius[3];
-      const FrontTick shown = front.tick(3, simulationOuterWidth, normal);
+      const float before = front.pieces[at(3)].frontRadius;
+      const HeatTick shown = front.tick(3, normal);
       if (!shown.disc) continue;
       firstDisc = tick;
       CHECK(before <= entry);
-      CHECK(front.arrays.frontRadius[3] > entry);
+      CHECK(front.pieces[at(3)].frontRadius > entry);
       CHECK(shown.disc->x == 0);
       CHECK(shown.disc->y == 0);
-      CHECK(shown.disc->radius == doctest::Approx(front.arrays.frontRadius[3] - entry));
+      CHECK(shown.disc->radius == doctest::Approx(front.pieces[at(3)].frontRadius - entry));
     }
     CHECK(firstDisc > 1);
   }
@@ -81,26 +73,24 @@ TEST_CASE("a press on the left arm far from the inner corner") {
 
 TEST_CASE("the left arm's relay threshold at three quarters of the stem's width") {
   SUBCASE("near the corner the stem is reached straight, centred on the press") {
-    const MultiFront front = pressed(0, 2400, 420);
-    checkDirect(front, 3, fields, 0, 2400, 420);
-    CHECK(front.arrays.sourceX[3] == -600);
+    const HeatRun front = pressed(0, 2400, 420);
+    checkDirect(front, 3);
+    CHECK(front.pieces[at(3)].sourceX == -600);
   }
   SUBCASE("exactly at the threshold the stem keeps the direct mapping") {
-    CHECK(isDirect(pressed(0, 2373.75f, 420), 3, fields, 0, 2373.75f, 420));
+    CHECK(isDirect(pressed(0, 2373.75f, 420), 3));
   }
   SUBCASE("one twip farther from the corner it is relayed") {
-    CHECK_FALSE(isDirect(pressed(0, 2372.75f, 420), 3, fields, 0, 2372.75f, 420));
-    CHECK(pressed(0, 2372.75f, 420).arrays.sourceX[3] == 0);
+    CHECK_FALSE(isDirect(pressed(0, 2372.75f, 420), 3));
+    CHECK(pressed(0, 2372.75f, 420).pieces[at(3)].sourceX == 0);
   }
-  SUBCASE("one twip nearer it is direct") {
-    CHECK(isDirect(pressed(0, 2374.75f, 420), 3, fields, 0, 2374.75f, 420));
-  }
+  SUBCASE("one twip nearer it is direct") { CHECK(isDirect(pressed(0, 2374.75f, 420), 3)); }
 }
 
 TEST_CASE("a press on the centre block relays nothing") {
-  for (const forms::Point point : gridOver(fields[1], 8)) {
-    const MultiFront front = pressed(1, point.x, point.y);
-    for (int i = 0; i < 4; ++i) CHECK(isDirect(front, i, fields, 1, point.x, point.y));
+  for (const heat::Point point : gridOver(pieces[1], 8)) {
+    const HeatRun front = pressed(1, point.x, point.y);
+    for (int i = 0; i < 4; ++i) CHECK(isDirect(front, i));
   }
 }
 
@@ -111,80 +101,79 @@ TEST_CASE("a press on the right arm relays the stem around the right inner corne
     checkPiece(pressed(2, 1200, 300, slow), 3, {855, 0, 1362.13, 5193.74});
   }
   SUBCASE("the stem ends the run") {
-    MultiFront front = pressed(2, 1200, 300);
-    const Run run = runMulti(front, normal);
+    HeatRun front = pressed(2, 1200, 300);
+    const RunRecord run = heat::runToEnd(front, normal);
     CHECK(run.retryTicks == std::vector<int>{run.pieces[3].stopTick});
   }
   SUBCASE("a later speed change does not move the stem's path") {
-    MultiFront front = pressed(2, 1200, 300, normal);
-    front.tick(3, simulationOuterWidth, fast);
-    CHECK(front.arrays.entryDistance[3] == twips(1422.13));
+    HeatRun front = pressed(2, 1200, 300, normal);
+    front.tick(3, fast);
+    CHECK(front.pieces[at(3)].entryDistance == twips(1422.13));
   }
   SUBCASE("exactly at the threshold, and one twip inside it, the stem is direct") {
-    CHECK(isDirect(pressed(2, 641.25f, 300), 3, fields, 2, 641.25f, 300));
-    CHECK(isDirect(pressed(2, 640.25f, 300), 3, fields, 2, 640.25f, 300));
+    CHECK(isDirect(pressed(2, 641.25f, 300), 3));
+    CHECK(isDirect(pressed(2, 640.25f, 300), 3));
   }
   SUBCASE("one twip beyond the threshold it is relayed") {
-    CHECK_FALSE(isDirect(pressed(2, 642.25f, 300), 3, fields, 2, 642.25f, 300));
+    CHECK_FALSE(isDirect(pressed(2, 642.25f, 300), 3));
   }
 }
 
 TEST_CASE("a press low on the stem relays both arms") {
   SUBCASE("each arm from its own inner corner") {
-    const MultiFront front = pressed(3, 420, 2000);
+    const HeatRun front = pressed(3, 420, 2000);
     checkPiece(front, 0, {3015, 855, 2043.62, 5177.51});
     checkPiece(front, 2, {0, 855, 2046.76, 6112.67});
-    checkDirect(front, 1, fields, 3, 420, 2000);
-    checkDirect(front, 3, fields, 3, 420, 2000);
+    checkDirect(front, 1);
+    checkDirect(front, 3);
   }
   SUBCASE("the right arm ends the run") {
-    MultiFront front = pressed(3, 420, 2000);
-    const Run run = runMulti(front, normal);
+    HeatRun front = pressed(3, 420, 2000);
+    const RunRecord run = heat::runToEnd(front, normal);
     CHECK(run.retryTicks == std::vector<int>{run.pieces[2].stopTick});
   }
   SUBCASE("high on the stem both arms are direct") {
-    const MultiFront front = pressed(3, 420, 600);
-    for (int i = 0; i < 4; ++i) checkDirect(front, i, fields, 3, 420, 600);
+    const HeatRun front = pressed(3, 420, 600);
+    for (int i = 0; i < 4; ++i) checkDirect(front, i);
   }
   SUBCASE("exactly at the threshold both arms are direct, one twip lower both are relayed") {
     for (float y : {641.25f, 640.25f}) {
-      const MultiFront front = pressed(3, 420, y);
-      CHECK(isDirect(front, 0, fields, 3, 420, y));
-      CHECK(isDirect(front, 2, fields, 3, 420, y));
+      const HeatRun front = pressed(3, 420, y);
+      CHECK(isDirect(front, 0));
+      CHECK(isDirect(front, 2));
     }
-    const MultiFront lower = pressed(3, 420, 642.25f);
-    CHECK_FALSE(isDirect(lower, 0, fields, 3, 420, 642.25f));
-    CHECK_FALSE(isDirect(lower, 2, fields, 3, 420, 642.25f));
+    const HeatRun lower = pressed(3, 420, 642.25f);
+    CHECK_FALSE(isDirect(lower, 0));
+    CHECK_FALSE(isDirect(lower, 2));
   }
 }
 
 TEST_CASE("every press on a grid over the T ends with every piece covered") {
-  const double largestLimit = sweepShape(t_plate::shape, fields, 30);
+  const double largestLimit = sweepShape(heat::tPlate, 30);
   // The farthest any piece's front must go: the stem, for a press at the
   // right end of the right arm's top edge, at the fast speed.
   CHECK(largestLimit == twips(8297.5, 0.05));
-  CHECK(largestLimit < simulationClientWidth / 0.8);
-  const MultiFront farthest = pressed(2, 3975, 0, fast);
-  CHECK(farthest.arrays.maxReach[3] + 2 * fast == twips(8297.5, 0.05));
+  CHECK(largestLimit < heat::windowOuterWidth / 0.8);
+  const HeatRun farthest = pressed(2, 3975, 0, fast);
+  CHECK(farthest.pieces[at(3)].maxReach + 2 * fast == twips(8297.5, 0.05));
 }
 
 TEST_CASE("heat-trace prints the T's run from a press on the left arm") {
-  const ToolResult result = runHeatTrace({"simulation3", "0", "1005", "420", "50"});
+  const ToolResult result = runHeatTrace({"t", "0", "1005", "420", "50"});
   REQUIRE(result.exitStatus == 0);
-  CHECK(jsonValue(result.out, "window") == "\"simulation3\"");
+  CHECK(jsonValue(result.out, "window") == "\"t\"");
   CHECK(jsonValue(result.out, "speedFactor") == "50");
-  MultiFront front = pressed(0, 1005, 420);
-  const PieceArrays atPress = front.arrays;
-  const Run run = runMulti(front, normal);
+  HeatRun front = pressed(0, 1005, 420);
+  const RunRecord run = heat::runToEnd(front, normal);
   REQUIRE(run.stopTicks() == std::vector<int>{48, 73, 226, 174});
-  checkTraceOfModel(result.out, atPress, run);
+  checkTraceOfModel(result.out, front.clickedPiece(), run);
 }
 
 TEST_CASE("heat-trace refuses a piece or a press outside the T's pieces") {
   for (const auto& arguments :
-       std::vector<std::vector<std::string>>{{"simulation3", "4", "10", "10", "50"},
-                                             {"simulation3", "1", "976", "10", "50"},
-                                             {"simulation3", "3", "10", "3736", "50"}}) {
+       std::vector<std::vector<std::string>>{{"t", "4", "10", "10", "50"},
+                                             {"t", "1", "976", "10", "50"},
+                                             {"t", "3", "10", "3736", "50"}}) {
     CAPTURE(arguments[1] + " " + arguments[2] + " " + arguments[3]);
     const ToolResult result = runHeatTrace(arguments);
     CHECK(result.exitStatus == 2);

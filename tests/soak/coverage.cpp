@@ -23,8 +23,8 @@ Spot spotOf(Program& program) {
   int number = 0;
   SimulationWindow* window = openWindow(program, &number);
   if (!window) return {Screen::Menu, 0};
-  if (window->running == 0) return {Screen::Idle, number};
-  return {window->retry->Visible() ? Screen::Finished : Screen::Heating, number};
+  if (!window->heat.running()) return {Screen::Idle, number};
+  return {window->retryButton->Visible() ? Screen::Finished : Screen::Heating, number};
 }
 
 void Coverage::record(const Spot& before, const Act& act, const Spot& after) {
@@ -56,7 +56,7 @@ std::string Coverage::missing() const {
     if (!reached) gaps += (gaps.empty() ? "" : "; ") + what;
   };
   for (int n = 1; n <= 6; ++n) {
-    const std::string where = "simulation" + std::to_string(n);
+    const std::string where = shapeName(n);
     const auto i = static_cast<std::size_t>(n);
     gap(opened_[i] > 0, where + " never opened");
     gap(started_[i] > 0, where + " never started a run");
@@ -68,7 +68,8 @@ std::string Coverage::missing() const {
     const std::string state = screenNames[s];
     gap(deeds_[static_cast<std::size_t>(at(Deed::Speed))][s] > 0, "no speed change while " + state);
     gap(closedFrom_[s] > 0, "no window closed while " + state);
-    gap(deeds_[static_cast<std::size_t>(at(Deed::Press))][s] > 0, "no press on metal while " + state);
+    gap(deeds_[static_cast<std::size_t>(at(Deed::Press))][s] > 0,
+        "no press on metal while " + state);
     gap(deeds_[static_cast<std::size_t>(at(Deed::Key))][s] > 0, "no key pressed while " + state);
   }
   for (std::int16_t button : {forms::leftButton, forms::rightButton, forms::middleButton}) {
@@ -89,9 +90,9 @@ std::string Coverage::summary() const {
     finished += finished_[static_cast<std::size_t>(n)];
     retried += retried_[static_cast<std::size_t>(n)];
   }
-  return std::to_string(opened) + " windows opened, " + std::to_string(started) + " runs started, " +
-         std::to_string(finished) + " finished, " + std::to_string(retried) + " made ready again, " +
-         std::to_string(endings_) + " program ends";
+  return std::to_string(opened) + " windows opened, " + std::to_string(started) +
+         " runs started, " + std::to_string(finished) + " finished, " + std::to_string(retried) +
+         " made ready again, " + std::to_string(endings_) + " program ends";
 }
 
 }  // namespace velmora::soak

@@ -14,14 +14,18 @@ namespace t = forms::testing;
 
 namespace {
 
-void open(MenuWindow& menu, const MenuButton& button, int cycle) {
+void open(MenuWindow& menu, const MenuWindow::ShapeCard& button, int cycle) {
   switch (cycle % 3) {
-    case 0: t::click(*button.box); break;
-    case 1: t::click(*button.caption); break;
+    case 0:
+      t::click(*button.button);
+      break;
+    case 1:
+      t::click(*button.caption);
+      break;
     default: {
       const forms::FilledRect& shape = *button.pictogram.back();
-      t::clickAt(menu, button.box->Left() + shape.Left() + shape.Width() / 2,
-                 button.box->Top() + shape.Top() + shape.Height() / 2);
+      t::clickAt(menu, button.button->Left() + shape.Left() + shape.Width() / 2,
+                 button.button->Top() + shape.Top() + shape.Height() / 2);
     }
   }
 }
@@ -29,16 +33,16 @@ void open(MenuWindow& menu, const MenuButton& button, int cycle) {
 // Leaves the window idle, heating, or finished (the last, costly in
 // ticks, now and then only).
 void bringToState(ProgramRun& run, SimulationWindow& window, int cycle) {
-  const Metal metal(window);
-  forms::PictureBox& field = metal.field(cycle % metal.pieces());
+  forms::PictureBox& field = *window.metal[static_cast<std::size_t>(cycle % window.pieceCount())];
   switch (cycle % 4) {
-    case 0: break;
+    case 0:
+      break;
     case 1:
       t::mouseDown(field, forms::leftButton, field.Width() / 3, field.Height() / 2);
       run.advance(50 * (1 + cycle % 7));
       break;
     case 2:
-      t::click(*window.speed[static_cast<std::size_t>(cycle % 3)]);
+      t::click(*window.speedOptions[static_cast<std::size_t>(cycle % 3)]);
       t::mouseDown(field, forms::leftButton, 0, 0);
       run.advance(cycle % 40 == 2 ? 200000 : 120);
       break;
@@ -51,26 +55,32 @@ void bringToState(ProgramRun& run, SimulationWindow& window, int cycle) {
 
 void close(SimulationWindow& window, int cycle) {
   switch (cycle % 5) {
-    case 0: t::click(*window.owari); break;
-    case 1: t::closeBox(window); break;
+    case 0:
+      t::click(*window.backButton);
+      break;
+    case 1:
+      t::closeBox(window);
+      break;
     case 2:
-      t::clickAt(window, window.owari->Left() + 30, window.owari->Top() + 30);
+      t::clickAt(window, window.backButton->Left() + 30, window.backButton->Top() + 30);
       break;
     case 3:
       // The focus is where the keys left it; Space on "もどる" only.
-      if (window.focused() == window.owari) {
+      if (window.focused() == window.backButton) {
         t::pressKey(window, forms::Key::Space);
       } else {
-        t::click(*window.owari);
+        t::click(*window.backButton);
       }
       break;
-    default: t::closeBox(window); break;
+    default:
+      t::closeBox(window);
+      break;
   }
 }
 
 int windowObjects(Program& program) {
   int made = 0;
-  for (int n = 1; n <= simulationCount; ++n) made += simulationWindow(program, n) ? 1 : 0;
+  for (int n = 1; n <= shapeCount; ++n) made += shapeWindow(program, n) ? 1 : 0;
   return made;
 }
 
@@ -83,15 +93,16 @@ TEST_CASE("a thousand openings and closings of every window leave no control or 
   REQUIRE(checks.afterStart(program, run.objectsBefore()) == "");
   const int atStart = forms::liveObjectCount();
 
-  for (const MenuButton& button : menuButtons(program.main)) {
-    CAPTURE(button.opens);
+  for (int place = 1; place <= shapeCount; ++place) {
+    CAPTURE(shapeName(place));
+    const MenuWindow::ShapeCard& button = program.menu.cards[static_cast<std::size_t>(place - 1)];
     for (int cycle = 0; cycle < 1000; ++cycle) {
       CAPTURE(cycle);
-      open(program.main, button, cycle);
+      open(program.menu, button, cycle);
       int number = 0;
       SimulationWindow* window = openWindow(program, &number);
       REQUIRE(window != nullptr);
-      REQUIRE(number == button.opens);
+      REQUIRE(number == place);
       REQUIRE(checks.afterEvent(program) == "");
       bringToState(run, *window, cycle);
       REQUIRE(checks.afterEvent(program) == "");
@@ -102,10 +113,10 @@ TEST_CASE("a thousand openings and closings of every window leave no control or 
       REQUIRE(forms::liveObjectCount() == atStart + windowObjects(program));
     }
   }
-  CHECK(windowObjects(program) == simulationCount);
+  CHECK(windowObjects(program) == shapeCount);
 
   // Ending the program and dropping the program object leaves nothing.
-  t::click(*program.main.Command4);
+  t::click(*program.menu.finishButton);
   CHECK(checks.afterEnd(program) == "");
   run.tearDown();
   CHECK(run.objectsAfterTearDown() == run.objectsBefore());

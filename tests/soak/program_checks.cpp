@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "forms/application.h"
-#include "simulation/module1.h"
 #include "soak/program_view.h"
 
 namespace velmora::soak {
@@ -13,7 +12,7 @@ namespace {
 // Cold metal.
 constexpr forms::Color grey = 0xE0E0E0;
 
-std::string in(int number) { return "simulation" + std::to_string(number) + ": "; }
+std::string in(int number) { return shapeName(number) + ": "; }
 
 // Reads the canvas on a 9 x 9 grid of pixels, `inset` pixels in from the
 // edges, or every pixel; true when `wanted` holds for all that were read.
@@ -60,51 +59,48 @@ std::string checkFocus(forms::Form& form, const std::string& where) {
   return {};
 }
 
-std::string checkSpeed() {
-  const float speed = Module1::speedFactor;
-  for (float allowed : speedValues) {
+std::string checkSpeed(const Program& program) {
+  const float speed = program.speed();
+  for (float allowed : speedChoices) {
     if (speed == allowed) return {};
   }
-  return "speedFactor is " + std::to_string(speed) + ", not 20, 50 or 100";
+  return "the speed is " + std::to_string(speed) + ", not 20, 50 or 100";
 }
 
 }  // namespace
 
 std::string ProgramChecks::afterStart(Program& program, int objectsBefore) {
   objectsBefore_ = objectsBefore;
-  versionLine_ = program.main.Label1;
+  versionLine_ = program.menu.versionLine;
   lastOpen_ = 0;
   lastRunning_ = -1;
   if (forms::programEnded()) return "a fresh program starts ended";
-  if (!program.main.loaded() || !program.main.Visible()) return "a fresh program shows no menu";
-  if (Module1::speedFactor != 50) return "a fresh program does not start at the normal speed";
-  for (int n = 1; n <= simulationCount; ++n) {
-    if (simulationWindow(program, n)) return in(n) + "made before the child opened it";
+  if (!program.menu.loaded() || !program.menu.Visible()) return "a fresh program shows no menu";
+  if (program.speed() != 50) return "a fresh program does not start at the normal speed";
+  for (int n = 1; n <= shapeCount; ++n) {
+    if (shapeWindow(program, n)) return in(n) + "made before the child opened it";
   }
   return afterEvent(program);
 }
 
 std::string ProgramChecks::afterEvent(Program& program) {
   ++events_;
-  MenuWindow& menu = program.main;
+  MenuWindow& menu = program.menu;
   if (!menu.loaded()) return "the menu was unloaded while the program runs";
   // The menu is built once, at start: its load step never runs again.
-  if (menu.Label1 != versionLine_) return "the menu was built again";
+  if (menu.versionLine != versionLine_) return "the menu was built again";
   const forms::VersionRecord& version = forms::versionRecord();
-  if (menu.Label1->Caption().rfind(version.productName + " ver.", 0) != 0) {
+  if (menu.versionLine->Caption().rfind(version.productName + " ver.", 0) != 0) {
     return "the menu's version line was lost";
   }
 
   int objects = 1 + menu.ownedControlCount() + menu.ownedTimerCount();
   int openCount = 0;
   int open = 0;
-  for (int n = 1; n <= simulationCount; ++n) {
-    SimulationWindow* window = simulationWindow(program, n);
+  for (int n = 1; n <= shapeCount; ++n) {
+    SimulationWindow* window = shapeWindow(program, n);
     if (!window) continue;
     objects += 1 + window->ownedControlCount() + window->ownedTimerCount();
-    if (window->running != 0 && window->running != 1) {
-      return in(n) + "running is " + std::to_string(window->running);
-    }
     if (window->loaded()) {
       ++openCount;
       open = n;
@@ -122,55 +118,54 @@ std::string ProgramChecks::afterEvent(Program& program) {
                           : "neither the menu nor a simulation window is on the screen";
   }
   if (forms::liveObjectCount() != objectsBefore_ + objects) {
-    return "live toolkit objects: " + std::to_string(forms::liveObjectCount()) + ", the windows own " +
-           std::to_string(objectsBefore_ + objects);
+    return "live toolkit objects: " + std::to_string(forms::liveObjectCount()) +
+           ", the windows own " + std::to_string(objectsBefore_ + objects);
   }
-  if (std::string wrong = checkSpeed(); !wrong.empty()) return wrong;
+  if (std::string wrong = checkSpeed(program); !wrong.empty()) return wrong;
 
   if (open == 0) {
     lastOpen_ = 0;
     lastRunning_ = -1;
     return checkFocus(menu, "menu: ");
   }
-  SimulationWindow& window = *simulationWindow(program, open);
+  SimulationWindow& window = *shapeWindow(program, open);
   // The whole metal is read when the window has just opened, when it has
   // just turned idle, and now and then; a grid of pixels otherwise.
-  const bool wholeMetal = open != lastOpen_ || (window.running == 0 && lastRunning_ != 0) ||
-                          events_ % 512 == 0;
+  const bool wholeMetal =
+      open != lastOpen_ || (!window.heat.running() && lastRunning_ != 0) || events_ % 512 == 0;
   lastOpen_ = open;
-  lastRunning_ = window.running;
+  lastRunning_ = window.heat.running();
   if (std::string wrong = checkFocus(window, in(open)); !wrong.empty()) return wrong;
-  if (std::string wrong = checkWindow(window, wholeMetal); !wrong.empty()) return in(open) + wrong;
+  if (std::string wrong = checkWindow(window, program.speed(), wholeMetal); !wrong.empty())
+    return in(open) + wrong;
   return {};
 }
 
-std::string ProgramChecks::checkWindow(SimulationWindow& window, bool wholeMetal) {
+std::string ProgramChecks::checkWindow(SimulationWindow& window, float speed, bool wholeMetal) {
   // The option shown selected is the speed in force.
   int selected = -1;
   for (int i = 0; i < 3; ++i) {
-    if (!window.speed[i]->Value()) continue;
+    if (!window.speedOptions[i]->Value()) continue;
     if (selected >= 0) return "two speed options selected";
     selected = i;
   }
   if (selected < 0) return "no speed option selected";
-  if (speedValues[selected] != Module1::speedFactor) {
-    return "option " + std::to_string(selected) + " selected, speedFactor " +
-           std::to_string(Module1::speedFactor);
+  if (speedChoices[selected] != speed) {
+    return "option " + std::to_string(selected) + " selected, speed " + std::to_string(speed);
   }
 
-  const Metal metal(window);
-  if (window.running == 0) {
+  if (!window.heat.running()) {
     // Idle: cold grey metal, the burner cursor, no marker, no timer.
-    if (window.retry->Visible()) return "\"もう一度\" shown while idle";
-    if (window.fire0->Visible()) return "the burner shown while idle";
-    for (int i = 0; i < metal.pieces(); ++i) {
+    if (window.retryButton->Visible()) return "\"もう一度\" shown while idle";
+    if (window.burner->Visible()) return "the burner shown while idle";
+    for (int i = 0; i < window.pieceCount(); ++i) {
       const std::string piece = "piece " + std::to_string(i) + " ";
-      if (metal.timer(i).Enabled()) return piece + "has a timer running while idle";
-      if (metal.fire(i).Visible()) return piece + "shows its marker while idle";
-      if (metal.field(i).mousePointer() != forms::MousePointer::Custom) {
+      if (window.heatTimers[i]->Enabled()) return piece + "has a timer running while idle";
+      if (window.markers[i]->Visible()) return piece + "shows its marker while idle";
+      if (window.metal[i]->mousePointer() != forms::MousePointer::Custom) {
         return piece + "lost the burner cursor while idle";
       }
-      if (!everyPixel(metal.field(i).canvas(), wholeMetal, 0,
+      if (!everyPixel(window.metal[i]->canvas(), wholeMetal, 0,
                       [](forms::Color c) { return c == grey; })) {
         return piece + "is not all cold grey while idle";
       }
@@ -179,47 +174,48 @@ std::string ProgramChecks::checkWindow(SimulationWindow& window, bool wholeMetal
   }
 
   // Heating or finished: "もう一度" exactly once the finishing piece stopped.
-  if (!window.fire0->Visible()) return "the burner hidden during a run";
-  const int finishing = metal.finishingPiece();
-  const bool finished = !metal.timer(finishing).Enabled();
-  if (window.retry->Visible() != finished) {
+  if (!window.burner->Visible()) return "the burner hidden during a run";
+  const int finishing = finishingPiece(window);
+  const bool finished = !window.heatTimers[finishing]->Enabled();
+  if (window.retryButton->Visible() != finished) {
     return finished ? "the run is over but \"もう一度\" is hidden"
                     : "\"もう一度\" shown while the finishing piece still heats";
   }
   double heatingRadius = -1;
-  for (int i = 0; i < metal.pieces(); ++i) {
+  for (int i = 0; i < window.pieceCount(); ++i) {
     const std::string piece = "piece " + std::to_string(i) + " ";
-    const double radius = metal.frontRadius(i);
-    if (!std::isfinite(radius) || radius < 0) return piece + "has a front of " + std::to_string(radius);
-    if (metal.field(i).mousePointer() != forms::MousePointer::Default) {
+    const double radius = window.heat.pieces[i].frontRadius;
+    if (!std::isfinite(radius) || radius < 0)
+      return piece + "has a front of " + std::to_string(radius);
+    if (window.metal[i]->mousePointer() != forms::MousePointer::Default) {
       return piece + "shows the burner cursor during a run";
     }
     // A marker shows once its front has passed the marker's half width.
-    if (metal.fire(i).Visible() != (radius > 240)) {
-      return piece + "marker " + (metal.fire(i).Visible() ? "shown" : "hidden") +
+    if (window.markers[i]->Visible() != (radius > 240)) {
+      return piece + "marker " + (window.markers[i]->Visible() ? "shown" : "hidden") +
              " at front radius " + std::to_string(radius);
     }
-    if (metal.timer(i).Enabled()) {
+    if (window.heatTimers[i]->Enabled()) {
       // The pieces' timers started together and tick together: the fronts
       // still growing are one front.
       if (heatingRadius >= 0 && radius != heatingRadius) {
-        return piece + "front " + std::to_string(radius) + " differs from another heating piece's " +
-               std::to_string(heatingRadius);
+        return piece + "front " + std::to_string(radius) +
+               " differs from another heating piece's " + std::to_string(heatingRadius);
       }
       heatingRadius = radius;
     } else {
       // A stopped piece is warm all over (a pixel of slack at its edges,
       // where the slow front may stop half a pixel short of a far corner).
-      const int slack = metal.severalPieces() ? 2 : 0;
-      if (!everyPixel(metal.field(i).canvas(), wholeMetal, slack,
+      const int slack = (window.pieceCount() > 1) ? 2 : 0;
+      if (!everyPixel(window.metal[i]->canvas(), wholeMetal, slack,
                       [](forms::Color c) { return c != grey; })) {
         return piece + "stopped heating while still partly cold";
       }
     }
   }
   if (heatingRadius >= 0) {
-    for (int i = 0; i < metal.pieces(); ++i) {
-      if (!metal.timer(i).Enabled() && metal.frontRadius(i) > heatingRadius) {
+    for (int i = 0; i < window.pieceCount(); ++i) {
+      if (!window.heatTimers[i]->Enabled() && window.heat.pieces[i].frontRadius > heatingRadius) {
         return "piece " + std::to_string(i) + " stopped beyond a front still growing";
       }
     }
@@ -230,9 +226,8 @@ std::string ProgramChecks::checkWindow(SimulationWindow& window, bool wholeMetal
 std::string ProgramChecks::afterEnd(Program& program) {
   if (!forms::programEnded()) return "the program has not ended";
   int windows = 0;
-  for (int n = 0; n <= simulationCount; ++n) {
-    forms::Form* form =
-        n == 0 ? static_cast<forms::Form*>(&program.main) : simulationWindow(program, n);
+  for (int n = 0; n <= shapeCount; ++n) {
+    forms::Form* form = n == 0 ? static_cast<forms::Form*>(&program.menu) : shapeWindow(program, n);
     if (!form) continue;
     ++windows;
     const std::string where = n == 0 ? "menu: " : in(n);

@@ -18,7 +18,7 @@ class ProgramChecks {
   std::string afterEnd(Program& program);
 
  private:
-  std::string checkWindow(SimulationWindow& window, bool wholeMetal);
+  std::string checkWindow(SimulationWindow& window, float speed, bool wholeMetal);
 
   int objectsBefore_ = 0;
   const forms::Label* versionLine_ = nullptr;

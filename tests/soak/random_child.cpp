@@ -23,7 +23,7 @@ std::string format(const char* pattern, auto... values) {
   return text;
 }
 
-std::string sim(int number) { return "simulation" + std::to_string(number); }
+std::string sim(int number) { return shapeName(number); }
 
 // A press of any button at a point of the form's client area, delivered
 // like real input to the topmost control there; a left press is followed
@@ -119,7 +119,7 @@ Act RandomChild::act(ProgramRun& run) {
 }
 
 Act RandomChild::onMenu(ProgramRun& run) {
-  MenuWindow& menu = run.program().main;
+  MenuWindow& menu = run.program().menu;
   const std::array<double, 6> weights{
       40,   // open a window
       15,   // anything anywhere on the menu
@@ -130,13 +130,13 @@ Act RandomChild::onMenu(ProgramRun& run) {
   };
   switch (weighted(weights)) {
     case 0: {
-      const MenuButton button = menuButtons(menu)[static_cast<std::size_t>(below(simulationCount))];
-      const forms::PictureBox& box = *button.box;
+      const int place = 1 + below(shapeCount);
+      const MenuWindow::ShapeCard& button = menu.cards[static_cast<std::size_t>(place - 1)];
+      const forms::PictureBox& box = *button.button;
       switch (below(4)) {
         case 0:
-          t::click(*button.box);
-          return {Deed::Open,
-                  format("menu: click picture button for %s", sim(button.opens).c_str())};
+          t::click(*button.button);
+          return {Deed::Open, format("menu: click picture button for %s", sim(place).c_str())};
         case 1:
           t::click(*button.caption);
           return {Deed::Open,
@@ -166,10 +166,10 @@ Act RandomChild::onMenu(ProgramRun& run) {
     }
     case 2:
       if (chance(0.5)) {
-        t::click(*menu.Command4);
+        t::click(*menu.finishButton);
         return {Deed::EndByButton, "menu: click おわり"};
       } else {
-        const forms::Rect r = menu.Command4->rect();
+        const forms::Rect r = menu.finishButton->rect();
         const auto [x, y] = inside(r);
         t::clickAt(menu, x, y);
         return {Deed::EndByButton, format("menu: clickAt (%g, %g) on おわり", x, y)};
@@ -186,7 +186,7 @@ Act RandomChild::onMenu(ProgramRun& run) {
 
 Act RandomChild::onSimulation(ProgramRun& run, SimulationWindow& window, int number) {
   const std::string where = sim(number);
-  const bool retryShown = window.retry->Visible();
+  const bool retryShown = window.retryButton->Visible();
   const std::array<double, 9> weights{
       24,                     // press on the metal
       6,                      // press around and over the metal
@@ -212,7 +212,7 @@ Act RandomChild::onSimulation(ProgramRun& run, SimulationWindow& window, int num
     }
     case 3: {
       const int option = below(3);
-      forms::OptionButton& speed = *window.speed[static_cast<std::size_t>(option)];
+      forms::OptionButton& speed = *window.speedOptions[static_cast<std::size_t>(option)];
       if (chance(0.5)) {
         t::click(speed);
         return {Deed::Speed, format("%s: click speed(%d)", where.c_str(), option)};
@@ -224,10 +224,10 @@ Act RandomChild::onSimulation(ProgramRun& run, SimulationWindow& window, int num
     }
     case 4: {
       if (retryShown && chance(0.5)) {
-        t::click(*window.retry);
+        t::click(*window.retryButton);
         return {Deed::Retry, where + ": click もう一度"};
       }
-      const forms::Rect r = window.retry->rect();
+      const forms::Rect r = window.retryButton->rect();
       const auto [x, y] = inside(r);
       t::clickAt(window, x, y);
       return {Deed::Retry,
@@ -235,10 +235,10 @@ Act RandomChild::onSimulation(ProgramRun& run, SimulationWindow& window, int num
     }
     case 5: {
       if (chance(0.5)) {
-        t::click(*window.owari);
+        t::click(*window.backButton);
         return {Deed::Back, where + ": click もどる"};
       }
-      const forms::Rect r = window.owari->rect();
+      const forms::Rect r = window.backButton->rect();
       const auto [x, y] = inside(r);
       t::clickAt(window, x, y);
       return {Deed::Back, format("%s: clickAt (%g, %g) on もどる", where.c_str(), x, y)};
@@ -254,9 +254,8 @@ Act RandomChild::onSimulation(ProgramRun& run, SimulationWindow& window, int num
 }
 
 Act RandomChild::pressMetal(SimulationWindow& window, int number) {
-  const Metal metal(window);
-  const int piece = below(metal.pieces());
-  forms::PictureBox& field = metal.field(piece);
+  const int piece = below(window.pieceCount());
+  forms::PictureBox& field = *window.metal[piece];
   const float w = field.Width();
   const float h = field.Height();
   const std::int16_t button = anyButton();
@@ -290,13 +289,13 @@ Act RandomChild::pressMetal(SimulationWindow& window, int number) {
     }
     default: {
       // On a joint, where two pieces meet or overlap.
-      if (!metal.severalPieces()) break;
+      if (!(window.pieceCount() > 1)) break;
       const forms::Rect own = field.rect();
       std::vector<forms::Rect> joints;
-      for (int other = 0; other < metal.pieces(); ++other) {
+      for (int other = 0; other < window.pieceCount(); ++other) {
         forms::Rect common;
-        if (other != piece &&
-            overlap(grown(own, 2 * pixel), grown(metal.field(other).rect(), 2 * pixel), &common)) {
+        if (other != piece && overlap(grown(own, 2 * pixel),
+                                      grown(window.metal[other]->rect(), 2 * pixel), &common)) {
           joints.push_back(common);
         }
       }
@@ -324,16 +323,15 @@ Act RandomChild::pressMetal(SimulationWindow& window, int number) {
   t::mouseDown(field, button, x, y);
   if (button == forms::leftButton && watch.alive()) field.dispatchClick();
   return {Deed::Press,
-          format("%s: press button %d at (%g, %g) %s field(%d)", sim(number).c_str(), button, x, y,
+          format("%s: press button %d at (%g, %g) %s piece %d", sim(number).c_str(), button, x, y,
                  spot, piece),
           button};
 }
 
 Act RandomChild::pressAround(SimulationWindow& window, int number) {
-  const Metal metal(window);
-  forms::Rect bounds = metal.field(0).rect();
-  for (int i = 1; i < metal.pieces(); ++i) {
-    const forms::Rect r = metal.field(i).rect();
+  forms::Rect bounds = window.metal[0]->rect();
+  for (int i = 1; i < window.pieceCount(); ++i) {
+    const forms::Rect r = window.metal[i]->rect();
     const float right = std::max(bounds.left + bounds.width, r.left + r.width);
     const float bottom = std::max(bounds.top + bounds.height, r.top + r.height);
     bounds.left = std::min(bounds.left, r.left);

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "forms/testing.h"
-#include "simulation/module1.h"
 #include "soak/coverage.h"
 #include "soak/program_checks.h"
 #include "soak/program_run.h"
@@ -48,17 +47,15 @@ class RecentEvents {
 // What the window objects hold once the program has ended: any handler
 // that still ran would change some of it.
 std::vector<double> remainsOf(Program& program) {
-  std::vector<double> remains{Module1::speedFactor};
-  for (int n = 1; n <= simulationCount; ++n) {
-    SimulationWindow* window = simulationWindow(program, n);
+  std::vector<double> remains{program.speed()};
+  for (int n = 1; n <= shapeCount; ++n) {
+    SimulationWindow* window = shapeWindow(program, n);
     if (!window) continue;
-    remains.push_back(window->running);
-    if (auto* single = dynamic_cast<SinglePieceWindow*>(window)) {
-      remains.push_back(single->front.frontRadius);
-      remains.push_back(single->front.maxReach);
-    } else if (auto* multi = dynamic_cast<MultiPieceWindow*>(window)) {
-      remains.push_back(multi->front.arrays.clickedPiece);
-      for (float radius : multi->front.arrays.frontRadius) remains.push_back(radius);
+    remains.push_back(window->heat.running());
+    remains.push_back(window->heat.clickedPiece());
+    for (const heat::PieceState& piece : window->heat.pieces) {
+      remains.push_back(piece.frontRadius);
+      remains.push_back(piece.maxReach);
     }
   }
   return remains;
@@ -71,9 +68,9 @@ std::string nothingRunsAfterTheEnd(ProgramRun& run, ProgramChecks& checks) {
   if (std::string wrong = checks.afterEnd(program); !wrong.empty()) return wrong;
   const std::vector<double> before = remainsOf(program);
   run.advance(120000);
-  std::vector<forms::Form*> windows{&program.main};
-  for (int n = 1; n <= simulationCount; ++n) {
-    if (SimulationWindow* window = simulationWindow(program, n)) windows.push_back(window);
+  std::vector<forms::Form*> windows{&program.menu};
+  for (int n = 1; n <= shapeCount; ++n) {
+    if (SimulationWindow* window = shapeWindow(program, n)) windows.push_back(window);
   }
   for (forms::Form* window : windows) {
     for (forms::Key key : {forms::Key::Tab, forms::Key::Space, forms::Key::Down}) {
@@ -134,10 +131,9 @@ TEST_CASE("a child pressing anything, anywhere, at any moment cannot break the p
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
 
   if (!wrong.empty()) {
-    FAIL("the program disagreed with itself after event #" << event << ": " << wrong
-                                                           << "\nthe last events:\n"
-                                                           << recent.text() << "replay with: "
-                                                           << replayLine(settings));
+    FAIL("the program disagreed with itself after event #"
+         << event << ": " << wrong << "\nthe last events:\n"
+         << recent.text() << "replay with: " << replayLine(settings));
   }
   std::printf("soak: %ld events in %.1f s (%.0f events/s, %s build): %s\n", event, seconds,
               event / seconds, settings.sanitized ? "sanitizer" : "plain",

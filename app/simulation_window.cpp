@@ -1,0 +1,177 @@
+#include "app/simulation_window.h"
+
+#include "app/looks.h"
+#include "app/program.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr float clientWidth = 8640;
+constexpr float clientHeight = 5610;
+static_assert(clientWidth + 2 * forms::frameTwips == heat::windowOuterWidth,
+              "the heat slows against this window's outer width");
+
+// The controls every simulation window has in the same place (twips).
+constexpr forms::Rect backRect{7560, 120, 975, 375};
+constexpr forms::Rect retryRect{6480, 120, 975, 375};
+constexpr std::array<forms::Rect, 3> speedRects{{
+    {7560, 4680, 975, 255},
+    {7560, 4920, 975, 255},
+    {7560, 5160, 975, 255},
+}};
+constexpr std::array<const char*, 3> speedCaptions{"ゆっくり", "ふつう", "はやい"};
+constexpr float markerSize = 2 * heat::markerHalf;
+
+constexpr forms::Color headingRed = 0x0000FF;
+constexpr forms::Color headingBlue = 0xFF0000;
+const char* const headingFace = "ＭＳ Ｐゴシック";
+
+forms::Rect markerAt(forms::Point corner) {
+  return forms::Rect{corner.x, corner.y, markerSize, markerSize};
+}
+
+}  // namespace
+
+SimulationWindow::SimulationWindow(const ShapeLayout& layout, Program& program)
+    : forms::Form(forms::FormStyle{"Velmora：" + layout.cardCaption, clientWidth, clientHeight,
+                                   forms::systemColor(24), lampIcon()}),
+      layout(layout),
+      heat(layout.shape),
+      program_(program) {}
+
+void SimulationWindow::buildLayout() {
+  // The burner stands beneath the metal: only what sticks out around the
+  // pressed point is seen, as a flame under a real plate.
+  burner = add<forms::Image>(*this, markerAt(layout.burner), burnerPicture());
+  burner->setVisible(false);
+
+  metal.clear();
+  markers.clear();
+  heatTimers.clear();
+  // Pieces made later lie on top where neighbours overlap at a joint.
+  for (int i = 0; i < pieceCount(); ++i) {
+    const heat::Rect& at = layout.shape.pieces[static_cast<std::size_t>(i)];
+    auto* piece = add<forms::PictureBox>(*this, forms::Rect{at.left, at.top, at.width, at.height});
+    piece->setBackColor(coldMetal);
+    piece->setForeColor(frontRim);
+    piece->setFillColor(heatedMetal);
+    piece->setMouseIcon(burnerCursor());
+    piece->setMousePointer(forms::MousePointer::Custom);
+    piece->setTabStop(true);  // the metal comes right after "もどる" in the tab order
+    piece->onMouseDown = [this, i](const forms::MouseEvent& e) {
+      metalPressed(i, e.button, e.x, e.y);
+    };
+    metal.push_back(piece);
+    // Made after everything else inside its piece, so it stays above the
+    // heat drawn there.
+    auto* marker =
+        add<forms::PictureBox>(*piece, markerAt(layout.markers[static_cast<std::size_t>(i)]));
+    marker->setBackColor(heatedMetal);
+    marker->setPicture(burnerPicture());
+    marker->setVisible(false);
+    markers.push_back(marker);
+    forms::Timer* timer = addTimer(50);
+    timer->onTimer = [this, i] { heatTimerTicked(i); };
+    heatTimers.push_back(timer);
+  }
+
+  shapeWord =
+      add<forms::Label>(*this, forms::Rect{360, 120, layout.shapeWordWidth, 495}, layout.shapeWord,
+                        forms::Font{headingFace, layout.shapeWordPoints, true}, headingRed);
+  heading = add<forms::Label>(*this, forms::Rect{layout.headingLeft, 240, layout.headingWidth, 375},
+                              layout.heading, forms::Font{headingFace, 18, true}, headingBlue);
+
+  backButton = add<forms::CommandButton>(*this, backRect, "もどる");
+  backButton->onClick = [this] { backClicked(); };
+  retryButton = add<forms::CommandButton>(*this, retryRect, "もう一度");
+  retryButton->onClick = [this] { retryClicked(); };
+  retryButton->setVisible(false);
+
+  for (int i = 0; i < 3; ++i) {
+    speedOptions[i] =
+        add<forms::OptionButton>(*this, speedRects[i], speedCaptions[i], forms::systemColor(24),
+                                 speedChoices[i] == normalSpeed);
+    speedOptions[i]->onClick = [this, i] { speedChosen(i); };
+  }
+
+  // "もどる" first, so it holds the focus when the window opens.
+  std::vector<forms::Control*> order{backButton};
+  order.insert(order.end(), metal.begin(), metal.end());
+  order.push_back(retryButton);
+  order.insert(order.end(), speedOptions.begin(), speedOptions.end());
+  setTabOrder(std::move(order));
+}
+
+void SimulationWindow::Form_Load() {
+  heat.reset();
+  // Show the speed the child chose last, in whichever window; selecting it
+  // stores the same value again.
+  for (int i = 0; i < 3; ++i) {
+    if (program_.speed() == speedChoices[i]) {
+      speedOptions[i]->select();
+      break;
+    }
+  }
+}
+
+void SimulationWindow::metalPressed(int piece, std::int16_t button, float x, float y) {
+  // Only the left button lights the burner, and only on cold metal of an
+  // open window.
+  if (!loaded() || button != forms::leftButton) return;
+  if (!heat.press(piece, x, y, program_.speed())) return;
+  // Every marker sits on the pressed point; in a piece the point lies
+  // outside of, clipping hides it.
+  for (int i = 0; i < pieceCount(); ++i) {
+    const heat::Point at = heat.pieces[static_cast<std::size_t>(i)].pressedPoint;
+    markers[i]->setLeft(at.x - heat::markerHalf);
+    markers[i]->setTop(at.y - heat::markerHalf);
+  }
+  burner->setLeft(metal[piece]->Left() + x - heat::markerHalf);
+  burner->setTop(metal[piece]->Top() + y - heat::markerHalf);
+  burner->setVisible(true);
+  for (int i = 0; i < pieceCount(); ++i) {
+    metal[i]->setMousePointer(forms::MousePointer::Default);
+    heatTimers[i]->setEnabled(true);
+  }
+}
+
+void SimulationWindow::heatTimerTicked(int piece) {
+  if (!loaded()) return;  // its timers went with the window's controls
+  const heat::HeatTick tick = heat.tick(piece, program_.speed());
+  if (tick.showMarker) markers[piece]->setVisible(true);
+  if (tick.stop) {
+    heatTimers[piece]->setEnabled(false);
+    if (tick.showRetry) retryButton->setVisible(true);
+    return;
+  }
+  if (tick.disc) metal[piece]->Circle(tick.disc->x, tick.disc->y, tick.disc->radius);
+}
+
+void SimulationWindow::speedChosen(int option) {
+  if (option >= 0 && option < 3) program_.chooseSpeed(speedChoices[option]);
+}
+
+void SimulationWindow::retryClicked() {
+  if (!loaded()) return;  // nothing to clear on a closed window
+  for (int i = 0; i < pieceCount(); ++i) {
+    metal[i]->setMouseIcon(burnerCursor());
+    metal[i]->setMousePointer(forms::MousePointer::Custom);
+    markers[i]->setVisible(false);
+    metal[i]->setBackColor(coldMetal);  // erases the heat drawn on it
+  }
+  burner->setVisible(false);
+  retryButton->setVisible(false);
+  // A piece far from the burner may still be heating when the run counts as
+  // finished; left running, its timer would paint heat onto the cold metal
+  // of the fresh plate.
+  for (forms::Timer* timer : heatTimers) timer->setEnabled(false);
+  heat.reset();
+}
+
+void SimulationWindow::backClicked() {
+  program_.showMenu();
+  close();
+}
+
+}  // namespace velmora

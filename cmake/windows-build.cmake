@@ -1,0 +1,36 @@
+# The Windows build: velmora.exe over the Win32 backend, and the model and
+# window tests as Windows programs that ctest runs under Wine (the caller
+# provides the Wine prefix and the display: scripts/test-windows.sh).
+set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+
+add_executable(velmora WIN32 $<TARGET_OBJECTS:velmora_forms_win32_main>)
+target_link_libraries(velmora PRIVATE velmora_app velmora_forms_win32)
+# wWinMain, and no console window; no symbols in the file a teacher copies.
+target_link_options(velmora PRIVATE -municode -mwindows -s)
+
+# The heat-trace tool, which the model tests run.
+add_subdirectory(${PROJECT_SOURCE_DIR}/tools ${PROJECT_BINARY_DIR}/tools)
+
+enable_testing()
+# Debian's doctest is one header in /usr/include; that folder itself must
+# not reach the cross compiler, whose C library headers are its own.
+find_path(DOCTEST_INCLUDE_DIR doctest/doctest.h REQUIRED NO_CMAKE_FIND_ROOT_PATH)
+set(DOCTEST_ONLY_DIR ${PROJECT_BINARY_DIR}/doctest-include)
+file(MAKE_DIRECTORY ${DOCTEST_ONLY_DIR})
+file(CREATE_LINK ${DOCTEST_INCLUDE_DIR}/doctest ${DOCTEST_ONLY_DIR}/doctest SYMBOLIC)
+function(velmora_windows_test name folder)
+  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/${folder}/*.cpp)
+  add_executable(${name} ${sources})
+  target_include_directories(${name} PRIVATE ${DOCTEST_ONLY_DIR} ${PROJECT_SOURCE_DIR}/tests)
+  # mingw's default thread model has no std::thread or std::mutex.
+  target_compile_definitions(${name} PRIVATE DOCTEST_CONFIG_NO_MULTITHREADING)
+  target_link_libraries(${name} PRIVATE ${ARGN})
+  add_test(NAME ${name} COMMAND ${name})
+  # The tool's path as Windows sees it: Wine maps the Linux root to Z:.
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "HEAT_TRACE=Z:$<TARGET_FILE:heat-trace>")
+endfunction()
+
+velmora_windows_test(model_tests model velmora_shapes velmora_model)
+# The windows driven through the toolkit's dispatch, with real Win32
+# windows made, shown and destroyed behind every control.
+velmora_windows_test(app_tests app velmora_app velmora_forms_win32)

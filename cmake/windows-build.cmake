@@ -12,6 +12,9 @@ target_link_options(velmora PRIVATE -municode -mwindows -s)
 add_subdirectory(${PROJECT_SOURCE_DIR}/tools ${PROJECT_BINARY_DIR}/tools)
 
 enable_testing()
+# The tool's path as the tests' command shell sees it: Wine maps the Linux
+# root to Z:, and cmd.exe wants backslashes.
+string(REPLACE "/" "\\" heat_trace_for_windows "Z:${PROJECT_BINARY_DIR}/tools/heat-trace.exe")
 # Debian's doctest is one header in /usr/include; that folder itself must
 # not reach the cross compiler, whose C library headers are its own.
 find_path(DOCTEST_INCLUDE_DIR doctest/doctest.h REQUIRED NO_CMAKE_FIND_ROOT_PATH)
@@ -26,8 +29,7 @@ function(velmora_windows_test name folder)
   target_compile_definitions(${name} PRIVATE DOCTEST_CONFIG_NO_MULTITHREADING)
   target_link_libraries(${name} PRIVATE ${ARGN})
   add_test(NAME ${name} COMMAND ${name})
-  # The tool's path as Windows sees it: Wine maps the Linux root to Z:.
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "HEAT_TRACE=Z:$<TARGET_FILE:heat-trace>")
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "HEAT_TRACE=${heat_trace_for_windows}")
 endfunction()
 
 velmora_windows_test(model_tests model velmora_shapes velmora_model)

@@ -36,3 +36,5 @@ velmora_windows_test(model_tests model velmora_shapes velmora_model)
 # The windows driven through the toolkit's dispatch, with real Win32
 # windows made, shown and destroyed behind every control.
 velmora_windows_test(app_tests app velmora_app velmora_forms_win32)
+# The toolkit's conformance suite on Win32, through its probe.
+velmora_windows_test(forms_tests forms velmora_forms_win32 velmora_forms_win32_probe)

@@ -1,6 +1,7 @@
 // The conformance suite's probe over Win32: the form's client area read
 // back in-process through its window DC, and input delivered as the
 // window messages Windows itself would post to the window under a point.
+#include <cmath>
 #include <stdexcept>
 
 #include "forms/probe.h"
@@ -8,6 +9,10 @@
 #include "forms/win32/surface.h"
 #include "forms/win32/win32_backend.h"
 #include "forms/win32/window_peer.h"
+
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
 
 namespace forms::testing {
 
@@ -45,14 +50,16 @@ HWND windowAt(HWND form, POINT& at) {
   }
 }
 
-POINT clientPoint(float x, float y) {
-  return {static_cast<LONG>(x / twipsPerPixel), static_cast<LONG>(y / twipsPerPixel)};
+// A point of the client area in twips, in the form's device pixels.
+POINT clientPoint(const Form& form, float x, float y) {
+  const double ratio = form.pixelRatio();
+  return {static_cast<LONG>(x / twipsPerPixel * ratio), static_cast<LONG>(y / twipsPerPixel * ratio)};
 }
 
 void postMouse(const Form& form, float x, float y, std::int16_t button, std::int16_t shift,
                bool press) {
   settle();
-  POINT at = clientPoint(x, y);
+  POINT at = clientPoint(form, x, y);
   HWND target = windowAt(windowOfControl(form), at);
   UINT message;
   WPARAM held = 0;
@@ -77,7 +84,7 @@ void postMouse(const Form& form, float x, float y, std::int16_t button, std::int
   HWND capture = GetCapture();
   if (!press && capture) target = capture;
   if (!press && capture) {
-    POINT screen = clientPoint(x, y);
+    POINT screen = clientPoint(form, x, y);
     ClientToScreen(windowOfControl(form), &screen);
     ScreenToClient(capture, &screen);
     at = screen;
@@ -150,7 +157,7 @@ class Win32Probe : public Probe {
     Screenshot shot;
     shot.width = copy.width();
     shot.height = copy.height();
-    shot.ratio = 1.0;
+    shot.ratio = form.pixelRatio();
     const std::uint32_t* bits = copy.bits();
     for (int i = 0; bits && i < shot.width * shot.height; ++i) {
       const std::uint32_t c = bits[i];
@@ -203,7 +210,7 @@ class Win32Probe : public Probe {
 
   ShownCursor cursorAt(const Form& form, float x, float y) override {
     settle();
-    POINT at = clientPoint(x, y);
+    POINT at = clientPoint(form, x, y);
     HWND under = windowAt(windowOfControl(form), at);
     // What Windows asks the window under the mouse when it moves there.
     SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
@@ -214,12 +221,16 @@ class Win32Probe : public Probe {
     if (!shown.custom) return shown;
     ICONINFO info{};
     if (!GetIconInfo(cursor, &info)) return shown;
-    shown.hotX = static_cast<int>(info.xHotspot);
-    shown.hotY = static_cast<int>(info.yHotspot);
+    // In the picture's own pixels and screen pixels: device pixels over
+    // the ratio.
+    const double ratio = form.pixelRatio();
+    shown.hotX = static_cast<int>(std::lround(info.xHotspot / ratio));
+    shown.hotY = static_cast<int>(std::lround(info.yHotspot / ratio));
     BITMAP bitmap{};
     GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
-    shown.width = bitmap.bmWidth;
-    shown.height = info.hbmColor ? bitmap.bmHeight : bitmap.bmHeight / 2;
+    shown.width = static_cast<int>(std::lround(bitmap.bmWidth / ratio));
+    shown.height = static_cast<int>(
+        std::lround((info.hbmColor ? bitmap.bmHeight : bitmap.bmHeight / 2) / ratio));
     if (info.hbmColor) DeleteObject(info.hbmColor);
     if (info.hbmMask) DeleteObject(info.hbmMask);
     return shown;
@@ -233,8 +244,10 @@ class Win32Probe : public Probe {
     shown.title = narrow(title);
     RECT client;
     GetClientRect(hwnd, &client);
-    shown.clientWidth = client.right;
-    shown.clientHeight = client.bottom;
+    // Screen pixels: device pixels over the ratio.
+    const double ratio = form.pixelRatio();
+    shown.clientWidth = static_cast<int>(std::lround(client.right / ratio));
+    shown.clientHeight = static_cast<int>(std::lround(client.bottom / ratio));
     shown.visible = IsWindowVisible(hwnd);
     const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
     shown.resizable = (style & WS_THICKFRAME) != 0;
@@ -246,19 +259,36 @@ class Win32Probe : public Probe {
 
   ShownFont font(const Label& label) override {
     LOGFONTW drawn{};
-    GetObjectW(win32::fontOf(label.font()), sizeof drawn, &drawn);
+    HFONT font = win32::fontOf(label.font(), label.form().pixelRatio());
+    GetObjectW(font, sizeof drawn, &drawn);
     // The face GDI really chose for the request, as it draws the label.
     HDC screen = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(screen, win32::fontOf(label.font()));
+    HGDIOBJ previous = SelectObject(screen, font);
     wchar_t face[LF_FACESIZE] = {};
     GetTextFaceW(screen, LF_FACESIZE, face);
     SelectObject(screen, previous);
     ReleaseDC(nullptr, screen);
-    return {narrow(face), drawn.lfHeight < 0 ? -drawn.lfHeight : drawn.lfHeight,
+    // In screen pixels, as the program asked for it.
+    const int device = drawn.lfHeight < 0 ? -drawn.lfHeight : drawn.lfHeight;
+    return {narrow(face), static_cast<int>(std::lround(device / label.form().pixelRatio())),
             drawn.lfWeight >= FW_BOLD};
   }
 
-  bool moveToScreenOfRatio(Form&, double ratio) override { return ratio == 1.0; }
+  // What Windows sends a window dragged onto a screen of another scale:
+  // WM_DPICHANGED with the new scale and a suggested outer rectangle.
+  bool moveToScreenOfRatio(Form& form, double ratio) override {
+    HWND hwnd = windowOfControl(form);
+    RECT outer;
+    GetWindowRect(hwnd, &outer);
+    const double grow = ratio / form.pixelRatio();
+    const RECT suggested{outer.left, outer.top,
+                         outer.left + static_cast<LONG>(std::lround((outer.right - outer.left) * grow)),
+                         outer.top + static_cast<LONG>(std::lround((outer.bottom - outer.top) * grow))};
+    const auto dpi = static_cast<WORD>(std::lround(96 * ratio));
+    SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    settle();
+    return form.pixelRatio() == ratio;
+  }
 
   int runEventLoop(const std::function<void()>& first, int timeoutMs) override {
     loopStart() = first;

@@ -4,50 +4,46 @@
 # each window while the heat is on its way. Needs a built program
 # (scripts/run.sh or scripts/test.sh builds it) and xvfb, xdotool and
 # imagemagick (installed by scripts/install-deps.sh).
+#   bash scripts/screenshots.sh            the Linux program
+#   bash scripts/screenshots.sh --windows  velmora.exe under Wine
+#                                          (scripts/build-windows.sh builds it)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-program=build/app/velmora
 out=docs/screenshots
-[ -x "$program" ] || { echo "Build Velmora first (bash scripts/run.sh builds it)." >&2; exit 1; }
 mkdir -p "$out"
 
-display=:77
-Xvfb "$display" -screen 0 1280x800x24 >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-sleep 1
-"$program" &
-velmora=$!
-trap 'kill $velmora $xvfb 2>/dev/null || true' EXIT
+if [ "${1:-}" = "--windows" ]; then
+  program=build-windows/velmora.exe
+  [ -f "$program" ] || { echo "Build velmora.exe first (bash scripts/build-windows.sh)." >&2; exit 1; }
+  source scripts/wine-session.sh
+  wine_session_start build-windows
+  wine "$program" &
+  velmora=$!
+  trap 'kill $velmora 2>/dev/null || true; wine_session_stop' EXIT
+  prefix=windows-
+else
+  program=build/app/velmora
+  [ -x "$program" ] || { echo "Build Velmora first (bash scripts/run.sh builds it)." >&2; exit 1; }
+  display=:77
+  Xvfb "$display" -screen 0 1280x800x24 >/dev/null 2>&1 &
+  xvfb=$!
+  export DISPLAY=$display
+  sleep 1
+  "$program" &
+  velmora=$!
+  trap 'kill $velmora $xvfb 2>/dev/null || true' EXIT
+  prefix=
+fi
 sleep 2
 
-# The visible window whose caption is exactly $1.
-window_named() {
-  local id
-  for id in $(xdotool search --onlyvisible --name "$1"); do
-    if [ "$(xdotool getwindowname "$id")" = "$1" ]; then echo "$id"; return; fi
-  done
-  echo "No visible window \"$1\"" >&2
-  exit 1
-}
+menu="Velmora"
 
-# Clicks the window captioned $1 at ($2, $3) twips of its client area
-# (15 twips a pixel).
-click_at() {
-  local id x y
-  id=$(window_named "$1")
-  eval "$(xdotool getwindowgeometry --shell "$id")"
-  x=$((X + $2 / 15))
-  y=$((Y + $3 / 15))
-  xdotool mousemove "$x" "$y" click 1
-  sleep 0.3
-}
+source scripts/x-windows.sh
 
 shoot() {
-  import -window "$(window_named "$1")" "$out/$2.png"
+  import -window "$(window_named "$1")" "$out/$prefix$2.png"
 }
 
-menu="Velmora"
 back() { click_at "$1" 8047 307; }
 
 shoot "$menu" menu

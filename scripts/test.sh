@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test headless: a normal
-# build, a build under AddressSanitizer and UndefinedBehaviorSanitizer, and a
-# compile of the plain C++ parts with mingw-w64 for the Windows backend.
+# build, a build under AddressSanitizer and UndefinedBehaviorSanitizer, and the
+# Windows build with mingw-w64, whose tests run under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -22,8 +22,6 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON > /dev/n
 cmake --build build-asan -j "$jobs"
 ctest --test-dir build-asan --output-on-failure
 
-echo "== mingw-w64 compile of the plain C++ parts =="
-cmake -S . -B build-mingw -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-  -DVELMORA_PLAIN_ONLY=ON -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build build-mingw -j "$jobs"
-echo "mingw-w64 compile: ok"
+echo "== Windows build (mingw-w64), its tests under Wine =="
+bash scripts/build-windows.sh
+bash scripts/test-windows.sh

@@ -60,6 +60,11 @@ inline ToolResult runHeatTrace(const std::vector<std::string>& arguments) {
   std::string command = quotedForShell(tool);
   for (const std::string& argument : arguments) command += " " + quotedForShell(argument);
   command += " >" + quotedForShell(out.string()) + " 2>" + quotedForShell(err.string());
+#if defined(_WIN32)
+  // cmd.exe drops the first and the last quote of a command that starts
+  // with one; a pair around the whole keeps every argument's own.
+  command = "\"" + command + "\"";
+#endif
   const int status = std::system(command.c_str());
   ToolResult result;
 #if defined(_WIN32)

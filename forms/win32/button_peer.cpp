@@ -1,0 +1,102 @@
+#include "forms/win32/button_peer.h"
+
+#include "forms/win32/fonts.h"
+#include "forms/win32/peers.h"
+#include "forms/win32/win32_backend.h"
+
+namespace forms::win32 {
+
+namespace {
+
+WNDPROC& systemButtonProcedure() {
+  static WNDPROC procedure = nullptr;
+  return procedure;
+}
+
+LRESULT CALLBACK buttonProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCDESTROY) countWindow(-1);
+  if (WindowPeer* peer = WindowPeer::of(hwnd)) return peer->handle(message, wParam, lParam);
+  return CallWindowProcW(systemButtonProcedure(), hwnd, message, wParam, lParam);
+}
+
+class CommandButtonPeer : public ButtonPeer {
+ public:
+  CommandButtonPeer(CommandButton& button, HWND parent)
+      : ButtonPeer(button, parent, BS_PUSHBUTTON) {}
+  void captionChanged() override {
+    SetWindowTextW(hwnd_, wide(static_cast<CommandButton*>(control_)->Caption()).c_str());
+  }
+};
+
+class OptionButtonPeer : public ButtonPeer {
+ public:
+  // Not an automatic radio button: it never checks itself or clears its
+  // neighbours; the check mark follows the toolkit's state.
+  OptionButtonPeer(OptionButton& option, HWND parent)
+      : ButtonPeer(option, parent, BS_RADIOBUTTON) {}
+  ~OptionButtonPeer() override {
+    if (brush_) DeleteObject(brush_);
+  }
+
+  OptionButton* option() const { return static_cast<OptionButton*>(control_); }
+
+  void captionChanged() override { SetWindowTextW(hwnd_, wide(option()->Caption()).c_str()); }
+  void coloursChanged() override {
+    if (brush_) DeleteObject(brush_);
+    brush_ = CreateSolidBrush(option()->BackColor());
+    InvalidateRect(hwnd_, nullptr, TRUE);
+  }
+  void valueChanged() override {
+    SendMessageW(hwnd_, BM_SETCHECK, option()->Value() ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+  // Its own background fills its whole rectangle; its text in system
+  // colour 8.
+  HBRUSH colours(HDC dc) override {
+    SetBkColor(dc, option()->BackColor());
+    SetTextColor(dc, systemColor(8));
+    return brush_;
+  }
+
+ private:
+  HBRUSH brush_ = nullptr;
+};
+
+}  // namespace
+
+ButtonPeer::ButtonPeer(Control& control, HWND parent, DWORD style) : WindowPeer(control) {
+  HWND hwnd = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0, 0, 0,
+                              parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (!hwnd) return;
+  countWindow(+1);
+  attach(hwnd);
+  const auto previous =
+      SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&buttonProcedure));
+  systemButtonProcedure() = reinterpret_cast<WNDPROC>(previous);
+  // Later-made windows lie above earlier ones.
+  SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void ButtonPeer::fontChanged() {
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(defaultControlFont(ratioOf(*control_))),
+               TRUE);
+}
+
+LRESULT ButtonPeer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (routeKey(control_, message, wParam, lParam)) return 0;
+  if (message == WM_SETFOCUS) focusArrived();
+  return byDefault(message, wParam, lParam);
+}
+
+LRESULT ButtonPeer::byDefault(UINT message, WPARAM wParam, LPARAM lParam) {
+  return CallWindowProcW(systemButtonProcedure(), hwnd_, message, wParam, lParam);
+}
+
+std::unique_ptr<ControlPeer> makeCommandButtonPeer(CommandButton& button, HWND parent) {
+  return makePeer<CommandButtonPeer>(button, parent);
+}
+
+std::unique_ptr<ControlPeer> makeOptionButtonPeer(OptionButton& option, HWND parent) {
+  return makePeer<OptionButtonPeer>(option, parent);
+}
+
+}  // namespace forms::win32

@@ -1,0 +1,160 @@
+// A form as a top-level window: the fixed single frame with a close box
+// and no minimise or maximise button, centred, its icon, its background
+// in its own colour.
+#include "forms/win32/container_peer.h"
+#include "forms/win32/peers.h"
+#include "forms/win32/pictures.h"
+#include "forms/win32/win32_backend.h"
+
+namespace forms::win32 {
+
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
+namespace {
+
+// The scale of the screen the window is on, in dots per inch (96 at
+// 100 %). GetDpiForWindow exists from Windows 10 on; before it, the
+// system's one scale.
+UINT dpiOf(HWND hwnd) {
+  using GetDpiForWindow = UINT(WINAPI*)(HWND);
+  static const auto get = reinterpret_cast<GetDpiForWindow>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  if (get) {
+    if (const UINT dpi = get(hwnd)) return dpi;
+  }
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
+constexpr DWORD formStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+
+class FormPeer : public ContainerPeer {
+ public:
+  explicit FormPeer(Form& form) : ContainerPeer(form) {
+    CreateWindowExW(0, formClass, L"", formStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    if (hwnd_) form.dispatchPixelRatio(dpiOf(hwnd_) / 96.0);
+  }
+
+  Form* form() const { return static_cast<Form*>(control_); }
+
+  // The client area is the layout's; the frame is whatever the desktop
+  // draws, and never enters the twips the program sees.
+  void geometryChanged() override {
+    const double ratio = form()->pixelRatio();
+    // The frame as this window has it now, at its screen's scale.
+    RECT outer;
+    RECT client;
+    GetWindowRect(hwnd_, &outer);
+    GetClientRect(hwnd_, &client);
+    const int frameWidth = outer.right - outer.left - client.right;
+    const int frameHeight = outer.bottom - outer.top - client.bottom;
+    SetWindowPos(hwnd_, nullptr, 0, 0, pixels(form()->ClientWidth(), ratio) + frameWidth,
+                 pixels(form()->ClientHeight(), ratio) + frameHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+
+  void visibilityChanged() override {
+    if (!form()->Visible()) {
+      ShowWindow(hwnd_, SW_HIDE);
+      // Each loading of the form places it at the centre again.
+      if (!form()->loaded()) placed_ = false;
+      return;
+    }
+    if (!placed_) {
+      placeAtCentre();
+      placed_ = true;
+    }
+    // A window coming onto the screen comes on top of the others.
+    ShowWindow(hwnd_, SW_SHOW);
+    SetForegroundWindow(hwnd_);
+  }
+
+  void raised() override {
+    BringWindowToTop(hwnd_);
+    SetForegroundWindow(hwnd_);
+  }
+
+  void captionChanged() override { SetWindowTextW(hwnd_, wide(form()->Caption()).c_str()); }
+
+  void coloursChanged() override { InvalidateRect(hwnd_, nullptr, FALSE); }
+
+  void pictureChanged() override {
+    if (HICON icon = iconOf(form()->style().icon)) {
+      SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+      SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    }
+  }
+
+  LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override {
+    switch (message) {
+      case WM_CLOSE:
+        // The frame's close box: the form decides what closing means.
+        form()->dispatchCloseBox();
+        return 0;
+      case WM_DPICHANGED:
+        // Dragged to a screen of another scale: the same twips in larger
+        // or smaller pixels, every control laid out and drawn again.
+        moveToScale(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+      case WM_ACTIVATE:
+        // Coming back to the front, the keyboard focus returns to the
+        // control the toolkit has it on, not to the bare window.
+        if (LOWORD(wParam) != WA_INACTIVE) {
+          if (HWND focused = windowOf(form()->focused())) {
+            SetFocus(focused);
+            return 0;
+          }
+        }
+        return byDefault(message, wParam, lParam);
+      default:
+        return ContainerPeer::handle(message, wParam, lParam);
+    }
+  }
+
+ protected:
+  void paintBackground(Surface& buffer) override {
+    HBRUSH brush = CreateSolidBrush(form()->style().backColor);
+    RECT all{0, 0, buffer.width(), buffer.height()};
+    FillRect(buffer.dc(), &all, brush);
+    DeleteObject(brush);
+  }
+
+ private:
+  void placeAtCentre() {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT area = monitor.rcWork;
+    RECT outer;
+    GetWindowRect(hwnd_, &outer);
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    SetWindowPos(hwnd_, nullptr, area.left + (area.right - area.left - width) / 2,
+                 area.top + (area.bottom - area.top - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+
+  void moveToScale(UINT dpi, const RECT& suggested) {
+    form()->dispatchPixelRatio(dpi / 96.0);
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    geometryChanged();
+    for (Control* control : form()->controls()) {
+      if (ControlPeer* peer = control->peer()) showAll(*peer);
+    }
+    InvalidateRect(hwnd_, nullptr, FALSE);
+  }
+
+  bool placed_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<ControlPeer> makeFormPeer(Form& form) { return makePeer<FormPeer>(form); }
+
+}  // namespace forms::win32

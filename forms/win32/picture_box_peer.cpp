@@ -1,0 +1,89 @@
+// A picture box: its canvas (the toolkit's own off-screen drawing) held in
+// a DIB section and blitted on paint, its picture on top, its windowless
+// children above both, its child windows clipped to it.
+#include "forms/win32/container_peer.h"
+#include "forms/win32/peers.h"
+#include "forms/win32/pictures.h"
+#include "forms/win32/win32_backend.h"
+
+namespace forms::win32 {
+
+namespace {
+
+class PictureBoxPeer : public ContainerPeer {
+ public:
+  PictureBoxPeer(PictureBox& box, HWND parent) : ContainerPeer(box) {
+    CreateWindowExW(0, pictureBoxClass, L"", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, 0,
+                    0, parent, nullptr, GetModuleHandleW(nullptr), this);
+    // Later-made windows lie above earlier ones.
+    if (hwnd_) SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+
+  PictureBox* box() const { return static_cast<PictureBox*>(control_); }
+
+  void pictureChanged() override { drawingChanged(); }
+  void drawingChanged() override {
+    stale_ = true;
+    InvalidateRect(hwnd_, nullptr, FALSE);
+  }
+  void cursorChanged() override {
+    // The new cursor shows at once when the mouse is over the box, as
+    // when a press turns the flame-and-cross back into the arrow.
+    POINT at;
+    GetCursorPos(&at);
+    if (WindowFromPoint(at) == hwnd_) SetCursor(shownCursor());
+  }
+
+  LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_SETCURSOR && reinterpret_cast<HWND>(wParam) == hwnd_ &&
+        LOWORD(lParam) == HTCLIENT) {
+      SetCursor(shownCursor());
+      return TRUE;
+    }
+    return ContainerPeer::handle(message, wParam, lParam);
+  }
+
+ protected:
+  void paintBackground(Surface& buffer) override {
+    if (stale_) copyCanvas();
+    BitBlt(buffer.dc(), 0, 0, drawing_.width(), drawing_.height(), drawing_.dc(), 0, 0, SRCCOPY);
+  }
+
+ private:
+  HCURSOR shownCursor() const {
+    if (box()->mousePointer() == MousePointer::Custom) {
+      if (HCURSOR custom = cursorOf(box()->mouseIcon(), ratioOf(*box()))) return custom;
+    }
+    return LoadCursorW(nullptr, IDC_ARROW);
+  }
+
+  // The canvas's pixels, 0x00BBGGRR, into the DIB's 0x00RRGGBB, then the
+  // picture over them.
+  void copyCanvas() {
+    const Canvas& canvas = box()->canvas();
+    drawing_.resize(canvas.width(), canvas.height());
+    std::uint32_t* bits = drawing_.bits();
+    if (!bits) return;
+    const std::vector<Color>& source = canvas.pixels();
+    for (std::size_t i = 0; i < source.size(); ++i) {
+      const Color c = source[i];
+      bits[i] = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+    }
+    if (!box()->picture().empty()) {
+      drawPicture(drawing_, box()->picture(), 0, 0, {0, 0, drawing_.width(), drawing_.height()},
+                  canvas.devicePixelRatio());
+    }
+    stale_ = false;
+  }
+
+  Surface drawing_;
+  bool stale_ = true;
+};
+
+}  // namespace
+
+std::unique_ptr<ControlPeer> makePictureBoxPeer(PictureBox& box, HWND parent) {
+  return makePeer<PictureBoxPeer>(box, parent);
+}
+
+}  // namespace forms::win32

@@ -1,0 +1,188 @@
+#include "forms/win32/window_peer.h"
+
+#include <windowsx.h>
+
+#include <cmath>
+
+#include "forms/win32/win32_backend.h"
+
+namespace forms::win32 {
+
+int pixels(float twips, double ratio) {
+  return static_cast<int>(std::lround(twips / twipsPerPixel * ratio));
+}
+
+RECT pixelRect(Rect r, double ratio) {
+  const int left = pixels(r.left, ratio);
+  const int top = pixels(r.top, ratio);
+  return {left, top, left + pixels(r.width, ratio), top + pixels(r.height, ratio)};
+}
+
+std::wstring wide(const std::string& text) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+  std::wstring result(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, result.data(), length);
+  return result;
+}
+
+HWND windowOf(const Control* control) {
+  auto* peer = control ? dynamic_cast<WindowPeer*>(control->peer()) : nullptr;
+  return peer ? peer->hwnd() : nullptr;
+}
+
+WindowPeer* WindowPeer::of(HWND hwnd) {
+  auto* peer = reinterpret_cast<WindowPeer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  return peer && peer->control_ ? peer : nullptr;
+}
+
+void WindowPeer::attach(HWND hwnd) {
+  hwnd_ = hwnd;
+  SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+WindowPeer::~WindowPeer() {
+  if (!hwnd_) return;
+  // The control is going away, possibly from inside one of this window's
+  // own messages: cut the link, take it off the screen, and destroy it
+  // once nothing of it is on the stack any more.
+  control_ = nullptr;
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+  ShowWindow(hwnd_, SW_HIDE);
+  destroyLater(hwnd_);
+}
+
+void WindowPeer::geometryChanged() {
+  const RECT r = pixelRect(control_->rect(), ratioOf(*control_));
+  SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void WindowPeer::visibilityChanged() {
+  ShowWindow(hwnd_, control_->Visible() ? SW_SHOWNA : SW_HIDE);
+}
+
+void WindowPeer::focusChanged() {
+  if (control_->form().focused() == control_ && GetFocus() != hwnd_) SetFocus(hwnd_);
+}
+
+LRESULT WindowPeer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  return byDefault(message, wParam, lParam);
+}
+
+namespace {
+
+std::int16_t buttonOf(UINT message) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+      return leftButton;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+      return rightButton;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+      return middleButton;
+    default:
+      return 0;
+  }
+}
+
+std::int16_t shiftOf(WPARAM wParam) {
+  std::int16_t shift = 0;
+  if (wParam & MK_SHIFT) shift |= 1;
+  if (wParam & MK_CONTROL) shift |= 2;
+  if (GetKeyState(VK_MENU) < 0) shift |= 4;
+  return shift;
+}
+
+}  // namespace
+
+void WindowPeer::mouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
+  const std::int16_t button = buttonOf(message);
+  const bool press =
+      message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+  // Held while a button is down, so the release comes here even off the
+  // window, and the core decides whether it was a click.
+  if (press) {
+    SetCapture(hwnd_);
+  } else if (!(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) {
+    ReleaseCapture();
+  }
+  // Device pixels over the ratio, times 15: the same twips whatever the
+  // screen's scale.
+  POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  MapWindowPoints(hwnd_, GetAncestor(hwnd_, GA_ROOT), &at, 1);
+  Form& form = control_->form();
+  const float scale = static_cast<float>(twipsPerPixel / form.pixelRatio());
+  const MouseEvent event{button, shiftOf(wParam), at.x * scale, at.y * scale};
+  if (press) {
+    form.pressAt(event);
+  } else {
+    form.releaseAt(event);
+  }
+}
+
+void WindowPeer::focusArrived() {
+  Form& form = control_->form();
+  if (form.loaded() && form.focused() != control_) form.setFocus(control_);
+}
+
+LRESULT CALLBACK windowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    static_cast<WindowPeer*>(create->lpCreateParams)->attach(hwnd);
+    countWindow(+1);
+  }
+  if (message == WM_NCDESTROY) countWindow(-1);
+  if (WindowPeer* peer = WindowPeer::of(hwnd)) return peer->handle(message, wParam, lParam);
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+bool routeKey(Control* control, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_KEYDOWN && message != WM_KEYUP && message != WM_CHAR) return false;
+  if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+  if (message == WM_CHAR) return wParam == L' ' || wParam == L'\t';
+  Key key;
+  switch (wParam) {
+    case VK_TAB:
+      key = GetKeyState(VK_SHIFT) < 0 ? Key::BackTab : Key::Tab;
+      break;
+    case VK_SPACE:
+      key = Key::Space;
+      break;
+    case VK_LEFT:
+      key = Key::Left;
+      break;
+    case VK_RIGHT:
+      key = Key::Right;
+      break;
+    case VK_UP:
+      key = Key::Up;
+      break;
+    case VK_DOWN:
+      key = Key::Down;
+      break;
+    default:
+      return false;
+  }
+  // Bit 30: the key was already down, an auto-repeat.
+  const bool repeat = (lParam & (1L << 30)) != 0;
+  if (message == WM_KEYDOWN && !repeat && control) control->form().dispatchKey(key);
+  return true;
+}
+
+void showAll(ControlPeer& peer) {
+  peer.geometryChanged();
+  peer.captionChanged();
+  peer.coloursChanged();
+  peer.fontChanged();
+  peer.pictureChanged();
+  peer.cursorChanged();
+  peer.valueChanged();
+  peer.drawingChanged();
+  peer.visibilityChanged();
+}
+
+}  // namespace forms::win32

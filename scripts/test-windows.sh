@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Runs the Windows build's tests (scripts/build-windows.sh builds them)
+# under Wine on a virtual display, in a fresh Wine prefix.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/wine-session.sh
+trap wine_session_stop EXIT
+wine_session_start build-windows
+# A test that hangs (a window waiting for a display, a loop never left)
+# fails after its time instead of stopping the whole run.
+ctest --test-dir build-windows --output-on-failure --timeout 300 "$@"
+bash scripts/e2e-windows.sh

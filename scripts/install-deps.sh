@@ -2,7 +2,8 @@
 # Installs the Debian packages the build and the tests need, if any is missing.
 set -euo pipefail
 packages=(g++ make cmake qt6-base-dev doctest-dev fonts-ipafont-gothic
-          xvfb xauth xdotool imagemagick g++-mingw-w64-x86-64)
+          xvfb xauth xdotool imagemagick g++-mingw-w64-x86-64
+          emscripten node-acorn chromium)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

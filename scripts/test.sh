@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test headless: a normal
-# build, a build under AddressSanitizer and UndefinedBehaviorSanitizer, and a
-# compile of the plain C++ parts with mingw-w64 for the Windows backend.
+# build, a build under AddressSanitizer and UndefinedBehaviorSanitizer, a
+# compile of the plain C++ parts with mingw-w64 for the Windows backend, and
+# the browser build (tests under node, the page in headless Chromium).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -23,3 +24,8 @@ cmake -S . -B build-mingw -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
   -DVELMORA_PLAIN_ONLY=ON -DCMAKE_BUILD_TYPE=Release > /dev/null
 cmake --build build-mingw -j "$jobs"
 echo "mingw-w64 compile: ok"
+
+echo "== Browser build: WebAssembly tests under node, the page in headless Chromium =="
+bash scripts/build-web.sh
+NODE_PATH=/usr/share/nodejs cmake --build build-web -j "$jobs"
+ctest --test-dir build-web --output-on-failure

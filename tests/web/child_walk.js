@@ -38,13 +38,15 @@ const helpers = `
     const o = w.getBoundingClientRect();
     return { left: r.left, top: r.top, outer: [o.left, o.top, o.width, o.height] };
   };
-  // Pixels of every metal piece by colour: cold grey, heated light red,
+  // Pixels of every shown picture box of the window by colour: cold grey, heated light red,
   // and the black rim of the front.
   window.metal = async () => {
     // What was drawn reaches the page's canvases at its next frame.
     await new Promise((resolve) => requestAnimationFrame(() => resolve()));
     const count = { grey: 0, heated: 0, rim: 0, other: 0 };
     for (const canvas of front().querySelectorAll('.vm-drawing')) {
+      // The markers are picture boxes too; a hidden one shows nothing.
+      if (canvas.offsetParent === null) continue;
       const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
       for (let i = 0; i < data.length; i += 4) {
         const rgb = (data[i] << 16) | (data[i + 1] << 8) | data[i + 2];

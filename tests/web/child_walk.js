@@ -72,6 +72,11 @@ async function main() {
   fs.mkdirSync(out, { recursive: true });
   const browser = await Chromium.open('file://' + path.resolve(page), { ratio });
   try {
+    const fetched = [];
+    browser.listeners.push((m) => {
+      if (m.method === 'Network.requestWillBeSent') fetched.push(m.params.request.url);
+    });
+    await browser.send('Network.enable');
     await browser.until('document.querySelector(".vm-window") !== null');
     await browser.evaluate(helpers);
     const at = async ([x, y]) => {
@@ -89,6 +94,40 @@ async function main() {
       fs.writeFileSync(path.join(out, name + '.png'), Buffer.from(data, 'base64'));
     };
 
+    // In the first shape window: the keys as on the desktop, and the
+    // flame-and-cross cursor over the metal with its hot spot at the
+    // crossing.
+    const keyboardAndCursor = async (shape) => {
+      const focused = 'document.activeElement.className';
+      const selected = `[...front().querySelectorAll('.vm-option')]
+          .findIndex((o) => o.getAttribute('aria-checked') === 'true')`;
+      check(await browser.evaluate(`${focused}`) === 'vm-button vm-system',
+        'the window opens with the focus on もどる');
+      // もどる, the metal, then the chosen speed.
+      await browser.key('Tab', 'Tab', 9);
+      check(await browser.evaluate(`${focused}`) === 'vm-picture-box',
+        'Tab takes the focus to the metal');
+      await browser.key('Tab', 'Tab', 9);
+      check(await browser.evaluate(`${focused} === 'vm-option vm-system'`),
+        'Tab takes the focus on to the speed options');
+      const before = await browser.evaluate(selected);
+      await browser.key('ArrowUp', 'ArrowUp', 38);
+      check(await browser.evaluate(selected) === before - 1, 'the up arrow selects the speed above');
+      await browser.key('ArrowDown', 'ArrowDown', 40);
+      check(await browser.evaluate(selected) === before, 'the down arrow selects it back');
+      const cursor = await browser.evaluate(
+        'getComputedStyle(front().querySelector(".vm-picture-box")).cursor');
+      check(/^url\("data:image\/png;base64,.*"\) 16 16, auto$/.test(cursor),
+        'the metal shows the flame-and-cross cursor, its hot spot at the crossing');
+      await browser.key('Tab', 'Tab', 9, true);
+      await browser.key('Tab', 'Tab', 9, true);
+      await browser.key(' ', 'Space', 32);
+      await browser.until('document.title === "Velmora"');
+      check(true, 'Shift+Tab and Space press もどる');
+      await click(shape.button);
+      await browser.until(`document.title === ${JSON.stringify(shape.caption)}`);
+    };
+
     await browser.until('document.title === "Velmora"');
     await shoot('menu');
     check(await browser.evaluate('front().querySelectorAll(".vm-picture-box").length') === 6,
@@ -100,6 +139,7 @@ async function main() {
       await browser.until(`document.title === ${JSON.stringify(shape.caption)}`);
       check(true, `${shape.name}: its window opens from the menu`);
       if (first) {
+        await keyboardAndCursor(shape);
         await click(fastOption);
         first = false;
       }
@@ -138,6 +178,8 @@ async function main() {
     check(await browser.evaluate('front() === undefined'), 'おわり closes every window');
     const png = await browser.screenshot();
     fs.writeFileSync(path.join(out, 'ended.png'), png);
+    const network = fetched.filter((url) => !url.startsWith('data:'));
+    check(network.length === 0, `nothing fetched while the page runs ${network.join(' ')}`);
     const errors = browser.consoleLines.filter((l) => /exception|error|abort/i.test(l));
     check(errors.length === 0, `no error in the page's console ${errors.join(' | ')}`);
   } finally {

@@ -15,12 +15,13 @@ const ratio = Number(ratioArgument || 1);
 // Menu buttons and a point on each shape's metal (twips of the client
 // area), and the run's caption.
 const shapes = [
-  { name: 'rod', caption: 'Velmora：ぼう', button: [3240, 2300], press: [2400, 2347] },
-  { name: 'plate', caption: 'Velmora：長方形', button: [5040, 2300], press: [2400, 2200] },
-  { name: 't-plate', caption: 'Velmora：T字形', button: [6840, 2300], press: [900, 1260] },
-  { name: 'concave-plate', caption: 'Velmora：凹字形', button: [3240, 3600], press: [1300, 1300] },
-  { name: 'h-plate', caption: 'Velmora：H字形', button: [5040, 3600], press: [1400, 1300] },
-  { name: 'spiral', caption: 'Velmora：うず形', button: [6840, 3600], press: [1560, 1100] },
+  { name: 'rod', caption: 'Velmora：ぼう', button: [3240, 2300], press: [2400, 2347], wait: 1000 },
+  { name: 'plate', caption: 'Velmora：長方形', button: [5040, 2300], press: [2400, 2200], wait: 1000 },
+  { name: 't-plate', caption: 'Velmora：T字形', button: [6840, 2300], press: [900, 1260], wait: 1800 },
+  { name: 'concave-plate', caption: 'Velmora：凹字形', button: [3240, 3600], press: [1300, 1300],
+    wait: 2600 },
+  { name: 'h-plate', caption: 'Velmora：H字形', button: [5040, 3600], press: [1400, 1300], wait: 2000 },
+  { name: 'spiral', caption: 'Velmora：うず形', button: [6840, 3600], press: [1560, 1100], wait: 3000 },
 ];
 const backButton = [8047, 307];
 const retryButton = [6967, 307];
@@ -70,7 +71,8 @@ function check(ok, what) {
 
 async function main() {
   fs.mkdirSync(out, { recursive: true });
-  const browser = await Chromium.open('file://' + path.resolve(page), { ratio });
+  const browser = await Chromium.open('file://' + path.resolve(page),
+    { width: 720, height: 520, ratio });
   try {
     const fetched = [];
     browser.listeners.push((m) => {
@@ -147,10 +149,12 @@ async function main() {
       check(idle.heated === 0 && idle.grey > 0, `${shape.name}: the metal is cold and grey`);
       // Every other shape is pressed by a finger.
       if (index % 2) await tap(shape.press); else await click(shape.press);
-      await sleep(1200);
+      // Long enough for the front to reach a corner, before the run ends.
+      await sleep(shape.wait);
       const heating = await browser.evaluate('metal()');
       check(heating.heated > 0 && heating.rim > 0, `${shape.name}: the heat spreads from the press`);
       await shoot(`${shape.name}-heating`);
+      if (shape.name === 't-plate') fs.writeFileSync(path.join(out, 'page.png'), await browser.screenshot());
       await browser.until('shownButton("もう一度")', 60000);
       const done = await browser.evaluate('metal()');
       check(done.grey === 0, `${shape.name}: the heat covers the whole metal (${done.grey} grey left)`);

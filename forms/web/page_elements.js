@@ -257,23 +257,35 @@ var Page = (function () {
 
   function paintWaiting() {
     frameAsked = false;
+    checkPixelRatio();
     var ids = Array.from(waitingToPaint);
     waitingToPaint.clear();
     ids.forEach(paintCanvas);
   }
 
+  var knownRatio = window.devicePixelRatio || 1;
   function tellPixelRatio() {
+    knownRatio = window.devicePixelRatio || 1;
     elements.forEach(function (record) {
-      if (record.kind === FORM) _velmora_pixel_ratio(record.id, window.devicePixelRatio || 1);
+      if (record.kind === FORM) _velmora_pixel_ratio(record.id, knownRatio);
       if (record.kind === LINE) drawLine(record);
     });
     watchPixelRatio();
   }
 
-  // Zoom or a move to a screen of another density changes the ratio.
+  // Not every change of the ratio is announced (an emulated screen is
+  // not): it is looked at again on a resize and before painting.
+  function checkPixelRatio() {
+    if ((window.devicePixelRatio || 1) !== knownRatio) tellPixelRatio();
+  }
+
+  // Zoom or a move to a screen of another density changes the ratio. The
+  // query is held, so its listener lives as long as it is needed.
+  var ratioQuery = null;
   function watchPixelRatio() {
-    var query = window.matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)');
-    query.addEventListener('change', tellPixelRatio, { once: true });
+    if (ratioQuery) ratioQuery.removeEventListener('change', tellPixelRatio);
+    ratioQuery = window.matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)');
+    ratioQuery.addEventListener('change', tellPixelRatio);
   }
 
   var keys = { 'Tab': 0, ' ': 2, 'ArrowLeft': 3, 'ArrowRight': 4, 'ArrowUp': 5, 'ArrowDown': 6 };
@@ -306,6 +318,7 @@ var Page = (function () {
     // A right press is the program's, never the browser's menu.
     document.addEventListener('contextmenu', function (event) { event.preventDefault(); });
     window.addEventListener('resize', function () {
+      checkPixelRatio();
       elements.forEach(function (record) {
         if (record.kind === FORM && record.shown) placeAtCentre(record);
       });

@@ -130,6 +130,24 @@ async function main() {
       await browser.until(`document.title === ${JSON.stringify(shape.caption)}`);
     };
 
+    // The page zoomed (or dragged onto a denser screen) in the middle of a
+    // run: the metal is drawn again at the new density, heat and all.
+    const zoomDuringRun = async () => {
+      const widths = `[...front().querySelectorAll('.vm-drawing')]
+          .filter((c) => c.offsetParent !== null).map((c) => c.width)`;
+      const before = await browser.evaluate(widths);
+      const other = ratio === 2 ? 1 : 2;
+      await browser.send('Emulation.setDeviceMetricsOverride',
+        { width: 720, height: 520, deviceScaleFactor: other, mobile: false });
+      await sleep(200);
+      const after = await browser.evaluate(widths);
+      const heat = await browser.evaluate('metal()');
+      check(after.every((w, i) => Math.abs(w - before[i] * other / ratio) <= 1) && heat.heated > 0,
+        `at a pixel ratio of ${other} the metal is drawn again at that density, heat and all`);
+      await browser.send('Emulation.setDeviceMetricsOverride',
+        { width: 720, height: 520, deviceScaleFactor: ratio, mobile: false });
+    };
+
     await browser.until('document.title === "Velmora"');
     await shoot('menu');
     check(await browser.evaluate('front().querySelectorAll(".vm-picture-box").length') === 6,
@@ -155,6 +173,7 @@ async function main() {
       check(heating.heated > 0 && heating.rim > 0, `${shape.name}: the heat spreads from the press`);
       await shoot(`${shape.name}-heating`);
       if (shape.name === 't-plate') fs.writeFileSync(path.join(out, 'page.png'), await browser.screenshot());
+      if (shape.name === 'plate') await zoomDuringRun();
       await browser.until('shownButton("もう一度")', 60000);
       const done = await browser.evaluate('metal()');
       check(done.grey === 0, `${shape.name}: the heat covers the whole metal (${done.grey} grey left)`);

@@ -87,8 +87,8 @@ class PictureBoxPeer : public ElementPeer {
       page_cursor(id(), nullptr, nullptr, 0, 0, 0, 0);
       return;
     }
-    page_cursor(id(), cursor.icon.resource.c_str(), pixels.argb.data(), pixels.width,
-                pixels.height, cursor.hotX, cursor.hotY);
+    page_cursor(id(), cursor.icon.resource.c_str(), pixels.argb.data(), pixels.width, pixels.height,
+                cursor.hotX, cursor.hotY);
   }
   void drawingChanged() override { page_drawing(id()); }
 
@@ -148,8 +148,7 @@ class LinePeer : public ElementPeer {
     // Ends relative to the line's own box.
     const Rect box = line_.rect();
     page_line(id(), pixels(line_.from().x - box.left), pixels(line_.from().y - box.top),
-              pixels(line_.to().x - box.left), pixels(line_.to().y - box.top),
-              line_.BorderColor());
+              pixels(line_.to().x - box.left), pixels(line_.to().y - box.top), line_.BorderColor());
   }
 
  private:

@@ -2,15 +2,15 @@
 // draws it on its virtual clock: each shape window is opened and its metal
 // pressed in headless Chromium with real input, the page's clock is let run
 // exactly so many ticks (Chromium's virtual time), and every piece of metal
-// the page shows is compared with what desktop_heat draws for the same
+// the page shows is compared with what toolkit_heat draws for the same
 // clicks and ticks.
-//   node same_heat.js PAGE.html DESKTOP_HEAT.js
+//   node same_heat.js PAGE.html TOOLKIT_HEAT.js
 'use strict';
 const path = require('path');
 const { execFileSync } = require('child_process');
 const { Chromium } = require('./chromium');
 
-const [page, desktopHeat] = process.argv.slice(2);
+const [page, toolkitHeat] = process.argv.slice(2);
 
 // Menu button and press (twips of the client area), and the ticks let run:
 // in the shapes of several pieces, until the front has turned its corners
@@ -26,7 +26,7 @@ const runs = [
 const backButton = [8047, 307];
 
 // Inside the page: every shown piece of metal of the front window, as
-// desktop_heat prints it.
+// toolkit_heat prints it.
 const pieces = `(() => {
   Page.flush();
   const front = [...document.querySelectorAll('.vm-window')]
@@ -76,7 +76,7 @@ async function main() {
         { policy: 'advance', budget: run.ticks * 50 + 25 });
       await done;
       const shown = await browser.evaluate(pieces);
-      const drawn = execFileSync(process.execPath, [desktopHeat, ...run.button.map(String),
+      const drawn = execFileSync(process.execPath, [toolkitHeat, ...run.button.map(String),
         ...run.press.map(String), String(run.ticks)], { encoding: 'utf8' })
         .trim().split('\n').sort().join('\n');
       const same = shown === drawn && shown.length > 0;

@@ -5,7 +5,7 @@
 // piece of metal (a picture box without a picture of its own; the markers
 // have one) as one line: where it is (client pixels, each level rounded as
 // the page places it), its size and a hash of its pixels.
-//   desktop_heat BUTTON_X BUTTON_Y PRESS_X PRESS_Y TICKS
+//   toolkit_heat BUTTON_X BUTTON_Y PRESS_X PRESS_Y TICKS
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -49,7 +49,7 @@ std::uint32_t pixelHash(const forms::Canvas& canvas) {
 
 int main(int argc, char** argv) {
   if (argc != 6) {
-    std::fprintf(stderr, "usage: desktop_heat BUTTON_X BUTTON_Y PRESS_X PRESS_Y TICKS\n");
+    std::fprintf(stderr, "usage: toolkit_heat BUTTON_X BUTTON_Y PRESS_X PRESS_Y TICKS\n");
     return 2;
   }
   const auto number = [&](int i) { return static_cast<float>(std::atof(argv[i])); };

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test headless: a normal
-# build, a build under AddressSanitizer and UndefinedBehaviorSanitizer, and the
-# Windows build with mingw-w64, whose tests run under Wine.
+# build, a build under AddressSanitizer and UndefinedBehaviorSanitizer, the
+# Windows build with mingw-w64, whose tests run under Wine, and the browser
+# build (tests under node, the page in headless Chromium).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -25,3 +26,8 @@ ctest --test-dir build-asan --output-on-failure
 echo "== Windows build (mingw-w64), its tests under Wine =="
 bash scripts/build-windows.sh
 bash scripts/test-windows.sh
+
+echo "== Browser build: WebAssembly tests under node, the page in headless Chromium =="
+bash scripts/build-web.sh
+NODE_PATH=/usr/share/nodejs cmake --build build-web -j "$jobs"
+ctest --test-dir build-web --output-on-failure

@@ -1,0 +1,44 @@
+// The page's half of the web backend, written in JavaScript
+// (page_bridge.js): each call does one thing to one element of the page.
+// Elements are named by the number of the peer that owns them; lengths are
+// CSS pixels, colours 0x00BBGGRR.
+#pragma once
+
+#include <cstdint>
+
+extern "C" {
+
+// A new element of this kind (forms::ControlKind) inside the element of
+// `parent` (0: a window on the page); windowless ones go beneath the
+// windowed ones of the same container, each new one above its own kind.
+void page_create(int id, int kind, int parent);
+void page_destroy(int id);
+void page_geometry(int id, int left, int top, int width, int height);
+void page_visible(int id, int visible);
+void page_raise(int id);
+void page_caption(int id, const char* text);
+void page_colours(int id, std::uint32_t back, std::uint32_t fore);
+void page_font(int id, const char* family, int pixelSize, int bold);
+// Pixels 0xAARRGGBB, row by row; `name` keys the page's copy of them. A
+// null name: no picture.
+void page_picture(int id, const char* name, const std::uint32_t* argb, int width, int height);
+// A null name: the platform's arrow.
+void page_cursor(int id, const char* name, const std::uint32_t* argb, int width, int height,
+                 int hotX, int hotY);
+void page_checked(int id, int checked);
+// The picture box's canvas changed: the page fetches its pixels
+// (velmora_canvas_*) when it next paints.
+void page_drawing(int id);
+void page_focus(int id);
+// A line from one end to the other, in pixels of its own box.
+void page_line(int id, int x1, int y1, int x2, int y2, std::uint32_t colour);
+void page_filled(int id, std::uint32_t fill, int outlined);
+void page_timer_start(int id, int intervalMs);
+void page_timer_stop(int id);
+// Device pixels per CSS pixel: the screen's density times the zoom.
+double page_pixel_ratio();
+// Paints what is waiting for the next frame now.
+void page_flush();
+// The program has ended: the page says so calmly and offers a new start.
+void page_ended();
+}

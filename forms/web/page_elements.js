@@ -1,0 +1,482 @@
+// The page's windows and controls: one element per peer of the toolkit,
+// found by the peer's number. The core keeps every state and decides what
+// input means; this file only shows what it is told and hands the
+// browser's pointer, key and timer events back to the exported functions
+// of web_backend.cpp (_velmora_*).
+var Page = (function () {
+  'use strict';
+
+  // forms::ControlKind
+  var FORM = 0, PICTURE_BOX = 1, IMAGE = 2, COMMAND_BUTTON = 3, OPTION_BUTTON = 4, LABEL = 5,
+      LINE = 6, FILLED_RECT = 7;
+  var TWIPS_PER_PIXEL = 15;
+
+  var elements = new Map();  // peer number -> record of its element
+  var intervals = new Map();  // timer number -> the page's interval
+  var pictures = new Map();  // picture name -> canvas holding its pixels
+  var waitingToPaint = new Set();
+  var frameAsked = false;
+  var nextLayer = 1;
+
+  function colour(c) {
+    return 'rgb(' + (c & 255) + ',' + ((c >>> 8) & 255) + ',' + ((c >>> 16) & 255) + ')';
+  }
+
+  function make(tag, className) {
+    var el = document.createElement(tag);
+    if (className) el.className = className;
+    return el;
+  }
+
+  // A picture's pixels (0xAARRGGBB from the program) as a canvas, made once.
+  function pictureCanvas(name, argb, width, height) {
+    var known = pictures.get(name);
+    if (known) return known;
+    var canvas = make('canvas');
+    canvas.width = width;
+    canvas.height = height;
+    var context = canvas.getContext('2d');
+    var image = context.createImageData(width, height);
+    var words = HEAPU32.subarray(argb >> 2, (argb >> 2) + width * height);
+    for (var i = 0; i < words.length; ++i) {
+      var p = words[i];
+      image.data[i * 4] = (p >>> 16) & 255;
+      image.data[i * 4 + 1] = (p >>> 8) & 255;
+      image.data[i * 4 + 2] = p & 255;
+      image.data[i * 4 + 3] = (p >>> 24) & 255;
+    }
+    context.putImageData(image, 0, 0);
+    pictures.set(name, canvas);
+    return canvas;
+  }
+
+  // A copy of a picture at its own size in CSS pixels; the browser scales
+  // it smoothly on a screen of another pixel ratio.
+  function pictureCopy(source, className) {
+    var copy = make('canvas', className);
+    copy.width = source.width;
+    copy.height = source.height;
+    copy.style.width = source.width + 'px';
+    copy.style.height = source.height + 'px';
+    copy.getContext('2d').drawImage(source, 0, 0);
+    return copy;
+  }
+
+  // The point of a window's client area an event happened at, in twips.
+  function twipsOf(record, event) {
+    var client = record.inside;
+    var r = client.getBoundingClientRect();
+    var scale = client.offsetWidth > 0 ? r.width / client.offsetWidth : 1;
+    return {
+      x: (event.clientX - r.left) / scale * TWIPS_PER_PIXEL,
+      y: (event.clientY - r.top) / scale * TWIPS_PER_PIXEL
+    };
+  }
+
+  // The one button that caused the event: 1 left, 2 right, 4 middle. A
+  // finger or a pen is the left button.
+  function buttonOf(event) {
+    if (event.pointerType !== 'mouse') return 1;
+    return [1, 4, 2][event.button] || 0;
+  }
+
+  function shiftOf(event) {
+    return (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0);
+  }
+
+  // Buttons and options keep their own pressed look and click; every
+  // other press on a window goes to the core, which finds the control.
+  function ownClick(event) {
+    return event.target.closest && event.target.closest('.vm-system') !== null;
+  }
+
+  function makeWindow(record) {
+    var win = make('div', 'vm-window');
+    var bar = make('div', 'vm-title-bar');
+    record.icon = make('span', 'vm-icon');
+    record.title = make('span', 'vm-title');
+    var closeBox = make('button', 'vm-close-box');
+    closeBox.type = 'button';
+    closeBox.tabIndex = -1;
+    closeBox.textContent = '\u00d7';
+    closeBox.addEventListener('click', function () { _velmora_close_box(record.id); });
+    bar.append(record.icon, record.title, closeBox);
+    var client = make('div', 'vm-client');
+    win.append(bar, client);
+    win.style.display = 'none';
+    record.box = win;
+    record.inside = client;
+
+    client.addEventListener('pointerdown', function (event) {
+      if (ownClick(event)) return;
+      var button = buttonOf(event);
+      if (!button) return;
+      event.preventDefault();
+      // The release comes back here even off the window.
+      client.setPointerCapture(event.pointerId);
+      var at = twipsOf(record, event);
+      _velmora_press(record.id, button, shiftOf(event), at.x, at.y);
+    });
+    client.addEventListener('pointerup', function (event) {
+      if (ownClick(event)) return;
+      var button = buttonOf(event);
+      if (!button) return;
+      var at = twipsOf(record, event);
+      _velmora_release(record.id, button, shiftOf(event), at.x, at.y);
+    });
+    // A second mouse button pressed or let go while another is held.
+    client.addEventListener('pointermove', function (event) {
+      if (event.button < 0 || event.pointerType !== 'mouse' || ownClick(event)) return;
+      var button = buttonOf(event);
+      if (!button) return;
+      var at = twipsOf(record, event);
+      var held = (event.buttons & [1, 4, 2][event.button]) !== 0;
+      (held ? _velmora_press : _velmora_release)(record.id, button, shiftOf(event), at.x, at.y);
+    });
+    document.body.appendChild(win);
+  }
+
+  function makeChild(record, kind, parent) {
+    var el;
+    switch (kind) {
+      case PICTURE_BOX:
+        el = make('div', 'vm-picture-box');
+        el.tabIndex = -1;
+        record.drawing = make('canvas', 'vm-drawing');
+        el.appendChild(record.drawing);
+        break;
+      case IMAGE:
+        el = make('div', 'vm-image');
+        break;
+      case COMMAND_BUTTON:
+        el = make('button', 'vm-button vm-system');
+        el.type = 'button';
+        el.tabIndex = -1;
+        el.addEventListener('click', function () { _velmora_click(record.id); });
+        break;
+      case OPTION_BUTTON:
+        el = make('div', 'vm-option vm-system');
+        el.tabIndex = -1;
+        el.setAttribute('role', 'radio');
+        record.radio = make('input');
+        record.radio.type = 'radio';
+        record.radio.tabIndex = -1;
+        record.caption = make('span');
+        el.append(record.radio, record.caption);
+        el.addEventListener('click', function () {
+          _velmora_click(record.id);
+          // The option shows what the core holds, never its own toggle.
+          record.radio.checked = record.checked;
+        });
+        break;
+      case LABEL:
+        el = make('div', 'vm-label');
+        break;
+      case LINE:
+        el = make('canvas', 'vm-line');
+        break;
+      case FILLED_RECT:
+        el = make('div', 'vm-filled');
+        break;
+    }
+    if (kind === COMMAND_BUTTON || kind === OPTION_BUTTON) {
+      el.addEventListener('focus', function () { _velmora_focus_arrived(record.id); });
+    }
+    record.box = el;
+    record.inside = el;
+    var container = elements.get(parent).inside;
+    var windowless = kind === IMAGE || kind === LABEL || kind === LINE || kind === FILLED_RECT;
+    el.dataset.windowed = windowless ? '0' : '1';
+    // Windowless controls lie beneath the windowed ones of their
+    // container, each new one above those of its kind made before it.
+    var firstWindowed = windowless ? container.querySelector(':scope > [data-windowed="1"]') : null;
+    container.insertBefore(el, firstWindowed);
+  }
+
+  function placeAtCentre(record) {
+    var box = record.box;
+    box.style.left = Math.max(0, Math.floor((window.innerWidth - box.offsetWidth) / 2)) + 'px';
+    box.style.top = Math.max(0, Math.floor((window.innerHeight - box.offsetHeight) / 2)) + 'px';
+  }
+
+  function frontWindow() {
+    var front = null;
+    elements.forEach(function (record) {
+      if (record.kind === FORM && record.shown && (!front || record.layer > front.layer)) {
+        front = record;
+      }
+    });
+    return front;
+  }
+
+  // The front window's caption is the page's title.
+  function showTitle() {
+    var front = frontWindow();
+    if (front) document.title = front.title.textContent;
+  }
+
+  function drawLine(record) {
+    var line = record.line;
+    if (!line) return;
+    var canvas = record.box;
+    var ratio = window.devicePixelRatio || 1;
+    var width = parseInt(canvas.style.width, 10) || 1;
+    var height = parseInt(canvas.style.height, 10) || 1;
+    canvas.width = Math.round(width * ratio);
+    canvas.height = Math.round(height * ratio);
+    var context = canvas.getContext('2d');
+    context.setTransform(ratio, 0, 0, ratio, 0, 0);
+    context.strokeStyle = colour(line.colour);
+    context.lineWidth = 1;
+    context.lineCap = 'butt';
+    // Through the pixel centres, one screen pixel wide.
+    context.beginPath();
+    context.moveTo(line.x1 + 0.5, line.y1 + 0.5);
+    context.lineTo(line.x2 + 0.5, line.y2 + 0.5);
+    context.stroke();
+  }
+
+  function paintCanvas(id) {
+    var record = elements.get(id);
+    if (!record) return;
+    var pixels = _velmora_canvas_pixels(id);
+    var width = _velmora_canvas_width(id);
+    var height = _velmora_canvas_height(id);
+    if (!pixels || !width || !height) return;
+    var canvas = record.drawing;
+    if (canvas.width !== width) canvas.width = width;
+    if (canvas.height !== height) canvas.height = height;
+    var context = canvas.getContext('2d');
+    var image = context.createImageData(width, height);
+    // 0x00BBGGRR words are the bytes R, G, B, 0: opaque once the fourth
+    // byte is set.
+    image.data.set(HEAPU8.subarray(pixels, pixels + width * height * 4));
+    for (var i = 3; i < image.data.length; i += 4) image.data[i] = 255;
+    context.putImageData(image, 0, 0);
+  }
+
+  function paintWaiting() {
+    frameAsked = false;
+    checkPixelRatio();
+    var ids = Array.from(waitingToPaint);
+    waitingToPaint.clear();
+    ids.forEach(paintCanvas);
+  }
+
+  var knownRatio = window.devicePixelRatio || 1;
+  function tellPixelRatio() {
+    knownRatio = window.devicePixelRatio || 1;
+    elements.forEach(function (record) {
+      if (record.kind === FORM) _velmora_pixel_ratio(record.id, knownRatio);
+      if (record.kind === LINE) drawLine(record);
+    });
+    watchPixelRatio();
+  }
+
+  // Not every change of the ratio is announced (an emulated screen is
+  // not): it is looked at again on a resize and before painting.
+  function checkPixelRatio() {
+    if ((window.devicePixelRatio || 1) !== knownRatio) tellPixelRatio();
+  }
+
+  // Zoom or a move to a screen of another density changes the ratio. The
+  // query is held, so its listener lives as long as it is needed.
+  var ratioQuery = null;
+  function watchPixelRatio() {
+    if (ratioQuery) ratioQuery.removeEventListener('change', tellPixelRatio);
+    ratioQuery = window.matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)');
+    ratioQuery.addEventListener('change', tellPixelRatio);
+  }
+
+  var keys = { 'Tab': 0, ' ': 2, 'ArrowLeft': 3, 'ArrowRight': 4, 'ArrowUp': 5, 'ArrowDown': 6 };
+
+  // Tab, Shift+Tab, Space and the arrows go to the front window's core,
+  // once per press; the browser's own handling of them (and Enter's) is
+  // swallowed, as no button must act twice.
+  function keyDown(event) {
+    var front = frontWindow();
+    if (!front || event.ctrlKey || event.altKey || event.metaKey) return;
+    if (event.key === 'Enter') {
+      event.preventDefault();
+      return;
+    }
+    var key = keys[event.key];
+    if (key === undefined) return;
+    event.preventDefault();
+    if (event.repeat) return;
+    if (key === 0 && event.shiftKey) key = 1;
+    _velmora_key(front.id, key);
+  }
+
+  function keyUp(event) {
+    if (frontWindow() && (event.key === ' ' || event.key === 'Enter')) event.preventDefault();
+  }
+
+  function start() {
+    document.addEventListener('keydown', keyDown);
+    document.addEventListener('keyup', keyUp);
+    // A right press is the program's, never the browser's menu.
+    document.addEventListener('contextmenu', function (event) { event.preventDefault(); });
+    window.addEventListener('resize', function () {
+      checkPixelRatio();
+      elements.forEach(function (record) {
+        if (record.kind === FORM && record.shown) placeAtCentre(record);
+      });
+    });
+    watchPixelRatio();
+  }
+
+  return {
+    create: function (id, kind, parent) {
+      var record = { id: id, kind: kind };
+      elements.set(id, record);
+      if (kind === FORM) {
+        makeWindow(record);
+      } else {
+        makeChild(record, kind, parent);
+      }
+    },
+    destroy: function (id) {
+      var record = elements.get(id);
+      if (!record) return;
+      elements.delete(id);
+      waitingToPaint.delete(id);
+      record.box.remove();
+      if (record.kind === FORM) showTitle();
+    },
+    geometry: function (id, left, top, width, height) {
+      var record = elements.get(id);
+      if (record.kind === FORM) {
+        record.inside.style.width = width + 'px';
+        record.inside.style.height = height + 'px';
+        if (record.shown) placeAtCentre(record);
+        return;
+      }
+      var style = record.box.style;
+      style.left = left + 'px';
+      style.top = top + 'px';
+      style.width = width + 'px';
+      style.height = height + 'px';
+      if (record.kind === LINE) drawLine(record);
+    },
+    visible: function (id, visible) {
+      var record = elements.get(id);
+      record.box.style.display = visible ? '' : 'none';
+      if (record.kind !== FORM) return;
+      var wasShown = record.shown;
+      record.shown = !!visible;
+      if (visible && !wasShown) {
+        record.layer = ++nextLayer;
+        record.box.style.zIndex = record.layer;
+        placeAtCentre(record);
+        document.body.classList.remove('vm-ended');
+      }
+      showTitle();
+    },
+    raise: function (id) {
+      var record = elements.get(id);
+      record.layer = ++nextLayer;
+      record.box.style.zIndex = record.layer;
+      showTitle();
+    },
+    caption: function (id, text) {
+      var record = elements.get(id);
+      if (record.kind === FORM) {
+        record.title.textContent = text;
+        showTitle();
+      } else if (record.kind === OPTION_BUTTON) {
+        record.caption.textContent = text;
+      } else {
+        record.box.textContent = text;
+      }
+    },
+    colours: function (id, back, fore) {
+      var record = elements.get(id);
+      if (record.kind === FORM) {
+        record.inside.style.background = colour(back);
+      } else if (record.kind === LABEL) {
+        record.box.style.color = colour(fore);
+      } else {
+        record.box.style.background = colour(back);
+        record.box.style.color = colour(fore);
+      }
+    },
+    font: function (id, family, size, bold) {
+      var style = elements.get(id).box.style;
+      style.fontFamily = family;
+      style.fontSize = size + 'px';
+      style.fontWeight = bold ? 'bold' : 'normal';
+    },
+    picture: function (id, name, argb, width, height) {
+      var record = elements.get(id);
+      if (record.picture) record.picture.remove();
+      record.picture = null;
+      if (!name) return;
+      var source = pictureCanvas(name, argb, width, height);
+      if (record.kind === FORM) {
+        record.picture = pictureCopy(source, 'vm-icon-picture');
+        record.icon.appendChild(record.picture);
+        // The window's icon is the page's too.
+        var link = document.querySelector('link[rel="icon"]');
+        if (link) link.href = source.toDataURL('image/png');
+        return;
+      }
+      record.picture = pictureCopy(source, 'vm-picture');
+      // Above the drawing, beneath every child.
+      record.box.insertBefore(record.picture, record.drawing ? record.drawing.nextSibling
+                                                             : record.box.firstChild);
+    },
+    cursor: function (id, name, argb, width, height, hotX, hotY) {
+      var style = elements.get(id).box.style;
+      if (!name) {
+        style.cursor = '';
+        return;
+      }
+      var url = pictureCanvas(name, argb, width, height).toDataURL('image/png');
+      style.cursor = 'url(' + url + ') ' + hotX + ' ' + hotY + ', auto';
+    },
+    checked: function (id, checked) {
+      var record = elements.get(id);
+      record.checked = !!checked;
+      record.radio.checked = record.checked;
+      record.box.setAttribute('aria-checked', record.checked ? 'true' : 'false');
+    },
+    drawing: function (id) {
+      waitingToPaint.add(id);
+      if (!frameAsked) {
+        frameAsked = true;
+        window.requestAnimationFrame(paintWaiting);
+      }
+    },
+    focus: function (id) {
+      elements.get(id).box.focus({ preventScroll: true });
+    },
+    line: function (id, x1, y1, x2, y2, c) {
+      var record = elements.get(id);
+      record.line = { x1: x1, y1: y1, x2: x2, y2: y2, colour: c };
+      drawLine(record);
+    },
+    filled: function (id, fill, outlined) {
+      var style = elements.get(id).box.style;
+      style.background = colour(fill);
+      style.border = outlined ? '1px solid #000' : 'none';
+    },
+    timerStart: function (id, intervalMs) {
+      clearInterval(intervals.get(id));
+      intervals.set(id, setInterval(function () { _velmora_timer_tick(id); }, intervalMs));
+    },
+    timerStop: function (id) {
+      clearInterval(intervals.get(id));
+      intervals.delete(id);
+    },
+    flush: paintWaiting,
+    pixelRatio: function () { return window.devicePixelRatio || 1; },
+    ended: function () {
+      document.body.classList.add('vm-ended');
+      document.title = 'Velmora';
+    },
+    start: start
+  };
+})();
+
+if (typeof document !== 'undefined') Page.start();

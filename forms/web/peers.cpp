@@ -1,0 +1,254 @@
+#include "forms/web/peers.h"
+
+#include <cmath>
+#include <string>
+#include <unordered_map>
+
+#include "forms/pictures.h"
+#include "forms/web/page_bridge.h"
+
+namespace forms::web {
+
+namespace {
+
+std::unordered_map<int, ElementPeer*>& registry() {
+  static std::unordered_map<int, ElementPeer*> peers;
+  return peers;
+}
+
+// Twips to whole CSS pixels: 15 twips a pixel at every zoom, the
+// browser's pixel ratio doing the rest.
+int pixels(float twips) { return static_cast<int>(std::lround(twips / twipsPerPixel)); }
+
+// The fixed and proportional Gothic faces: the IPA faces on Linux, the
+// named ones on Windows, the Japanese Gothic each other system has.
+std::string cssFamily(const std::string& face) {
+  if (face == "ＭＳ ゴシック") {
+    return "'IPAGothic', 'IPAゴシック', 'MS Gothic', 'ＭＳ ゴシック', 'Osaka-Mono', "
+           "'Noto Sans Mono CJK JP', monospace";
+  }
+  if (face == "ＭＳ Ｐゴシック") {
+    return "'IPAPGothic', 'IPA Pゴシック', 'MS PGothic', 'ＭＳ Ｐゴシック', "
+           "'Hiragino Kaku Gothic ProN', 'Hiragino Sans', 'Noto Sans CJK JP', sans-serif";
+  }
+  return "'" + face + "', sans-serif";
+}
+
+void showFont(int id, const Font& font) {
+  // Points become pixels through twips, never through the screen's DPI.
+  const int size = std::max(1, static_cast<int>(std::lround(font.size * 20.0f / twipsPerPixel)));
+  page_font(id, cssFamily(font.face).c_str(), size, font.bold);
+}
+
+void showPicture(int id, const Picture& picture) {
+  const PicturePixels& pixels = pixelsOf(picture);
+  if (pixels.empty()) {
+    page_picture(id, nullptr, nullptr, 0, 0);
+    return;
+  }
+  page_picture(id, picture.resource.c_str(), pixels.argb.data(), pixels.width, pixels.height);
+}
+
+int parentId(const Control& control) {
+  if (!control.parent()) return 0;
+  auto* parent = dynamic_cast<ElementPeer*>(control.parent()->peer());
+  return parent ? parent->id() : -1;
+}
+
+class FormPeer : public ElementPeer {
+ public:
+  explicit FormPeer(Form& form) : ElementPeer(form, 0), form_(form) {}
+  void geometryChanged() override {
+    page_geometry(id(), 0, 0, pixels(form_.ClientWidth()), pixels(form_.ClientHeight()));
+  }
+  void visibilityChanged() override {
+    ElementPeer::visibilityChanged();
+    // The drawing follows the density of the screen the window shows on.
+    if (form_.Visible()) form_.dispatchPixelRatio(page_pixel_ratio());
+  }
+  void raised() override { page_raise(id()); }
+  void captionChanged() override { page_caption(id(), form_.Caption().c_str()); }
+  void coloursChanged() override { page_colours(id(), form_.style().backColor, 0); }
+  void pictureChanged() override { showPicture(id(), form_.style().icon); }
+
+ private:
+  Form& form_;
+};
+
+class PictureBoxPeer : public ElementPeer {
+ public:
+  PictureBoxPeer(PictureBox& box, int parent) : ElementPeer(box, parent), box_(box) {}
+  void coloursChanged() override { page_colours(id(), box_.BackColor(), box_.ForeColor()); }
+  void pictureChanged() override { showPicture(id(), box_.picture()); }
+  void cursorChanged() override {
+    const Cursor& cursor = box_.mouseIcon();
+    const PicturePixels& pixels = pixelsOf(cursor.icon);
+    if (box_.mousePointer() != MousePointer::Custom || pixels.empty()) {
+      page_cursor(id(), nullptr, nullptr, 0, 0, 0, 0);
+      return;
+    }
+    page_cursor(id(), cursor.icon.resource.c_str(), pixels.argb.data(), pixels.width, pixels.height,
+                cursor.hotX, cursor.hotY);
+  }
+  void drawingChanged() override { page_drawing(id()); }
+
+ private:
+  PictureBox& box_;
+};
+
+class ImagePeer : public ElementPeer {
+ public:
+  ImagePeer(Image& image, int parent) : ElementPeer(image, parent), image_(image) {}
+  void pictureChanged() override { showPicture(id(), image_.picture()); }
+
+ private:
+  Image& image_;
+};
+
+class CommandButtonPeer : public ElementPeer {
+ public:
+  CommandButtonPeer(CommandButton& button, int parent)
+      : ElementPeer(button, parent), button_(button) {}
+  void captionChanged() override { page_caption(id(), button_.Caption().c_str()); }
+  void fontChanged() override { showFont(id(), Font{}); }
+
+ private:
+  CommandButton& button_;
+};
+
+class OptionButtonPeer : public ElementPeer {
+ public:
+  OptionButtonPeer(OptionButton& option, int parent)
+      : ElementPeer(option, parent), option_(option) {}
+  void captionChanged() override { page_caption(id(), option_.Caption().c_str()); }
+  void coloursChanged() override { page_colours(id(), option_.BackColor(), systemColor(8)); }
+  void fontChanged() override { showFont(id(), Font{}); }
+  void valueChanged() override { page_checked(id(), option_.Value()); }
+
+ private:
+  OptionButton& option_;
+};
+
+class LabelPeer : public ElementPeer {
+ public:
+  LabelPeer(Label& label, int parent) : ElementPeer(label, parent), label_(label) {}
+  void captionChanged() override { page_caption(id(), label_.Caption().c_str()); }
+  void coloursChanged() override { page_colours(id(), 0, label_.ForeColor()); }
+  void fontChanged() override { showFont(id(), label_.font()); }
+
+ private:
+  Label& label_;
+};
+
+class LinePeer : public ElementPeer {
+ public:
+  LinePeer(Line& line, int parent) : ElementPeer(line, parent), line_(line) {}
+  void geometryChanged() override {
+    ElementPeer::geometryChanged();
+    // Ends relative to the line's own box.
+    const Rect box = line_.rect();
+    page_line(id(), pixels(line_.from().x - box.left), pixels(line_.from().y - box.top),
+              pixels(line_.to().x - box.left), pixels(line_.to().y - box.top), line_.BorderColor());
+  }
+
+ private:
+  Line& line_;
+};
+
+class FilledRectPeer : public ElementPeer {
+ public:
+  FilledRectPeer(FilledRect& shape, int parent) : ElementPeer(shape, parent), shape_(shape) {}
+  void coloursChanged() override { page_filled(id(), shape_.FillColor(), shape_.outlined()); }
+
+ private:
+  FilledRect& shape_;
+};
+
+// The peer of type P for a control inside its container's element; none
+// if the container has no element.
+template <class P, class C>
+std::unique_ptr<ControlPeer> child(C& control) {
+  const int parent = parentId(control);
+  if (parent <= 0) return nullptr;
+  auto peer = std::make_unique<P>(control, parent);
+  peer->showAll();
+  return peer;
+}
+
+}  // namespace
+
+int newElementId() {
+  static int last = 0;
+  return ++last;
+}
+
+ElementPeer::ElementPeer(Control& control, int parent) : control_(control), id_(newElementId()) {
+  registry()[id_] = this;
+  page_create(id_, static_cast<int>(control.kind()), parent);
+}
+
+ElementPeer::~ElementPeer() {
+  // Possibly from inside this element's own event: the page lets the
+  // element go, and a late event finds no peer of this number.
+  registry().erase(id_);
+  page_destroy(id_);
+}
+
+ElementPeer* ElementPeer::find(int id) {
+  auto found = registry().find(id);
+  return found == registry().end() ? nullptr : found->second;
+}
+
+void ElementPeer::geometryChanged() {
+  const Rect r = control_.rect();
+  int width = pixels(r.width);
+  int height = pixels(r.height);
+  // A line's box holds both its end pixels.
+  if (control_.kind() == ControlKind::Line) {
+    ++width;
+    ++height;
+  }
+  page_geometry(id_, pixels(r.left), pixels(r.top), width, height);
+}
+
+void ElementPeer::visibilityChanged() { page_visible(id_, control_.Visible()); }
+
+void ElementPeer::focusChanged() {
+  if (control_.form().focused() == &control_) page_focus(id_);
+}
+
+void ElementPeer::showAll() {
+  geometryChanged();
+  captionChanged();
+  coloursChanged();
+  fontChanged();
+  pictureChanged();
+  cursorChanged();
+  valueChanged();
+  drawingChanged();
+  visibilityChanged();
+}
+
+std::unique_ptr<ControlPeer> makeFormPeer(Form& form) {
+  auto peer = std::make_unique<FormPeer>(form);
+  peer->showAll();
+  return peer;
+}
+
+std::unique_ptr<ControlPeer> makePictureBoxPeer(PictureBox& box) {
+  return child<PictureBoxPeer>(box);
+}
+std::unique_ptr<ControlPeer> makeImagePeer(Image& image) { return child<ImagePeer>(image); }
+std::unique_ptr<ControlPeer> makeCommandButtonPeer(CommandButton& button) {
+  return child<CommandButtonPeer>(button);
+}
+std::unique_ptr<ControlPeer> makeOptionButtonPeer(OptionButton& option) {
+  return child<OptionButtonPeer>(option);
+}
+std::unique_ptr<ControlPeer> makeLabelPeer(Label& label) { return child<LabelPeer>(label); }
+std::unique_ptr<ControlPeer> makeLinePeer(Line& line) { return child<LinePeer>(line); }
+std::unique_ptr<ControlPeer> makeFilledRectPeer(FilledRect& shape) {
+  return child<FilledRectPeer>(shape);
+}
+
+}  // namespace forms::web

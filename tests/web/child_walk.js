@@ -1,0 +1,218 @@
+// The page as a child uses it, in headless Chromium with real input: the
+// menu, every shape window pressed by mouse or by finger until the heat
+// covers the whole metal, もう一度, もどる and the close box, the speed
+// options, then おわり. Checks what the page shows by its pixels and
+// writes a screenshot of each step.
+//   node child_walk.js PAGE.html OUTPUT-FOLDER [RATIO]
+'use strict';
+const fs = require('fs');
+const path = require('path');
+const { Chromium, sleep } = require('./chromium');
+
+const [page, out, ratioArgument] = process.argv.slice(2);
+const ratio = Number(ratioArgument || 1);
+
+// Menu buttons and a point on each shape's metal (twips of the client
+// area), and the run's caption.
+const shapes = [
+  { name: 'rod', caption: 'Velmora：ぼう', button: [3240, 2300], press: [2400, 2347], wait: 1000 },
+  { name: 'plate', caption: 'Velmora：長方形', button: [5040, 2300], press: [2400, 2200], wait: 1000 },
+  { name: 't-plate', caption: 'Velmora：T字形', button: [6840, 2300], press: [900, 1260], wait: 1800 },
+  { name: 'concave-plate', caption: 'Velmora：凹字形', button: [3240, 3600], press: [1300, 1300],
+    wait: 2600 },
+  { name: 'h-plate', caption: 'Velmora：H字形', button: [5040, 3600], press: [1400, 1300], wait: 2000 },
+  { name: 'spiral', caption: 'Velmora：うず形', button: [6840, 3600], press: [1560, 1100], wait: 3000 },
+];
+const backButton = [8047, 307];
+const retryButton = [6967, 307];
+const fastOption = [7700, 5287];
+const endButton = [7027, 4387];
+
+// Inside the page: the window in front, and what its metal shows.
+const helpers = `
+  window.front = () => [...document.querySelectorAll('.vm-window')]
+      .filter((w) => w.style.display !== 'none')
+      .sort((a, b) => b.style.zIndex - a.style.zIndex)[0];
+  window.clientBox = () => {
+    const w = front();
+    const r = w.querySelector('.vm-client').getBoundingClientRect();
+    const o = w.getBoundingClientRect();
+    return { left: r.left, top: r.top, outer: [o.left, o.top, o.width, o.height] };
+  };
+  // Pixels of every shown picture box of the window by colour: cold grey, heated light red,
+  // and the black rim of the front.
+  window.metal = async () => {
+    // What was drawn reaches the page's canvases at its next frame.
+    await new Promise((resolve) => requestAnimationFrame(() => resolve()));
+    const count = { grey: 0, heated: 0, rim: 0, other: 0 };
+    for (const canvas of front().querySelectorAll('.vm-drawing')) {
+      // The markers are picture boxes too; a hidden one shows nothing.
+      if (canvas.offsetParent === null) continue;
+      const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+      for (let i = 0; i < data.length; i += 4) {
+        const rgb = (data[i] << 16) | (data[i + 1] << 8) | data[i + 2];
+        if (rgb === 0xe0e0e0) count.grey++;
+        else if (rgb === 0xff8080) count.heated++;
+        else if (rgb === 0) count.rim++;
+        else count.other++;
+      }
+    }
+    return count;
+  };
+  window.shownButton = (text) => [...front().querySelectorAll('.vm-button')]
+      .some((b) => b.textContent === text && b.style.display !== 'none');
+  true;`;
+
+let failures = 0;
+function check(ok, what) {
+  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`);
+  if (!ok) failures++;
+}
+
+async function main() {
+  fs.mkdirSync(out, { recursive: true });
+  const browser = await Chromium.open('file://' + path.resolve(page),
+    { width: 720, height: 520, ratio });
+  try {
+    const fetched = [];
+    browser.listeners.push((m) => {
+      if (m.method === 'Network.requestWillBeSent') fetched.push(m.params.request.url);
+    });
+    await browser.send('Network.enable');
+    await browser.until('document.querySelector(".vm-window") !== null');
+    await browser.evaluate(helpers);
+    const at = async ([x, y]) => {
+      const box = await browser.evaluate('clientBox()');
+      return [box.left + x / 15, box.top + y / 15];
+    };
+    const click = async (point) => browser.click(...(await at(point)));
+    const tap = async (point) => browser.tap(...(await at(point)));
+    const shoot = async (name) => {
+      const box = await browser.evaluate('clientBox()');
+      const [x, y, width, height] = box.outer;
+      await sleep(100);  // the next frame paints what was drawn
+      const { data } = await browser.send('Page.captureScreenshot',
+        { format: 'png', clip: { x, y, width, height, scale: 1 } });
+      fs.writeFileSync(path.join(out, name + '.png'), Buffer.from(data, 'base64'));
+    };
+
+    // In the first shape window: the keys as on the desktop, and the
+    // flame-and-cross cursor over the metal with its hot spot at the
+    // crossing.
+    const keyboardAndCursor = async (shape) => {
+      const focused = 'document.activeElement.className';
+      const selected = `[...front().querySelectorAll('.vm-option')]
+          .findIndex((o) => o.getAttribute('aria-checked') === 'true')`;
+      check(await browser.evaluate(`${focused}`) === 'vm-button vm-system',
+        'the window opens with the focus on もどる');
+      // もどる, the metal, then the chosen speed.
+      await browser.key('Tab', 'Tab', 9);
+      check(await browser.evaluate(`${focused}`) === 'vm-picture-box',
+        'Tab takes the focus to the metal');
+      await browser.key('Tab', 'Tab', 9);
+      check(await browser.evaluate(`${focused} === 'vm-option vm-system'`),
+        'Tab takes the focus on to the speed options');
+      const before = await browser.evaluate(selected);
+      await browser.key('ArrowUp', 'ArrowUp', 38);
+      check(await browser.evaluate(selected) === before - 1, 'the up arrow selects the speed above');
+      await browser.key('ArrowDown', 'ArrowDown', 40);
+      check(await browser.evaluate(selected) === before, 'the down arrow selects it back');
+      const cursor = await browser.evaluate(
+        'getComputedStyle(front().querySelector(".vm-picture-box")).cursor');
+      check(/^url\("data:image\/png;base64,.*"\) 16 16, auto$/.test(cursor),
+        'the metal shows the flame-and-cross cursor, its hot spot at the crossing');
+      await browser.key('Tab', 'Tab', 9, true);
+      await browser.key('Tab', 'Tab', 9, true);
+      await browser.key(' ', 'Space', 32);
+      await browser.until('document.title === "Velmora"');
+      check(true, 'Shift+Tab and Space press もどる');
+      await click(shape.button);
+      await browser.until(`document.title === ${JSON.stringify(shape.caption)}`);
+    };
+
+    // The page zoomed (or dragged onto a denser screen) in the middle of a
+    // run: the metal is drawn again at the new density, heat and all.
+    const zoomDuringRun = async () => {
+      const widths = `[...front().querySelectorAll('.vm-drawing')]
+          .filter((c) => c.offsetParent !== null).map((c) => c.width)`;
+      const before = await browser.evaluate(widths);
+      const other = ratio === 2 ? 1 : 2;
+      await browser.send('Emulation.setDeviceMetricsOverride',
+        { width: 720, height: 520, deviceScaleFactor: other, mobile: false });
+      await sleep(200);
+      const after = await browser.evaluate(widths);
+      const heat = await browser.evaluate('metal()');
+      check(after.every((w, i) => Math.abs(w - before[i] * other / ratio) <= 1) && heat.heated > 0,
+        `at a pixel ratio of ${other} the metal is drawn again at that density, heat and all`);
+      await browser.send('Emulation.setDeviceMetricsOverride',
+        { width: 720, height: 520, deviceScaleFactor: ratio, mobile: false });
+    };
+
+    await browser.until('document.title === "Velmora"');
+    await shoot('menu');
+    check(await browser.evaluate('front().querySelectorAll(".vm-picture-box").length') === 6,
+      'the menu shows six picture buttons');
+
+    let first = true;
+    for (const [index, shape] of shapes.entries()) {
+      await click(shape.button);
+      await browser.until(`document.title === ${JSON.stringify(shape.caption)}`);
+      check(true, `${shape.name}: its window opens from the menu`);
+      if (first) {
+        await keyboardAndCursor(shape);
+        await click(fastOption);
+        first = false;
+      }
+      const idle = await browser.evaluate('metal()');
+      check(idle.heated === 0 && idle.grey > 0, `${shape.name}: the metal is cold and grey`);
+      // Every other shape is pressed by a finger.
+      if (index % 2) await tap(shape.press); else await click(shape.press);
+      // Long enough for the front to reach a corner, before the run ends.
+      await sleep(shape.wait);
+      const heating = await browser.evaluate('metal()');
+      check(heating.heated > 0 && heating.rim > 0, `${shape.name}: the heat spreads from the press`);
+      await shoot(`${shape.name}-heating`);
+      if (shape.name === 't-plate') fs.writeFileSync(path.join(out, 'page.png'), await browser.screenshot());
+      if (shape.name === 'plate') await zoomDuringRun();
+      await browser.until('shownButton("もう一度")', 60000);
+      const done = await browser.evaluate('metal()');
+      check(done.grey === 0, `${shape.name}: the heat covers the whole metal (${done.grey} grey left)`);
+      await shoot(`${shape.name}-covered`);
+      await click(retryButton);
+      await browser.until('!shownButton("もう一度")');
+      const again = await browser.evaluate('metal()');
+      check(again.heated === 0 && again.rim === 0, `${shape.name}: もう一度 makes the metal cold again`);
+      if (index === 2) {
+        // The frame's close box does what もどる does.
+        const closeBox = await browser.evaluate(`(() => {
+          const r = front().querySelector('.vm-close-box').getBoundingClientRect();
+          return [r.left + r.width / 2, r.top + r.height / 2]; })()`);
+        await browser.click(...closeBox);
+      } else {
+        await click(backButton);
+      }
+      await browser.until('document.title === "Velmora"');
+      check(true, `${shape.name}: back to the menu`);
+    }
+    check(await browser.evaluate('front().querySelector(".vm-option") === null'),
+      'the menu is in front again');
+    await click(endButton);
+    await browser.until('document.body.classList.contains("vm-ended")');
+    check(await browser.evaluate('front() === undefined'), 'おわり closes every window');
+    const png = await browser.screenshot();
+    fs.writeFileSync(path.join(out, 'ended.png'), png);
+    const network = fetched.filter((url) => !url.startsWith('data:'));
+    check(network.length === 0, `nothing fetched while the page runs ${network.join(' ')}`);
+    const errors = browser.consoleLines.filter((l) => /exception|error|abort/i.test(l));
+    check(errors.length === 0, `no error in the page's console ${errors.join(' | ')}`);
+  } finally {
+    browser.close();
+  }
+  console.log(failures ? `${failures} check(s) failed` : 'every check passed');
+  process.exit(failures ? 1 : 0);
+}
+
+main().catch((error) => {
+  console.error(error);
+  process.exit(1);
+});

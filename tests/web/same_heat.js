@@ -1,0 +1,100 @@
+// The heat on the page, tick for tick and pixel for pixel as the toolkit
+// draws it on its virtual clock: each shape window is opened and its metal
+// pressed in headless Chromium with real input, the page's clock is let run
+// exactly so many ticks (Chromium's virtual time), and every piece of metal
+// the page shows is compared with what toolkit_heat draws for the same
+// clicks and ticks.
+//   node same_heat.js PAGE.html TOOLKIT_HEAT.js
+'use strict';
+const path = require('path');
+const { execFileSync } = require('child_process');
+const { Chromium } = require('./chromium');
+
+const [page, toolkitHeat] = process.argv.slice(2);
+
+// Menu button and press (twips of the client area), and the ticks let run:
+// in the shapes of several pieces, until the front has turned its corners
+// and is still on its way in the pieces beyond them.
+const runs = [
+  { name: 'plate', button: [5040, 2300], press: [2400, 2200], ticks: 30 },
+  { name: 'rod', button: [3240, 2300], press: [2400, 2347], ticks: 25 },
+  { name: 't-plate', button: [6840, 2300], press: [900, 1260], ticks: 100 },
+  { name: 'concave-plate', button: [3240, 3600], press: [1300, 1300], ticks: 120 },
+  { name: 'h-plate', button: [5040, 3600], press: [1400, 1300], ticks: 160 },
+  { name: 'spiral', button: [6840, 3600], press: [1560, 1100], ticks: 160 },
+];
+const backButton = [8047, 307];
+
+// Inside the page: every shown piece of metal of the front window, as
+// toolkit_heat prints it.
+const pieces = `(() => {
+  Page.flush();
+  const front = [...document.querySelectorAll('.vm-window')]
+      .filter((w) => w.style.display !== 'none')
+      .sort((a, b) => b.style.zIndex - a.style.zIndex)[0];
+  const client = front.querySelector('.vm-client').getBoundingClientRect();
+  const lines = [];
+  for (const box of front.querySelectorAll('.vm-picture-box')) {
+    if (box.offsetParent === null || box.querySelector(':scope > .vm-picture')) continue;
+    const canvas = box.querySelector(':scope > .vm-drawing');
+    const r = box.getBoundingClientRect();
+    const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    let hash = 2166136261;
+    for (let i = 0; i < data.length; i += 4) {
+      for (let c = 0; c < 3; ++c) hash = Math.imul(hash ^ data[i + c], 16777619) >>> 0;
+    }
+    lines.push([Math.round(r.left - client.left), Math.round(r.top - client.top), canvas.width,
+      canvas.height, hash.toString(16).padStart(8, '0')].join(' '));
+  }
+  return lines.sort().join('\\n');
+})()`;
+
+async function main() {
+  const browser = await Chromium.open('file://' + path.resolve(page), { width: 720, height: 520 });
+  let failures = 0;
+  try {
+    await browser.until('document.title === "Velmora"');
+    const expired = () => new Promise((resolve) => browser.listeners.push((m) => {
+      if (m.method === 'Emulation.virtualTimeBudgetExpired') resolve();
+    }));
+    // From here the page's time moves only when let.
+    await browser.send('Emulation.setVirtualTimePolicy', { policy: 'pause' });
+    const click = async ([x, y]) => {
+      const box = await browser.evaluate(`(() => {
+        const w = [...document.querySelectorAll('.vm-window')]
+            .filter((w) => w.style.display !== 'none')
+            .sort((a, b) => b.style.zIndex - a.style.zIndex)[0];
+        const r = w.querySelector('.vm-client').getBoundingClientRect();
+        return [r.left, r.top]; })()`);
+      await browser.click(box[0] + x / 15, box[1] + y / 15);
+    };
+    for (const run of runs) {
+      await click(run.button);
+      await click(run.press);
+      const done = expired();
+      await browser.send('Emulation.setVirtualTimePolicy',
+        { policy: 'advance', budget: run.ticks * 50 + 25 });
+      await done;
+      const shown = await browser.evaluate(pieces);
+      const drawn = execFileSync(process.execPath, [toolkitHeat, ...run.button.map(String),
+        ...run.press.map(String), String(run.ticks)], { encoding: 'utf8' })
+        .trim().split('\n').sort().join('\n');
+      const same = shown === drawn && shown.length > 0;
+      console.log(`${same ? 'ok  ' : 'FAIL'} ${run.name}: after ${run.ticks} ticks the page shows ` +
+        `the same heat as the toolkit draws`);
+      if (!same) {
+        failures++;
+        console.log(`  page:\n${shown}\n  toolkit:\n${drawn}`);
+      }
+      await click(backButton);
+    }
+  } finally {
+    browser.close();
+  }
+  process.exit(failures ? 1 : 0);
+}
+
+main().catch((error) => {
+  console.error(error);
+  process.exit(1);
+});

@@ -121,7 +121,11 @@ TEST_CASE("heat-trace knows every shape by its name and by its window's earlier 
   const std::pair<std::string, std::string> names[] = {
       {"plate", "simulation1"},  {"rod", "simulation2"}, {"t", "simulation3"},
       {"spiral", "simulation4"}, {"h", "simulation5"},   {"concave", "simulation6"}};
-  for (const auto& [name, earlier] : names) {
+  // Named members rather than a structured binding: clang (the browser
+  // build's compiler) cannot capture a binding in CAPTURE's lambda.
+  for (const auto& pair : names) {
+    const std::string& name = pair.first;
+    const std::string& earlier = pair.second;
     CAPTURE(name);
     const ToolResult byName = runHeatTrace({name, "0", "0.3", "7.25", "50"});
     const ToolResult byEarlierName = runHeatTrace({earlier, "0", "0.3", "7.25", "50"});

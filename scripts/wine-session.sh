@@ -1,15 +1,17 @@
 # Sourced by the scripts that run Windows programs under Wine: a virtual
-# display and a fresh Wine prefix set up as a classroom PC would look.
-#   wine_session_start FOLDER   prefix in FOLDER/wineprefix, Xvfb on a free display
-#   wine_session_stop           ends the Wine server and the display
+# display and fresh Wine prefixes set up as a classroom PC would look.
+#   wine_session_start FOLDER   Xvfb on a free display; a prefix at 100 % in
+#                               FOLDER/wineprefix (WINEPREFIX), and one at
+#                               200 % in FOLDER/wineprefix-200, as a projector
+#   wine_session_stop           ends the Wine servers and the display
 # Needs wine, wine64, fonts-wine, xvfb and fonts-ipafont-gothic
 # (scripts/install-deps.sh).
 
 wine_session_start() {
   local folder
   folder=$(realpath "$1")
-  export WINEPREFIX=$folder/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  rm -rf "$WINEPREFIX"
+  export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  wine_session_prefixes=("$folder/wineprefix" "$folder/wineprefix-200")
   # A display of its own: the first number no X server holds.
   local n=90
   while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
@@ -23,20 +25,37 @@ wine_session_start() {
     tries=$((tries + 1))
     [ $tries -lt 100 ] || { echo "Xvfb did not start" >&2; return 1; }
   done
+  # Both prefixes at once: each has its own Wine server.
+  make_wine_prefix "$folder/wineprefix" 96 &
+  local first=$!
+  make_wine_prefix "$folder/wineprefix-200" 192
+  wait $first
+  export WINEPREFIX=$folder/wineprefix
+}
+
+# make_wine_prefix PREFIX DPI
+make_wine_prefix() {
+  export WINEPREFIX=$1
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
   timeout 120 wineboot -i >/dev/null 2>&1
   # Without a window manager, closing a window stalls unless Wine manages
   # its windows itself ("Managed"=N). The Japanese faces the program asks
   # for are the IPA faces here, and the window captions (Tahoma) borrow
   # their Japanese glyphs from them, as Windows links fonts for captions.
-  # A .reg file with Japanese names must be UTF-16.
-  local reg=$folder/wine-settings.reg
+  # The screen's scale is DPI (96 at 100 %). A .reg file with Japanese
+  # names must be UTF-16.
+  local reg=$WINEPREFIX/velmora-settings.reg
   {
     printf '\xff\xfe'
-    iconv -f UTF-8 -t UTF-16LE <<'REG'
+    sed "s/DPI_HEX/$(printf '%08x' "$2")/" <<'REG' | iconv -f UTF-8 -t UTF-16LE
 Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Wine\X11 Driver]
 "Managed"="N"
+
+[HKEY_CURRENT_USER\Control Panel\Desktop]
+"LogPixels"=dword:DPI_HEX
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
 "ＭＳ ゴシック"="IPAGothic"
@@ -52,7 +71,10 @@ REG
 }
 
 wine_session_stop() {
-  wineserver -k 2>/dev/null || true
+  local prefix
+  for prefix in "${wine_session_prefixes[@]}"; do
+    WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+  done
   if [ -n "${wine_session_xvfb:-}" ]; then
     kill "$wine_session_xvfb" 2>/dev/null || true
     wait "$wine_session_xvfb" 2>/dev/null || true

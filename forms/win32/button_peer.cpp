@@ -72,9 +72,13 @@ ButtonPeer::ButtonPeer(Control& control, HWND parent, DWORD style) : WindowPeer(
   const auto previous = SetWindowLongPtrW(hwnd, GWLP_WNDPROC,
                                           reinterpret_cast<LONG_PTR>(&buttonProcedure));
   systemButtonProcedure() = reinterpret_cast<WNDPROC>(previous);
-  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(defaultControlFont()), FALSE);
   // Later-made windows lie above earlier ones.
   SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void ButtonPeer::fontChanged() {
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(defaultControlFont(ratioOf(*control_))),
+               TRUE);
 }
 
 LRESULT ButtonPeer::handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -10,6 +10,8 @@ namespace forms::win32 {
 class ButtonPeer : public WindowPeer {
  public:
   ButtonPeer(Control& control, HWND parent, DWORD style);
+  // Buttons use the proportional Gothic at 9 pt, at the form's scale.
+  void fontChanged() override;
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
   LRESULT byDefault(UINT message, WPARAM wParam, LPARAM lParam) override;
   // The background brush the parent hands the button (WM_CTLCOLORSTATIC),

@@ -3,6 +3,8 @@
 // reaches the container, whose form finds the control there). Their peer
 // has nothing of its own to show: every change asks the container to draw
 // again.
+#include <algorithm>
+
 #include "forms/win32/container_peer.h"
 #include "forms/win32/fonts.h"
 #include "forms/win32/peers.h"
@@ -30,16 +32,18 @@ class DrawnPeer : public ControlPeer {
 };
 
 void drawImage(Surface& buffer, const Image& image) {
-  const RECT r = pixelRect(image.rect());
-  drawPicture(buffer, image.picture(), r.left, r.top, r);
+  const double ratio = ratioOf(image);
+  const RECT r = pixelRect(image.rect(), ratio);
+  drawPicture(buffer, image.picture(), r.left, r.top, r, ratio);
 }
 
 // The caption in its font and colour, transparent, wrapped within the
 // label's width like a classic label.
 void drawLabel(Surface& buffer, const Label& label) {
   HDC dc = buffer.dc();
-  RECT r = pixelRect(label.rect());
-  HGDIOBJ previous = SelectObject(dc, fontOf(label.font()));
+  const double ratio = ratioOf(label);
+  RECT r = pixelRect(label.rect(), ratio);
+  HGDIOBJ previous = SelectObject(dc, fontOf(label.font(), ratio));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, label.ForeColor());
   const std::wstring text = wide(label.Caption());
@@ -48,28 +52,44 @@ void drawLabel(Surface& buffer, const Label& label) {
   SelectObject(dc, previous);
 }
 
-// One pixel wide, both end pixels drawn.
+// One screen pixel wide, both end pixels drawn: a rectangle of device
+// pixels, as the layouts' lines run straight across or down.
 void drawLine(Surface& buffer, const Line& line) {
-  HDC dc = buffer.dc();
-  HPEN pen = CreatePen(PS_SOLID, 1, line.BorderColor());
-  HGDIOBJ previous = SelectObject(dc, pen);
-  const int x1 = pixels(line.from().x);
-  const int y1 = pixels(line.from().y);
-  const int x2 = pixels(line.to().x);
-  const int y2 = pixels(line.to().y);
-  MoveToEx(dc, x1, y1, nullptr);
-  LineTo(dc, x2, y2);
-  SetPixel(dc, x2, y2, line.BorderColor());
-  SelectObject(dc, previous);
-  DeleteObject(pen);
+  const double ratio = ratioOf(line);
+  const int width = std::max(1, pixels(twipsPerPixel, ratio));
+  const int x1 = pixels(std::min(line.from().x, line.to().x), ratio);
+  const int y1 = pixels(std::min(line.from().y, line.to().y), ratio);
+  const int x2 = pixels(std::max(line.from().x, line.to().x), ratio);
+  const int y2 = pixels(std::max(line.from().y, line.to().y), ratio);
+  if (x1 != x2 && y1 != y2) {
+    // A slanting line: the pen's own steps.
+    HDC dc = buffer.dc();
+    HPEN pen = CreatePen(PS_SOLID, width, line.BorderColor());
+    HGDIOBJ previous = SelectObject(dc, pen);
+    MoveToEx(dc, pixels(line.from().x, ratio), pixels(line.from().y, ratio), nullptr);
+    LineTo(dc, pixels(line.to().x, ratio), pixels(line.to().y, ratio));
+    SelectObject(dc, previous);
+    DeleteObject(pen);
+    return;
+  }
+  const RECT r{x1, y1, x2 + width, y2 + width};
+  HBRUSH brush = CreateSolidBrush(line.BorderColor());
+  FillRect(buffer.dc(), &r, brush);
+  DeleteObject(brush);
 }
 
 void drawFilledRect(Surface& buffer, const FilledRect& shape) {
-  const RECT r = pixelRect(shape.rect());
+  const double ratio = ratioOf(shape);
+  RECT r = pixelRect(shape.rect(), ratio);
   HBRUSH brush = CreateSolidBrush(shape.FillColor());
   FillRect(buffer.dc(), &r, brush);
   DeleteObject(brush);
-  if (shape.outlined()) FrameRect(buffer.dc(), &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  if (!shape.outlined()) return;
+  // The outline one screen pixel thick.
+  for (int i = 0; i < std::max(1, pixels(twipsPerPixel, ratio)); ++i) {
+    FrameRect(buffer.dc(), &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    InflateRect(&r, -1, -1);
+  }
 }
 
 }  // namespace

@@ -59,15 +59,15 @@ std::wstring faceOf(const Font& font) {
   return chosen[font.face] = face;
 }
 
-HFONT fontOf(const Font& font) {
-  static std::map<std::tuple<std::string, float, bool>, HFONT> made;
-  const auto key = std::make_tuple(font.face, font.size, font.bold);
+HFONT fontOf(const Font& font, double ratio) {
+  static std::map<std::tuple<std::string, float, bool, double>, HFONT> made;
+  const auto key = std::make_tuple(font.face, font.size, font.bold, ratio);
   auto found = made.find(key);
   if (found != made.end()) return found->second;
   LOGFONTW request{};
   // Points to pixels through twips (1 pt = 20 twips), never through the
   // screen's logical DPI; negative: the character's height, not the cell's.
-  request.lfHeight = -std::max(1, static_cast<int>(std::lround(font.size * 20.0f / twipsPerPixel)));
+  request.lfHeight = -std::max(1, static_cast<int>(std::lround(font.size * 20.0 / twipsPerPixel * ratio)));
   request.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
   request.lfCharSet = SHIFTJIS_CHARSET;
   request.lfQuality = ANTIALIASED_QUALITY;
@@ -75,6 +75,6 @@ HFONT fontOf(const Font& font) {
   return made[key] = CreateFontIndirectW(&request);
 }
 
-HFONT defaultControlFont() { return fontOf(Font{}); }
+HFONT defaultControlFont(double ratio) { return fontOf(Font{}, ratio); }
 
 }  // namespace forms::win32

@@ -10,9 +10,10 @@
 
 namespace forms::win32 {
 
-// Made once per face, size and weight, kept to the end of the process.
-HFONT fontOf(const Font& font);
-HFONT defaultControlFont();
+// Made once per face, size, weight and pixel ratio, kept to the end of the
+// process.
+HFONT fontOf(const Font& font, double ratio);
+HFONT defaultControlFont(double ratio);
 // The face a request is drawn with on this machine.
 std::wstring faceOf(const Font& font);
 

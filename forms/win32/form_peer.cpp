@@ -8,7 +8,27 @@
 
 namespace forms::win32 {
 
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
 namespace {
+
+// The scale of the screen the window is on, in dots per inch (96 at
+// 100 %). GetDpiForWindow exists from Windows 10 on; before it, the
+// system's one scale.
+UINT dpiOf(HWND hwnd) {
+  using GetDpiForWindow = UINT(WINAPI*)(HWND);
+  static const auto get = reinterpret_cast<GetDpiForWindow>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  if (get) {
+    if (const UINT dpi = get(hwnd)) return dpi;
+  }
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
 
 constexpr DWORD formStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 
@@ -17,6 +37,7 @@ class FormPeer : public ContainerPeer {
   explicit FormPeer(Form& form) : ContainerPeer(form) {
     CreateWindowExW(0, formClass, L"", formStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                     CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    if (hwnd_) form.dispatchPixelRatio(dpiOf(hwnd_) / 96.0);
   }
 
   Form* form() const { return static_cast<Form*>(control_); }
@@ -24,9 +45,16 @@ class FormPeer : public ContainerPeer {
   // The client area is the layout's; the frame is whatever the desktop
   // draws, and never enters the twips the program sees.
   void geometryChanged() override {
-    RECT outer{0, 0, pixels(form()->ClientWidth()), pixels(form()->ClientHeight())};
-    AdjustWindowRectEx(&outer, formStyle, FALSE, 0);
-    SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+    const double ratio = form()->pixelRatio();
+    // The frame as this window has it now, at its screen's scale.
+    RECT outer;
+    RECT client;
+    GetWindowRect(hwnd_, &outer);
+    GetClientRect(hwnd_, &client);
+    const int frameWidth = outer.right - outer.left - client.right;
+    const int frameHeight = outer.bottom - outer.top - client.bottom;
+    SetWindowPos(hwnd_, nullptr, 0, 0, pixels(form()->ClientWidth(), ratio) + frameWidth,
+                 pixels(form()->ClientHeight(), ratio) + frameHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 
@@ -68,6 +96,11 @@ class FormPeer : public ContainerPeer {
         // The frame's close box: the form decides what closing means.
         form()->dispatchCloseBox();
         return 0;
+      case WM_DPICHANGED:
+        // Dragged to a screen of another scale: the same twips in larger
+        // or smaller pixels, every control laid out and drawn again.
+        moveToScale(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
       case WM_ACTIVATE:
         // Coming back to the front, the keyboard focus returns to the
         // control the toolkit has it on, not to the bare window.
@@ -104,6 +137,17 @@ class FormPeer : public ContainerPeer {
     SetWindowPos(hwnd_, nullptr, area.left + (area.right - area.left - width) / 2,
                  area.top + (area.bottom - area.top - height) / 2, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+
+  void moveToScale(UINT dpi, const RECT& suggested) {
+    form()->dispatchPixelRatio(dpi / 96.0);
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    geometryChanged();
+    for (Control* control : form()->controls()) {
+      if (ControlPeer* peer = control->peer()) showAll(*peer);
+    }
+    InvalidateRect(hwnd_, nullptr, FALSE);
   }
 
   bool placed_ = false;

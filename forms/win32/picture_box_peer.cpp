@@ -52,7 +52,7 @@ class PictureBoxPeer : public ContainerPeer {
  private:
   HCURSOR shownCursor() const {
     if (box()->mousePointer() == MousePointer::Custom) {
-      if (HCURSOR custom = cursorOf(box()->mouseIcon())) return custom;
+      if (HCURSOR custom = cursorOf(box()->mouseIcon(), ratioOf(*box()))) return custom;
     }
     return LoadCursorW(nullptr, IDC_ARROW);
   }
@@ -70,7 +70,8 @@ class PictureBoxPeer : public ContainerPeer {
       bits[i] = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
     }
     if (!box()->picture().empty()) {
-      drawPicture(drawing_, box()->picture(), 0, 0, {0, 0, drawing_.width(), drawing_.height()});
+      drawPicture(drawing_, box()->picture(), 0, 0, {0, 0, drawing_.width(), drawing_.height()},
+                  canvas.devicePixelRatio());
     }
     stale_ = false;
   }

@@ -1,6 +1,7 @@
 #include "forms/win32/pictures.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <string>
 #include <tuple>
@@ -47,6 +48,21 @@ HICON makeIcon(const PicturePixels& source, bool icon, int hotX, int hotY) {
   return result;
 }
 
+// The picture with each pixel covering `ratio` pixels a side.
+PicturePixels scaled(const PicturePixels& source, double ratio) {
+  PicturePixels result;
+  result.width = static_cast<int>(std::lround(source.width * ratio));
+  result.height = static_cast<int>(std::lround(source.height * ratio));
+  result.argb.reserve(static_cast<std::size_t>(result.width) * result.height);
+  for (int y = 0; y < result.height; ++y) {
+    for (int x = 0; x < result.width; ++x) {
+      result.argb.push_back(source.at(std::min(source.width - 1, static_cast<int>(x / ratio)),
+                                      std::min(source.height - 1, static_cast<int>(y / ratio))));
+    }
+  }
+  return result;
+}
+
 }  // namespace
 
 HICON iconOf(const Picture& picture) {
@@ -58,29 +74,34 @@ HICON iconOf(const Picture& picture) {
   return made[picture.resource] = makeIcon(source, true, 0, 0);
 }
 
-HCURSOR cursorOf(const Cursor& cursor) {
-  static std::map<std::tuple<std::string, int, int>, HCURSOR> made;
+HCURSOR cursorOf(const Cursor& cursor, double ratio) {
+  static std::map<std::tuple<std::string, int, int, double>, HCURSOR> made;
   const PicturePixels& source = pixelsOf(cursor.icon);
   if (source.empty()) return nullptr;
-  const auto key = std::make_tuple(cursor.icon.resource, cursor.hotX, cursor.hotY);
+  const auto key = std::make_tuple(cursor.icon.resource, cursor.hotX, cursor.hotY, ratio);
   auto found = made.find(key);
   if (found != made.end()) return found->second;
-  return made[key] = makeIcon(source, false, cursor.hotX, cursor.hotY);
+  return made[key] = makeIcon(scaled(source, ratio), false,
+                              static_cast<int>(std::lround(cursor.hotX * ratio)),
+                              static_cast<int>(std::lround(cursor.hotY * ratio)));
 }
 
-void drawPicture(Surface& surface, const Picture& picture, int x, int y, RECT clip) {
+void drawPicture(Surface& surface, const Picture& picture, int x, int y, RECT clip, double ratio) {
   const PicturePixels& source = pixelsOf(picture);
   std::uint32_t* bits = surface.bits();
   if (source.empty() || !bits) return;
+  const int width = static_cast<int>(std::lround(source.width * ratio));
+  const int height = static_cast<int>(std::lround(source.height * ratio));
   const int left = std::max({x, static_cast<int>(clip.left), 0});
   const int top = std::max({y, static_cast<int>(clip.top), 0});
-  const int right = std::min({x + source.width, static_cast<int>(clip.right), surface.width()});
-  const int bottom =
-      std::min({y + source.height, static_cast<int>(clip.bottom), surface.height()});
+  const int right = std::min({x + width, static_cast<int>(clip.right), surface.width()});
+  const int bottom = std::min({y + height, static_cast<int>(clip.bottom), surface.height()});
   for (int py = top; py < bottom; ++py) {
     std::uint32_t* row = bits + static_cast<std::ptrdiff_t>(py) * surface.width();
+    const int sy = std::min(source.height - 1, static_cast<int>((py - y) / ratio));
     for (int px = left; px < right; ++px) {
-      const std::uint32_t argb = source.at(px - x, py - y);
+      const int sx = std::min(source.width - 1, static_cast<int>((px - x) / ratio));
+      const std::uint32_t argb = source.at(sx, sy);
       const std::uint32_t alpha = argb >> 24;
       if (alpha == 0) continue;
       if (alpha == 255) {

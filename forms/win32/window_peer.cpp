@@ -8,12 +8,14 @@
 
 namespace forms::win32 {
 
-int pixels(float twips) { return static_cast<int>(std::lround(twips / twipsPerPixel)); }
+int pixels(float twips, double ratio) {
+  return static_cast<int>(std::lround(twips / twipsPerPixel * ratio));
+}
 
-RECT pixelRect(Rect r) {
-  const int left = pixels(r.left);
-  const int top = pixels(r.top);
-  return {left, top, left + pixels(r.width), top + pixels(r.height)};
+RECT pixelRect(Rect r, double ratio) {
+  const int left = pixels(r.left, ratio);
+  const int top = pixels(r.top, ratio);
+  return {left, top, left + pixels(r.width, ratio), top + pixels(r.height, ratio)};
 }
 
 std::wstring wide(const std::string& text) {
@@ -52,7 +54,7 @@ WindowPeer::~WindowPeer() {
 }
 
 void WindowPeer::geometryChanged() {
-  const RECT r = pixelRect(control_->rect());
+  const RECT r = pixelRect(control_->rect(), ratioOf(*control_));
   SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -108,11 +110,13 @@ void WindowPeer::mouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
   } else if (!(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) {
     ReleaseCapture();
   }
-  // Pixels times 15: the same twips whatever the screen's scale.
+  // Device pixels over the ratio, times 15: the same twips whatever the
+  // screen's scale.
   POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   MapWindowPoints(hwnd_, GetAncestor(hwnd_, GA_ROOT), &at, 1);
-  const MouseEvent event{button, shiftOf(wParam), at.x * twipsPerPixel, at.y * twipsPerPixel};
   Form& form = control_->form();
+  const float scale = static_cast<float>(twipsPerPixel / form.pixelRatio());
+  const MouseEvent event{button, shiftOf(wParam), at.x * scale, at.y * scale};
   if (press) {
     form.pressAt(event);
   } else {

@@ -79,10 +79,13 @@ std::unique_ptr<ControlPeer> makePeer(C& control, Args&&... args) {
   return peer;
 }
 
-// Twips to whole pixels.
-int pixels(float twips);
-// A rectangle in twips as pixels of its container.
-RECT pixelRect(Rect r);
+// Twips to whole device pixels at a form's pixel ratio (2 on a 200 %
+// screen), rounded as the canvas rounds them.
+int pixels(float twips, double ratio);
+// A rectangle in twips as device pixels of its container.
+RECT pixelRect(Rect r, double ratio);
+// The pixel ratio of the screen the control's form is on.
+inline double ratioOf(const Control& control) { return control.form().pixelRatio(); }
 // UTF-8, as the windows are written, to the wide text Win32 takes.
 std::wstring wide(const std::string& text);
 

@@ -69,8 +69,8 @@ ButtonPeer::ButtonPeer(Control& control, HWND parent, DWORD style) : WindowPeer(
   if (!hwnd) return;
   countWindow(+1);
   attach(hwnd);
-  const auto previous = SetWindowLongPtrW(hwnd, GWLP_WNDPROC,
-                                          reinterpret_cast<LONG_PTR>(&buttonProcedure));
+  const auto previous =
+      SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&buttonProcedure));
   systemButtonProcedure() = reinterpret_cast<WNDPROC>(previous);
   // Later-made windows lie above earlier ones.
   SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -32,12 +32,12 @@ bool installed(const std::wstring& face) {
 // Windows versions and of Linux machines running Wine.
 std::vector<std::wstring> candidates(const std::string& face) {
   if (face == "ＭＳ ゴシック") {
-    return {L"ＭＳ ゴシック", L"MS Gothic", L"BIZ UDゴシック", L"BIZ UDGothic", L"IPAGothic",
-            L"Noto Sans Mono CJK JP"};
+    return {L"ＭＳ ゴシック", L"MS Gothic", L"BIZ UDゴシック",
+            L"BIZ UDGothic",  L"IPAGothic", L"Noto Sans Mono CJK JP"};
   }
   if (face == "ＭＳ Ｐゴシック") {
-    return {L"ＭＳ Ｐゴシック", L"MS PGothic", L"Yu Gothic UI", L"Meiryo UI", L"Meiryo",
-            L"BIZ UDPゴシック", L"BIZ UDPGothic", L"IPAPGothic", L"Noto Sans CJK JP"};
+    return {L"ＭＳ Ｐゴシック", L"MS PGothic",    L"Yu Gothic UI", L"Meiryo UI",       L"Meiryo",
+            L"BIZ UDPゴシック", L"BIZ UDPGothic", L"IPAPGothic",   L"Noto Sans CJK JP"};
   }
   return {wide(face)};
 }
@@ -67,7 +67,8 @@ HFONT fontOf(const Font& font, double ratio) {
   LOGFONTW request{};
   // Points to pixels through twips (1 pt = 20 twips), never through the
   // screen's logical DPI; negative: the character's height, not the cell's.
-  request.lfHeight = -std::max(1, static_cast<int>(std::lround(font.size * 20.0 / twipsPerPixel * ratio)));
+  request.lfHeight =
+      -std::max(1, static_cast<int>(std::lround(font.size * 20.0 / twipsPerPixel * ratio)));
   request.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
   request.lfCharSet = SHIFTJIS_CHARSET;
   request.lfQuality = ANTIALIASED_QUALITY;

@@ -19,8 +19,8 @@ namespace {
 // system's one scale.
 UINT dpiOf(HWND hwnd) {
   using GetDpiForWindow = UINT(WINAPI*)(HWND);
-  static const auto get = reinterpret_cast<GetDpiForWindow>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  static const auto get = reinterpret_cast<GetDpiForWindow>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
   if (get) {
     if (const UINT dpi = get(hwnd)) return dpi;
   }

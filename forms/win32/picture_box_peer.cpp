@@ -13,8 +13,8 @@ namespace {
 class PictureBoxPeer : public ContainerPeer {
  public:
   PictureBoxPeer(PictureBox& box, HWND parent) : ContainerPeer(box) {
-    CreateWindowExW(0, pictureBoxClass, L"", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
-                    0, 0, parent, nullptr, GetModuleHandleW(nullptr), this);
+    CreateWindowExW(0, pictureBoxClass, L"", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, 0,
+                    0, parent, nullptr, GetModuleHandleW(nullptr), this);
     // Later-made windows lie above earlier ones.
     if (hwnd_) SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }

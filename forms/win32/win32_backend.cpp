@@ -116,8 +116,8 @@ void Win32Backend::start(bool) {
   backendClass.hInstance = GetModuleHandleW(nullptr);
   backendClass.lpszClassName = L"VelmoraBackend";
   RegisterClassExW(&backendClass);
-  backendWindow() = CreateWindowExW(0, backendClass.lpszClassName, L"", 0, 0, 0, 0, 0,
-                                    HWND_MESSAGE, nullptr, backendClass.hInstance, nullptr);
+  backendWindow() = CreateWindowExW(0, backendClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                    nullptr, backendClass.hInstance, nullptr);
 }
 
 int Win32Backend::runEventLoop() {

@@ -29,7 +29,8 @@ HWND windowOfControl(const Control& control) {
 std::string narrow(const std::wstring& text) {
   if (text.empty()) return {};
   const int size = static_cast<int>(text.size());
-  const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+  const int length =
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
   std::string result(static_cast<std::size_t>(length), '\0');
   WideCharToMultiByte(CP_UTF8, 0, text.data(), size, result.data(), length, nullptr, nullptr);
   return result;
@@ -53,7 +54,8 @@ HWND windowAt(HWND form, POINT& at) {
 // A point of the client area in twips, in the form's device pixels.
 POINT clientPoint(const Form& form, float x, float y) {
   const double ratio = form.pixelRatio();
-  return {static_cast<LONG>(x / twipsPerPixel * ratio), static_cast<LONG>(y / twipsPerPixel * ratio)};
+  return {static_cast<LONG>(x / twipsPerPixel * ratio),
+          static_cast<LONG>(y / twipsPerPixel * ratio)};
 }
 
 void postMouse(const Form& form, float x, float y, std::int16_t button, std::int16_t shift,
@@ -281,9 +283,10 @@ class Win32Probe : public Probe {
     RECT outer;
     GetWindowRect(hwnd, &outer);
     const double grow = ratio / form.pixelRatio();
-    const RECT suggested{outer.left, outer.top,
-                         outer.left + static_cast<LONG>(std::lround((outer.right - outer.left) * grow)),
-                         outer.top + static_cast<LONG>(std::lround((outer.bottom - outer.top) * grow))};
+    const RECT suggested{
+        outer.left, outer.top,
+        outer.left + static_cast<LONG>(std::lround((outer.right - outer.left) * grow)),
+        outer.top + static_cast<LONG>(std::lround((outer.bottom - outer.top) * grow))};
     const auto dpi = static_cast<WORD>(std::lround(96 * ratio));
     SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     settle();

@@ -101,8 +101,8 @@ std::int16_t shiftOf(WPARAM wParam) {
 
 void WindowPeer::mouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
   const std::int16_t button = buttonOf(message);
-  const bool press = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN ||
-                     message == WM_MBUTTONDOWN;
+  const bool press =
+      message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
   // Held while a button is down, so the release comes here even off the
   // window, and the core decides whether it was a click.
   if (press) {

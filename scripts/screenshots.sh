@@ -38,31 +38,7 @@ sleep 2
 
 menu="Velmora"
 
-# The visible window whose caption is exactly $1.
-window_named() {
-  local id
-  for id in $(xdotool search --onlyvisible --name "$1"); do
-    if [ "$(xdotool getwindowname "$id")" = "$1" ]; then echo "$id"; return; fi
-  done
-  echo "No visible window \"$1\"" >&2
-  exit 1
-}
-
-# Clicks the window captioned $1 at ($2, $3) twips of its client area
-# (15 twips a pixel). Where the window's frame is part of its X window
-# (Wine draws its own), the client area lies inside it: as wide a frame
-# left, right and below, the caption bar above.
-click_at() {
-  local id x y client_width client_height border
-  id=$(window_named "$1")
-  eval "$(xdotool getwindowgeometry --shell "$id")"
-  if [ "$1" = "$menu" ]; then client_width=524 client_height=311; else client_width=576 client_height=374; fi
-  border=$(((WIDTH - client_width) / 2))
-  x=$((X + border + $2 / 15))
-  y=$((Y + HEIGHT - client_height - border + $3 / 15))
-  xdotool mousemove "$x" "$y" click 1
-  sleep 0.3
-}
+source scripts/x-windows.sh
 
 shoot() {
   import -window "$(window_named "$1")" "$out/$prefix$2.png"

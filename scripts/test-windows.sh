@@ -9,3 +9,4 @@ wine_session_start build-windows
 # A test that hangs (a window waiting for a display, a loop never left)
 # fails after its time instead of stopping the whole run.
 ctest --test-dir build-windows --output-on-failure --timeout 300 "$@"
+bash scripts/e2e-windows.sh

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# A child's run of the real velmora.exe under Wine, with real X input:
+# the menu, the rod, a press on the metal, the heat, "もう一度", "もどる" and
+# "おわり", each step checked by the pixels on the screen. Runs inside the
+# Wine session of scripts/test-windows.sh (DISPLAY and WINEPREFIX set).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/x-windows.sh
+
+fail() {
+  echo "e2e-windows: $*" >&2
+  exit 1
+}
+
+# Waits up to $2 seconds until the screen at ($3, $4) twips of window $1
+# shows the colour $5 ("r,g,b").
+wait_for_colour() {
+  local tries=$(($2 * 10)) seen=
+  while [ "$tries" -gt 0 ]; do
+    seen=$(colour_at "$1" "$3" "$4" 2>/dev/null || true)
+    [ "$seen" = "$5" ] && return 0
+    sleep 0.1
+    tries=$((tries - 1))
+  done
+  fail "$1 at ($3, $4) shows '$seen', not $5"
+}
+
+pale_button=255,255,225  # the menu's picture buttons
+cold_metal=224,224,224
+hot_metal=255,128,128
+
+timeout 60 wine build-windows/velmora.exe &
+velmora=$!
+trap 'kill $velmora 2>/dev/null || true' EXIT
+
+# The menu with its pale picture buttons.
+wait_for_colour Velmora 20 2460 2600 "$pale_button"
+click_at Velmora 3240 2300
+rod="Velmora：ぼう"
+wait_for_colour "$rod" 10 4400 2347 "$cold_metal"
+# はやい, then a press on the rod: the heat spreads from it.
+click_at "$rod" 8047 5287
+click_at "$rod" 4400 2347
+wait_for_colour "$rod" 5 5000 2347 "$hot_metal"
+# The whole rod warm: もう一度 shows, and makes the rod cold again.
+wait_for_colour "$rod" 20 8300 2347 "$hot_metal"
+sleep 1
+click_at "$rod" 6967 307
+wait_for_colour "$rod" 5 5000 2347 "$cold_metal"
+# もどる brings the menu back; おわり ends the program with exit code 0.
+click_at "$rod" 8047 307
+wait_for_colour Velmora 5 2460 2600 "$pale_button"
+click_at Velmora 7027 4387
+status=0
+wait $velmora || status=$?
+trap - EXIT
+[ "$status" -eq 0 ] || fail "velmora.exe ended with exit code $status"
+echo "e2e-windows: a child's run of velmora.exe under Wine: ok"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A child's run of the real velmora.exe under Wine, with real X input:
 # the menu, the rod, a press on the metal, the heat, "もう一度", "もどる" and
-# "おわり", each step checked by the pixels on the screen. Runs inside the
+# "おわり", then the T turning the heat round its inner corner and the close
+# boxes, each step checked by the pixels on the screen. Runs inside the
 # Wine session of scripts/test-windows.sh (DISPLAY and WINEPREFIX set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -47,12 +48,36 @@ wait_for_colour "$rod" 20 8300 2347 "$hot_metal"
 sleep 1
 click_at "$rod" 6967 307
 wait_for_colour "$rod" 5 5000 2347 "$cold_metal"
-# もどる brings the menu back; おわり ends the program with exit code 0.
+# もどる brings the menu back.
 click_at "$rod" 8047 307
 wait_for_colour Velmora 5 2460 2600 "$pale_button"
-click_at Velmora 7027 4387
+
+# The T: a press on its left arm warms the stem from the inner corner
+# first, while the stem's far end is still cold.
+click_at Velmora 6840 2300
+tee="Velmora：T字形"
+wait_for_colour "$tee" 10 900 1260 "$cold_metal"
+click_at "$tee" 900 1260
+wait_for_colour "$tee" 20 3500 2300 "$hot_metal"
+[ "$(colour_at "$tee" 3800 5400)" = "$cold_metal" ] || fail "the T's stem warmed at its far end first"
+# Its close box does what もどる does; the menu's close box ends the
+# program, and おわり would too: with exit code 0.
+click_close_box "$tee"
+wait_for_colour Velmora 5 2460 2600 "$pale_button"
+click_close_box Velmora
 status=0
 wait $velmora || status=$?
 trap - EXIT
 [ "$status" -eq 0 ] || fail "velmora.exe ended with exit code $status"
-echo "e2e-windows: a child's run of velmora.exe under Wine: ok"
+
+# Once more, ended by おわり.
+timeout 60 wine build-windows/velmora.exe &
+velmora=$!
+trap 'kill $velmora 2>/dev/null || true' EXIT
+wait_for_colour Velmora 20 2460 2600 "$pale_button"
+click_at Velmora 7027 4387
+status=0
+wait $velmora || status=$?
+trap - EXIT
+[ "$status" -eq 0 ] || fail "velmora.exe ended by おわり with exit code $status"
+echo "e2e-windows: a child's runs of velmora.exe under Wine: ok"

@@ -46,3 +46,14 @@ colour_at() {
   import -window root -crop "1x1+${at% *}+${at#* }" -depth 8 txt:- |
     sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p' | head -n 1
 }
+
+# Clicks the close box of the window captioned $1, where Windows draws it
+# (under Wine, which draws the frame itself): at the right of the caption
+# bar.
+click_close_box() {
+  local id
+  id=$(window_named "$1") || return 1
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  xdotool mousemove $((X + WIDTH - 14)) $((Y + 12)) click 1
+  sleep 0.3
+}

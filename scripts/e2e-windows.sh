@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# A child's run of the real velmora.exe under Wine, with real X input:
-# the menu, the rod, a press on the metal, the heat, "もう一度", "もどる" and
-# "おわり", then the T turning the heat round its inner corner and the close
-# boxes, each step checked by the pixels on the screen. Runs inside the
+# A child's runs of the real velmora.exe under Wine, with real X input:
+# the menu, the rod, a press on the metal, the heat, "もう一度" and "もどる",
+# the T turning the heat round its inner corner, the close boxes, and
+# "おわり", each step checked by the pixels on the screen. Runs inside the
 # Wine session of scripts/test-windows.sh (DISPLAY and WINEPREFIX set).
 set -euo pipefail
 cd "$(dirname "$0")/.."

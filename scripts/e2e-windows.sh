@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A child's runs of the real velmora.exe under Wine, with real X input:
-# the menu, the rod, a press on the metal, the heat, "もう一度" and "もどる",
-# the T turning the heat round its inner corner, the close boxes, and
+# the menu, the rod, a press on the metal, the heat, "もう一度", "もどる" by
+# the keyboard, the T turning the heat round its inner corner, the close boxes, and
 # "おわり", each step checked by the pixels on the screen. Runs inside the
 # Wine session of scripts/test-windows.sh (DISPLAY and WINEPREFIX set).
 set -euo pipefail
@@ -48,8 +48,13 @@ wait_for_colour "$rod" 20 8300 2347 "$hot_metal"
 sleep 1
 click_at "$rod" 6967 307
 wait_for_colour "$rod" 5 5000 2347 "$cold_metal"
-# もどる brings the menu back.
-click_at "$rod" 8047 307
+# The keyboard: with もう一度 gone, the focus is on the chosen speed;
+# Shift+Tab goes back to the metal, Tab twice passes the speed group and
+# comes round to もどる, and Space presses it: the menu.
+for key in shift+Tab Tab Tab space; do
+  xdotool key "$key"
+  sleep 0.2
+done
 wait_for_colour Velmora 5 2460 2600 "$pale_button"
 
 # The T: a press on its left arm warms the stem from the inner corner

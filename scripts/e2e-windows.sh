@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# A child's run of the real velmora.exe under Wine, with real X input:
-# the menu, the rod, a press on the metal, the heat, "もう一度", "もどる" and
+# A child's runs of the real velmora.exe under Wine, with real X input:
+# the menu, the rod, a press on the metal, the heat, "もう一度", "もどる" by
+# the keyboard, the T turning the heat round its inner corner, the close boxes, and
 # "おわり", each step checked by the pixels on the screen. Runs inside the
 # Wine session of scripts/test-windows.sh (DISPLAY and WINEPREFIX set).
 set -euo pipefail
@@ -47,12 +48,41 @@ wait_for_colour "$rod" 20 8300 2347 "$hot_metal"
 sleep 1
 click_at "$rod" 6967 307
 wait_for_colour "$rod" 5 5000 2347 "$cold_metal"
-# もどる brings the menu back; おわり ends the program with exit code 0.
-click_at "$rod" 8047 307
+# The keyboard: with もう一度 gone, the focus is on the chosen speed;
+# Shift+Tab goes back to the metal, Tab twice passes the speed group and
+# comes round to もどる, and Space presses it: the menu.
+for key in shift+Tab Tab Tab space; do
+  xdotool key "$key"
+  sleep 0.2
+done
 wait_for_colour Velmora 5 2460 2600 "$pale_button"
-click_at Velmora 7027 4387
+
+# The T: a press on its left arm warms the stem from the inner corner
+# first, while the stem's far end is still cold.
+click_at Velmora 6840 2300
+tee="Velmora：T字形"
+wait_for_colour "$tee" 10 900 1260 "$cold_metal"
+click_at "$tee" 900 1260
+wait_for_colour "$tee" 20 3500 2300 "$hot_metal"
+[ "$(colour_at "$tee" 3800 5400)" = "$cold_metal" ] || fail "the T's stem warmed at its far end first"
+# Its close box does what もどる does; the menu's close box ends the
+# program, and おわり would too: with exit code 0.
+click_close_box "$tee"
+wait_for_colour Velmora 5 2460 2600 "$pale_button"
+click_close_box Velmora
 status=0
 wait $velmora || status=$?
 trap - EXIT
 [ "$status" -eq 0 ] || fail "velmora.exe ended with exit code $status"
-echo "e2e-windows: a child's run of velmora.exe under Wine: ok"
+
+# Once more, ended by おわり.
+timeout 60 wine build-windows/velmora.exe &
+velmora=$!
+trap 'kill $velmora 2>/dev/null || true' EXIT
+wait_for_colour Velmora 20 2460 2600 "$pale_button"
+click_at Velmora 7027 4387
+status=0
+wait $velmora || status=$?
+trap - EXIT
+[ "$status" -eq 0 ] || fail "velmora.exe ended by おわり with exit code $status"
+echo "e2e-windows: a child's runs of velmora.exe under Wine: ok"

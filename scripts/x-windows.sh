@@ -1,6 +1,7 @@
 # Sourced by the scripts that drive Velmora's windows on an X display with
 # real input (xdotool) and read back what is on the screen (imagemagick):
 # windows by caption, points in twips of a window's client area.
+# VELMORA_SCALE: the screen's pixel ratio (2 on a 200 % screen), 1 if unset.
 
 # The visible window whose caption is exactly $1.
 window_named() {
@@ -16,14 +17,16 @@ window_named() {
 # captioned $1 (15 twips a pixel), as "x y". Where the window's frame is
 # part of its X window (Wine draws its own), the client area lies inside
 # it: as wide a frame left, right and below, the caption bar above. The
-# menu's client area is 524 x 311 pixels, a shape window's 576 x 374.
+# menu's client area is 524 x 311 screen pixels, a shape window's 576 x 374.
 screen_point() {
-  local id client_width=576 client_height=374 border
+  local id scale=${VELMORA_SCALE:-1} client_width=576 client_height=374 border
   id=$(window_named "$1") || return 1
   eval "$(xdotool getwindowgeometry --shell "$id")"
   if [ "$1" = "Velmora" ]; then client_width=524 client_height=311; fi
+  client_width=$((client_width * scale))
+  client_height=$((client_height * scale))
   border=$(((WIDTH - client_width) / 2))
-  echo "$((X + border + $2 / 15)) $((Y + HEIGHT - client_height - border + $3 / 15))"
+  echo "$((X + border + $2 * scale / 15)) $((Y + HEIGHT - client_height - border + $3 * scale / 15))"
 }
 
 # Clicks the window captioned $1 at ($2, $3) twips of its client area.
@@ -42,4 +45,15 @@ colour_at() {
   at=$(screen_point "$@") || return 1
   import -window root -crop "1x1+${at% *}+${at#* }" -depth 8 txt:- |
     sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p' | head -n 1
+}
+
+# Clicks the close box of the window captioned $1, where Windows draws it
+# (under Wine, which draws the frame itself): at the right of the caption
+# bar.
+click_close_box() {
+  local id
+  id=$(window_named "$1") || return 1
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  xdotool mousemove $((X + WIDTH - 14)) $((Y + 12)) click 1
+  sleep 0.3
 }

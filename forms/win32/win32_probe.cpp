@@ -82,14 +82,13 @@ void postMouse(const Form& form, float x, float y, std::int16_t button, std::int
   WPARAM keys = press ? held : 0;
   if (shift & 1) keys |= MK_SHIFT;
   if (shift & 2) keys |= MK_CONTROL;
-  // A button takes the focus on its press as Windows gives it.
+  // While a button is held, the window that took the press has the mouse
+  // captured, and Windows sends it the release wherever that lands.
   HWND capture = GetCapture();
-  if (!press && capture) target = capture;
   if (!press && capture) {
-    POINT screen = clientPoint(form, x, y);
-    ClientToScreen(windowOfControl(form), &screen);
-    ScreenToClient(capture, &screen);
-    at = screen;
+    at = clientPoint(form, x, y);
+    MapWindowPoints(windowOfControl(form), capture, &at, 1);
+    target = capture;
   }
   PostMessageW(target, message, keys, MAKELPARAM(at.x, at.y));
   settle();

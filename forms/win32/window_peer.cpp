@@ -49,6 +49,9 @@ WindowPeer::~WindowPeer() {
   // once nothing of it is on the stack any more.
   control_ = nullptr;
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+  // A hidden window holding the mouse would keep every click from the
+  // windows still on the screen.
+  if (GetCapture() == hwnd_) ReleaseCapture();
   ShowWindow(hwnd_, SW_HIDE);
   destroyLater(hwnd_);
 }

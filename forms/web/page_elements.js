@@ -99,6 +99,8 @@ var Page = (function () {
     closeBox.type = 'button';
     closeBox.tabIndex = -1;
     closeBox.textContent = '\u00d7';
+    // The frame's button never takes the keyboard focus from the window.
+    closeBox.addEventListener('pointerdown', function (event) { event.preventDefault(); });
     closeBox.addEventListener('click', function () { _velmora_close_box(record.id); });
     bar.append(record.icon, record.title, closeBox);
     var client = make('div', 'vm-client');

@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(g++ make cmake qt6-base-dev doctest-dev fonts-ipafont-gothic
           xvfb xauth xdotool imagemagick g++-mingw-w64-x86-64
-          emscripten node-acorn chromium)
+          emscripten node-acorn chromium
+          python3-gi python3-gi-cairo gir1.2-webkit2-4.1)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

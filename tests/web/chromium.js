@@ -3,6 +3,9 @@
 // through the browser's own input pipeline, read values, take screenshots.
 'use strict';
 const { spawn } = require('child_process');
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
 
 const flags = ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
   '--disable-component-update', '--disable-sync', '--no-first-run', '--remote-debugging-pipe'];
@@ -18,9 +21,14 @@ class Chromium {
   }
 
   constructor(width, height) {
+    // A profile of its own: a Chromium still closing from the run before
+    // would otherwise take this one's page over.
+    this.profile = fs.mkdtempSync(path.join(os.tmpdir(), 'velmora-chromium-'));
     this.process = spawn(process.env.CHROMIUM || '/usr/bin/chromium',
-      [...flags, `--window-size=${width},${height}`, 'about:blank'],
+      [...flags, `--user-data-dir=${this.profile}`, `--window-size=${width},${height}`,
+        'about:blank'],
       { stdio: ['ignore', 'ignore', 'ignore', 'pipe', 'pipe'] });
+    this.exited = new Promise((resolve) => this.process.on('exit', resolve));
     this.nextId = 1;
     this.waiting = new Map();
     this.listeners = [];
@@ -135,8 +143,15 @@ class Chromium {
     return Buffer.from(data, 'base64');
   }
 
-  close() {
-    this.process.kill();
+  // Ends the browser (asked to, so its helper processes end with it) and
+  // waits for it, then removes its profile.
+  async close() {
+    const asked = this.send('Browser.close', {}, null).catch(() => {});
+    const late = setTimeout(() => this.process.kill('SIGKILL'), 5000);
+    await Promise.race([asked, this.exited]);
+    await this.exited;
+    clearTimeout(late);
+    fs.rmSync(this.profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
   }
 }
 

@@ -44,7 +44,7 @@ async function main() {
     if (!outcome) console.log('the suite did not finish in time');
     process.exitCode = outcome === 'passed' ? 0 : 1;
   } finally {
-    browser.close();
+    await browser.close();
   }
 }
 

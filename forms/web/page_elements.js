@@ -99,6 +99,8 @@ var Page = (function () {
     closeBox.type = 'button';
     closeBox.tabIndex = -1;
     closeBox.textContent = '\u00d7';
+    // The frame's button never takes the keyboard focus from the window.
+    closeBox.addEventListener('pointerdown', function (event) { event.preventDefault(); });
     closeBox.addEventListener('click', function () { _velmora_close_box(record.id); });
     bar.append(record.icon, record.title, closeBox);
     var client = make('div', 'vm-client');
@@ -112,8 +114,11 @@ var Page = (function () {
       var button = buttonOf(event);
       if (!button) return;
       event.preventDefault();
-      // The release comes back here even off the window.
-      client.setPointerCapture(event.pointerId);
+      // The release comes back here even off the window (a pointer the
+      // browser does not know, as a test's, cannot be held).
+      try {
+        client.setPointerCapture(event.pointerId);
+      } catch (notActive) {}
       var at = twipsOf(record, event);
       _velmora_press(record.id, button, shiftOf(event), at.x, at.y);
     });
@@ -430,10 +435,12 @@ var Page = (function () {
       var style = elements.get(id).box.style;
       if (!name) {
         style.cursor = '';
+        delete elements.get(id).box.dataset.cursorSize;
         return;
       }
       var url = pictureCanvas(name, argb, width, height).toDataURL('image/png');
       style.cursor = 'url(' + url + ') ' + hotX + ' ' + hotY + ', auto';
+      elements.get(id).box.dataset.cursorSize = width + ' ' + height;
     },
     checked: function (id, checked) {
       var record = elements.get(id);
@@ -470,6 +477,18 @@ var Page = (function () {
       intervals.delete(id);
     },
     flush: paintWaiting,
+    // For the conformance suite's probe: an element's record, how many
+    // there are, and the ratio looked at again after a test changed it.
+    element: function (id) { return elements.get(id); },
+    count: function () { return elements.size; },
+    idOf: function (element) {
+      var found = 0;
+      elements.forEach(function (record, id) {
+        if (record.box === element) found = id;
+      });
+      return found;
+    },
+    checkPixelRatio: checkPixelRatio,
     pixelRatio: function () { return window.devicePixelRatio || 1; },
     ended: function () {
       document.body.classList.add('vm-ended');

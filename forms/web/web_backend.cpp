@@ -70,10 +70,15 @@ int WebBackend::runEventLoop() {
   return 0;
 }
 
-void WebBackend::quitEventLoop(int) {
+void WebBackend::quitEventLoop(int exitCode) {
   if (!looping_) return;
-  looping_ = false;
+  leaveEventLoop(exitCode);
   page_ended();
+}
+
+void WebBackend::leaveEventLoop(int exitCode) {
+  looping_ = false;
+  exitCode_ = exitCode;
 }
 
 void WebBackend::handlePendingEvents() { page_flush(); }

@@ -206,7 +206,7 @@ async function main() {
     const errors = browser.consoleLines.filter((l) => /exception|error|abort/i.test(l));
     check(errors.length === 0, `no error in the page's console ${errors.join(' | ')}`);
   } finally {
-    browser.close();
+    await browser.close();
   }
   console.log(failures ? `${failures} check(s) failed` : 'every check passed');
   process.exit(failures ? 1 : 0);

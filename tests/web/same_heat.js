@@ -89,7 +89,7 @@ async function main() {
       await click(backButton);
     }
   } finally {
-    browser.close();
+    await browser.close();
   }
   process.exit(failures ? 1 : 0);
 }

@@ -1,0 +1,30 @@
+// The page's side of the conformance suite's probe (web_probe.cpp) where
+// it reads what the page shows.
+mergeInto(LibraryManager.library, {
+  probe_cursor: function (form, x, y, out) {
+    var client = Page.element(form).inside;
+    var r = client.getBoundingClientRect();
+    var el = document.elementFromPoint(r.left + x / 15, r.top + y / 15);
+    while (el && el !== client && !el.style.cursor) el = el.parentElement;
+    var values = [0, 0, 0, 0, 0];
+    var found = el && /^url\(.*\) (\d+) (\d+)/.exec(el.style.cursor);
+    if (found && el.dataset.cursorSize) {
+      var size = el.dataset.cursorSize.split(' ');
+      values = [1, +found[1], +found[2], +size[0], +size[1]];
+    }
+    for (var i = 0; i < 5; ++i) HEAP32[(out >> 2) + i] = values[i];
+  },
+  probe_window: function (form, out) {
+    var record = Page.element(form);
+    var values = [record.inside.offsetWidth, record.inside.offsetHeight, record.shown ? 1 : 0,
+                  record.picture ? 1 : 0];
+    for (var i = 0; i < 4; ++i) HEAP32[(out >> 2) + i] = values[i];
+    return allocateUTF8(record.title.textContent);
+  },
+  probe_font: function (label, out) {
+    var style = getComputedStyle(Page.element(label).box);
+    HEAP32[out >> 2] = parseInt(style.fontSize, 10);
+    HEAP32[(out >> 2) + 1] = parseInt(style.fontWeight, 10) >= 600 ? 1 : 0;
+    return allocateUTF8(style.fontFamily.split(',')[0].trim().replace(/^["']|["']$/g, ''));
+  }
+});

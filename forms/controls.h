@@ -287,7 +287,7 @@ class FilledRect : public Control {
 // a form and dies with the form's controls.
 class Timer {
  public:
-  explicit Timer(Form& form, int intervalMs = 50);
+  explicit Timer(int intervalMs = 50);
   ~Timer();
   Timer(const Timer&) = delete;
   Timer& operator=(const Timer&) = delete;
@@ -304,7 +304,6 @@ class Timer {
   std::uint64_t serial() const { return serial_; }  // creation order
 
  private:
-  Form& form_;
   int interval_;
   bool enabled_ = false;
   std::uint64_t serial_;

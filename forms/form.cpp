@@ -194,7 +194,7 @@ void Form::setFocus(Control* control) {
 }
 
 Timer* Form::addTimer(int intervalMs) {
-  timers_.push_back(std::make_unique<Timer>(*this, intervalMs));
+  timers_.push_back(std::make_unique<Timer>(intervalMs));
   return timers_.back().get();
 }
 

@@ -73,7 +73,7 @@ TEST_CASE("after the end, ticks and clicks of a surviving control run nothing") 
   // might keep by mistake.
   Simulation simulation;
   simulation.form.Show();
-  forms::Timer stray(simulation.form, 50);
+  forms::Timer stray(50);
   stray.onTimer = [&] { ++handlers; };
   stray.setEnabled(true);
   forms::PictureBox box(simulation.form, forms::Rect{0, 0, 600, 600});

@@ -43,9 +43,10 @@ wait_for_colour "$rod" 10 4400 2347 "$cold_metal"
 click_at "$rod" 8047 5287
 click_at "$rod" 4400 2347
 wait_for_colour "$rod" 5 5000 2347 "$hot_metal"
-# The whole rod warm: もう一度 shows, and makes the rod cold again.
+# The whole rod warm: もう一度 shows (a button's face where the pale
+# window was, as on もどる beside it), and makes the rod cold again.
 wait_for_colour "$rod" 20 8300 2347 "$hot_metal"
-sleep 1
+wait_for_colour "$rod" 10 6520 180 "$(colour_at "$rod" 7600 180)"
 click_at "$rod" 6967 307
 wait_for_colour "$rod" 5 5000 2347 "$cold_metal"
 # The keyboard: with もう一度 gone, the focus is on the chosen speed;

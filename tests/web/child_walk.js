@@ -67,6 +67,10 @@ const helpers = `
     }
     return count;
   };
+  // What the last press was, as the page saw it: a trusted mouse or touch.
+  window.lastPress = '';
+  addEventListener('pointerdown',
+    (e) => { lastPress = (e.isTrusted ? 'trusted ' : 'untrusted ') + e.pointerType; }, true);
   window.shownButton = (text) => [...front().querySelectorAll('.vm-button')]
       .some((b) => b.textContent === text && b.style.display !== 'none');
   true;`;
@@ -188,7 +192,9 @@ async function main() {
 
     let first = true;
     for (const [index, shape] of shapes.entries()) {
-      await click(shape.button);
+      // Every other shape is chosen, pressed, started again and left by a finger.
+      const press = index % 2 ? tap : click;
+      await press(shape.button);
       await browser.until(`document.title === ${JSON.stringify(shape.caption)}`);
       check(true, `${shape.name}: its window opens from the menu`);
       if (first) {
@@ -201,8 +207,10 @@ async function main() {
       const cold = colours(await shoot(`${shape.name}-cold`), shape.press, 4);
       check(share(cold, coldMetal) === 1,
         `${shape.name}: the screenshot shows grey metal where the burner goes`);
-      // Every other shape is pressed by a finger.
-      if (index % 2) await tap(shape.press); else await click(shape.press);
+      await press(shape.press);
+      const pressedBy = index % 2 ? 'trusted touch' : 'trusted mouse';
+      check(await browser.evaluate('lastPress') === pressedBy,
+        `${shape.name}: the page sees the press as a ${pressedBy}`);
       // Long enough for the front to reach a corner, before the run ends.
       await sleep(shape.wait);
       const heating = await browser.evaluate('metal()');
@@ -216,7 +224,7 @@ async function main() {
       const done = await browser.evaluate('metal()');
       check(done.grey === 0, `${shape.name}: the heat covers the whole metal (${done.grey} grey left)`);
       await shoot(`${shape.name}-covered`);
-      await click(retryButton);
+      await press(retryButton);
       await browser.until('!shownButton("もう一度")');
       const again = await browser.evaluate('metal()');
       check(again.heated === 0 && again.rim === 0, `${shape.name}: もう一度 makes the metal cold again`);
@@ -230,7 +238,7 @@ async function main() {
           return [r.left + r.width / 2, r.top + r.height / 2]; })()`);
         await mouse.click(...closeBox);
       } else {
-        await click(backButton);
+        await press(backButton);
       }
       await browser.until('document.title === "Velmora"');
       check(true, `${shape.name}: back to the menu`);

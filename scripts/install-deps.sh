@@ -13,6 +13,9 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+# npm fetches the browser tests' driver (puppeteer-core); Debian's own npm
+# only where the machine has none (a node from elsewhere brings its own).
+if [ $# -eq 0 ] && ! command -v npm > /dev/null; then missing+=(npm); fi
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive

@@ -1,13 +1,15 @@
-// The page as a child uses it, in headless Chromium with real input: the
-// menu, every shape window pressed by mouse or by finger until the heat
-// covers the whole metal, もう一度, もどる and the close box, the speed
-// options, then おわり. Checks what the page shows by its pixels and
+// The page as a child uses it, in headless Chromium driven by puppeteer
+// with trusted input through the browser's own pipeline (page.mouse,
+// page.touchscreen, page.keyboard): the menu, every shape window pressed by
+// mouse or by finger until the heat covers the whole metal, もう一度, もどる
+// and the close box, the speed options, then おわり. Checks what the browser
+// shows by the pixels of its screenshots (and the page's canvases), and
 // writes a screenshot of each step.
 //   node child_walk.js PAGE.html OUTPUT-FOLDER [RATIO]
 'use strict';
 const fs = require('fs');
 const path = require('path');
-const { Chromium, sleep } = require('./chromium');
+const { Chromium, decodePng, sleep } = require('./chromium');
 
 const [page, out, ratioArgument] = process.argv.slice(2);
 const ratio = Number(ratioArgument || 1);
@@ -27,6 +29,12 @@ const backButton = [8047, 307];
 const retryButton = [6967, 307];
 const fastOption = [7700, 5287];
 const endButton = [7027, 4387];
+// Colours as the browser shows them (0xRRGGBB).
+const coldMetal = 0xe0e0e0;
+const heatedMetal = 0xff8080;
+const menuBackground = 0xd4d0c8;
+const paleYellowCard = 0xffffe1;
+const titleBlue = 0x8080ff;
 
 // Inside the page: the window in front, and what its metal shows.
 const helpers = `
@@ -59,6 +67,10 @@ const helpers = `
     }
     return count;
   };
+  // What the last press was, as the page saw it: a trusted mouse or touch.
+  window.lastPress = '';
+  addEventListener('pointerdown',
+    (e) => { lastPress = (e.isTrusted ? 'trusted ' : 'untrusted ') + e.pointerType; }, true);
   window.shownButton = (text) => [...front().querySelectorAll('.vm-button')]
       .some((b) => b.textContent === text && b.style.display !== 'none');
   true;`;
@@ -75,26 +87,43 @@ async function main() {
     { width: 720, height: 520, ratio });
   try {
     const fetched = [];
-    browser.listeners.push((m) => {
-      if (m.method === 'Network.requestWillBeSent') fetched.push(m.params.request.url);
-    });
-    await browser.send('Network.enable');
+    browser.page.on('request', (request) => fetched.push(request.url()));
     await browser.until('document.querySelector(".vm-window") !== null');
     await browser.evaluate(helpers);
     const at = async ([x, y]) => {
       const box = await browser.evaluate('clientBox()');
       return [box.left + x / 15, box.top + y / 15];
     };
-    const click = async (point) => browser.click(...(await at(point)));
-    const tap = async (point) => browser.tap(...(await at(point)));
+    const { mouse, touchscreen, keyboard } = browser.page;
+    const click = async (point) => mouse.click(...(await at(point)));
+    const tap = async (point) => touchscreen.tap(...(await at(point)));
+    // A screenshot of the window in front, written to the output folder and
+    // decoded, with the window's client area at `client` (CSS pixels).
     const shoot = async (name) => {
       const box = await browser.evaluate('clientBox()');
       const [x, y, width, height] = box.outer;
       await sleep(100);  // the next frame paints what was drawn
-      const { data } = await browser.send('Page.captureScreenshot',
-        { format: 'png', clip: { x, y, width, height, scale: 1 } });
-      fs.writeFileSync(path.join(out, name + '.png'), Buffer.from(data, 'base64'));
+      const png = await browser.screenshot({ x, y, width, height });
+      fs.writeFileSync(path.join(out, name + '.png'), png);
+      return { ...decodePng(png), client: [box.left - x, box.top - y] };
     };
+    // How many screenshot pixels of each colour lie within `radius` CSS
+    // pixels of a point of the client area (twips).
+    const colours = (shot, [x, y], radius) => {
+      const count = new Map();
+      const [cx, cy] = [(shot.client[0] + x / 15) * ratio, (shot.client[1] + y / 15) * ratio];
+      for (let py = Math.round(cy - radius * ratio); py <= cy + radius * ratio; ++py) {
+        for (let px = Math.round(cx - radius * ratio); px <= cx + radius * ratio; ++px) {
+          if (px < 0 || py < 0 || px >= shot.width || py >= shot.height) continue;
+          const i = (py * shot.width + px) * 3;
+          const rgb = (shot.rgb[i] << 16) | (shot.rgb[i + 1] << 8) | shot.rgb[i + 2];
+          count.set(rgb, (count.get(rgb) || 0) + 1);
+        }
+      }
+      return count;
+    };
+    const share = (count, rgb) =>
+      (count.get(rgb) || 0) / [...count.values()].reduce((a, b) => a + b, 0);
 
     // In the first shape window: the keys as on the desktop, and the
     // flame-and-cross cursor over the metal with its hot spot at the
@@ -106,24 +135,26 @@ async function main() {
       check(await browser.evaluate(`${focused}`) === 'vm-button vm-system',
         'the window opens with the focus on もどる');
       // もどる, the metal, then the chosen speed.
-      await browser.key('Tab', 'Tab', 9);
+      await keyboard.press('Tab');
       check(await browser.evaluate(`${focused}`) === 'vm-picture-box',
         'Tab takes the focus to the metal');
-      await browser.key('Tab', 'Tab', 9);
+      await keyboard.press('Tab');
       check(await browser.evaluate(`${focused} === 'vm-option vm-system'`),
         'Tab takes the focus on to the speed options');
       const before = await browser.evaluate(selected);
-      await browser.key('ArrowUp', 'ArrowUp', 38);
+      await keyboard.press('ArrowUp');
       check(await browser.evaluate(selected) === before - 1, 'the up arrow selects the speed above');
-      await browser.key('ArrowDown', 'ArrowDown', 40);
+      await keyboard.press('ArrowDown');
       check(await browser.evaluate(selected) === before, 'the down arrow selects it back');
       const cursor = await browser.evaluate(
         'getComputedStyle(front().querySelector(".vm-picture-box")).cursor');
       check(/^url\("data:image\/png;base64,.*"\) 16 16, auto$/.test(cursor),
         'the metal shows the flame-and-cross cursor, its hot spot at the crossing');
-      await browser.key('Tab', 'Tab', 9, true);
-      await browser.key('Tab', 'Tab', 9, true);
-      await browser.key(' ', 'Space', 32);
+      await keyboard.down('Shift');
+      await keyboard.press('Tab');
+      await keyboard.press('Tab');
+      await keyboard.up('Shift');
+      await keyboard.press('Space');
       await browser.until('document.title === "Velmora"');
       check(true, 'Shift+Tab and Space press もどる');
       await click(shape.button);
@@ -137,25 +168,33 @@ async function main() {
           .filter((c) => c.offsetParent !== null).map((c) => c.width)`;
       const before = await browser.evaluate(widths);
       const other = ratio === 2 ? 1 : 2;
-      await browser.send('Emulation.setDeviceMetricsOverride',
-        { width: 720, height: 520, deviceScaleFactor: other, mobile: false });
+      await browser.setRatio(other);
       await sleep(200);
       const after = await browser.evaluate(widths);
       const heat = await browser.evaluate('metal()');
       check(after.every((w, i) => Math.abs(w - before[i] * other / ratio) <= 1) && heat.heated > 0,
         `at a pixel ratio of ${other} the metal is drawn again at that density, heat and all`);
-      await browser.send('Emulation.setDeviceMetricsOverride',
-        { width: 720, height: 520, deviceScaleFactor: ratio, mobile: false });
+      await browser.setRatio(ratio);
     };
 
     await browser.until('document.title === "Velmora"');
-    await shoot('menu');
+    const menu = await shoot('menu');
+    const wholeMenu = colours(menu, [0, 0], Math.max(menu.width, menu.height) / ratio);
+    check(share(wholeMenu, menuBackground) > 0.4 && wholeMenu.get(titleBlue) >= 200 * ratio * ratio &&
+      wholeMenu.get(heatedMetal) >= 200 * ratio * ratio,
+      'the menu shows its grey face, the title in blue and 熱 in the light red of the heat');
+    check(shapes.every((shape) => {
+      const card = colours(menu, shape.button, 30);
+      return share(card, paleYellowCard) > 0.1 && card.get(coldMetal) > 0;
+    }), 'each shape\'s card shows its grey pictogram on pale yellow');
     check(await browser.evaluate('front().querySelectorAll(".vm-picture-box").length') === 6,
       'the menu shows six picture buttons');
 
     let first = true;
     for (const [index, shape] of shapes.entries()) {
-      await click(shape.button);
+      // Every other shape is chosen, pressed, started again and left by a finger.
+      const press = index % 2 ? tap : click;
+      await press(shape.button);
       await browser.until(`document.title === ${JSON.stringify(shape.caption)}`);
       check(true, `${shape.name}: its window opens from the menu`);
       if (first) {
@@ -165,31 +204,41 @@ async function main() {
       }
       const idle = await browser.evaluate('metal()');
       check(idle.heated === 0 && idle.grey > 0, `${shape.name}: the metal is cold and grey`);
-      // Every other shape is pressed by a finger.
-      if (index % 2) await tap(shape.press); else await click(shape.press);
+      const cold = colours(await shoot(`${shape.name}-cold`), shape.press, 4);
+      check(share(cold, coldMetal) === 1,
+        `${shape.name}: the screenshot shows grey metal where the burner goes`);
+      await press(shape.press);
+      const pressedBy = index % 2 ? 'trusted touch' : 'trusted mouse';
+      check(await browser.evaluate('lastPress') === pressedBy,
+        `${shape.name}: the page sees the press as a ${pressedBy}`);
       // Long enough for the front to reach a corner, before the run ends.
       await sleep(shape.wait);
       const heating = await browser.evaluate('metal()');
       check(heating.heated > 0 && heating.rim > 0, `${shape.name}: the heat spreads from the press`);
-      await shoot(`${shape.name}-heating`);
+      const warm = colours(await shoot(`${shape.name}-heating`), shape.press, 12);
+      check((warm.get(heatedMetal) || 0) >= 100 * ratio * ratio && !warm.has(coldMetal),
+        `${shape.name}: the screenshot shows light red round the burner, no grey`);
       if (shape.name === 't-plate') fs.writeFileSync(path.join(out, 'page.png'), await browser.screenshot());
       if (shape.name === 'plate') await zoomDuringRun();
       await browser.until('shownButton("もう一度")', 60000);
       const done = await browser.evaluate('metal()');
       check(done.grey === 0, `${shape.name}: the heat covers the whole metal (${done.grey} grey left)`);
       await shoot(`${shape.name}-covered`);
-      await click(retryButton);
+      await press(retryButton);
       await browser.until('!shownButton("もう一度")');
       const again = await browser.evaluate('metal()');
       check(again.heated === 0 && again.rim === 0, `${shape.name}: もう一度 makes the metal cold again`);
+      const cooled = colours(await shoot(`${shape.name}-again`), shape.press, 4);
+      check(share(cooled, coldMetal) === 1,
+        `${shape.name}: after もう一度 the screenshot shows grey metal where the burner was`);
       if (index === 2) {
         // The frame's close box does what もどる does.
         const closeBox = await browser.evaluate(`(() => {
           const r = front().querySelector('.vm-close-box').getBoundingClientRect();
           return [r.left + r.width / 2, r.top + r.height / 2]; })()`);
-        await browser.click(...closeBox);
+        await mouse.click(...closeBox);
       } else {
-        await click(backButton);
+        await press(backButton);
       }
       await browser.until('document.title === "Velmora"');
       check(true, `${shape.name}: back to the menu`);

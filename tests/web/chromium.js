@@ -1,101 +1,62 @@
-// Debian's headless Chromium, driven over its DevTools pipe (no network
-// port, no npm package): open a page, send real mouse, touch and key input
-// through the browser's own input pipeline, read values, take screenshots.
+// Debian's headless Chromium, driven by puppeteer-core (pinned by
+// package-lock.json here): real mouse, touch and key input through the
+// browser's own input pipeline (`page.mouse`, `page.touchscreen`,
+// `page.keyboard`), screenshots, values read from the page, and the few
+// DevTools commands puppeteer has no call for (virtual time, pixel ratio).
 'use strict';
-const { spawn } = require('child_process');
-const fs = require('fs');
-const os = require('os');
-const path = require('path');
+const puppeteer = require('puppeteer-core');
 
 const flags = ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
-  '--disable-component-update', '--disable-sync', '--no-first-run', '--remote-debugging-pipe'];
+  '--disable-component-update', '--disable-sync', '--no-first-run'];
 
 class Chromium {
-  // `size`: the window in CSS pixels; `ratio`: device pixels per CSS pixel.
-  // `bindings`: functions the page may call to reach this driver
-  // (Runtime.bindingCalled).
-  static async open(url, { width = 1024, height = 768, ratio = 1, bindings = [] } = {}) {
-    const browser = new Chromium(width, height);
-    await browser.attach(url, width, height, ratio, bindings);
-    return browser;
-  }
-
-  constructor(width, height) {
-    // A profile of its own: a Chromium still closing from the run before
-    // would otherwise take this one's page over.
-    this.profile = fs.mkdtempSync(path.join(os.tmpdir(), 'velmora-chromium-'));
-    this.process = spawn(process.env.CHROMIUM || '/usr/bin/chromium',
-      [...flags, `--user-data-dir=${this.profile}`, `--window-size=${width},${height}`,
-        'about:blank'],
-      { stdio: ['ignore', 'ignore', 'ignore', 'pipe', 'pipe'] });
-    this.exited = new Promise((resolve) => this.process.on('exit', resolve));
-    this.nextId = 1;
-    this.waiting = new Map();
-    this.listeners = [];
-    let buffered = '';
-    this.process.stdio[4].on('data', (chunk) => {
-      buffered += chunk.toString('utf8');
-      let end;
-      while ((end = buffered.indexOf('\0')) >= 0) {
-        this.receive(JSON.parse(buffered.slice(0, end)));
-        buffered = buffered.slice(end + 1);
-      }
+  // `width`, `height`: the page in CSS pixels; `ratio`: device pixels per
+  // CSS pixel. The page takes touch as an iPad's does.
+  static async open(url, { width = 1024, height = 768, ratio = 1, exposed = {} } = {}) {
+    const viewport = { width, height, deviceScaleFactor: ratio, hasTouch: true };
+    const browser = await puppeteer.launch({
+      executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+      headless: true, pipe: true, args: [...flags, `--window-size=${width},${height}`],
+      defaultViewport: viewport,
     });
-  }
-
-  receive(message) {
-    if (message.id && this.waiting.has(message.id)) {
-      const { resolve, reject } = this.waiting.get(message.id);
-      this.waiting.delete(message.id);
-      if (message.error) reject(new Error(JSON.stringify(message.error)));
-      else resolve(message.result);
-      return;
-    }
-    for (const listen of this.listeners) listen(message);
-  }
-
-  send(method, params = {}, sessionId = this.session) {
-    const id = this.nextId++;
-    const message = { id, method, params };
-    if (sessionId) message.sessionId = sessionId;
-    this.process.stdio[3].write(JSON.stringify(message) + '\0');
-    return new Promise((resolve, reject) => this.waiting.set(id, { resolve, reject }));
-  }
-
-  async attach(url, width, height, ratio, bindings) {
-    const { targetInfos } = await this.send('Target.getTargets', {}, null);
-    const page = targetInfos.find((t) => t.type === 'page');
-    ({ sessionId: this.session } = await this.send('Target.attachToTarget',
-      { targetId: page.targetId, flatten: true }, null));
-    await this.send('Page.enable');
-    await this.send('Runtime.enable');
-    this.consoleLines = [];
-    this.listeners.push((m) => {
-      if (m.method === 'Runtime.consoleAPICalled') {
-        this.consoleLines.push(m.params.args.map((a) => a.value).join(' '));
-      }
-      if (m.method === 'Runtime.exceptionThrown') {
-        this.consoleLines.push('exception: ' + JSON.stringify(m.params.exceptionDetails));
-      }
-    });
-    await this.send('Emulation.setDeviceMetricsOverride',
-      { width, height, deviceScaleFactor: ratio, mobile: false });
-    for (const name of bindings) await this.send('Runtime.addBinding', { name });
+    const page = (await browser.pages())[0] || (await browser.newPage());
+    const chromium = new Chromium(browser, page, viewport);
+    page.on('console', (message) => chromium.consoleLines.push(message.text()));
+    page.on('pageerror', (error) => chromium.consoleLines.push('exception: ' + error.message));
+    for (const [name, answer] of Object.entries(exposed)) await page.exposeFunction(name, answer);
+    chromium.session = await page.createCDPSession();
     // The page behaves as the focused one, as a child's page in front is.
-    await this.send('Emulation.setFocusEmulationEnabled', { enabled: true });
-    const loaded = new Promise((resolve) => this.listeners.push((m) => {
-      if (m.method === 'Page.loadEventFired') resolve();
-    }));
-    await this.send('Page.navigate', { url });
-    await loaded;
+    await chromium.send('Emulation.setFocusEmulationEnabled', { enabled: true });
+    await page.goto(url, { waitUntil: 'load' });
+    return chromium;
+  }
+
+  constructor(browser, page, viewport) {
+    this.browser = browser;
+    this.page = page;
+    this.viewport = viewport;
+    this.consoleLines = [];
+  }
+
+  // A DevTools command, and a DevTools event's handler.
+  send(method, params = {}) {
+    return this.session.send(method, params);
+  }
+
+  on(event, handler) {
+    this.session.on(event, handler);
+  }
+
+  // The screen's pixel ratio, as when the page is zoomed or dragged onto a
+  // denser screen.
+  async setRatio(ratio) {
+    this.viewport = { ...this.viewport, deviceScaleFactor: ratio };
+    await this.page.setViewport(this.viewport);
   }
 
   // The value of a JavaScript expression in the page.
-  async evaluate(expression) {
-    const { result, exceptionDetails } = await this.send('Runtime.evaluate',
-      { expression, returnByValue: true, awaitPromise: true });
-    if (exceptionDetails) throw new Error(`${expression}: ${JSON.stringify(exceptionDetails)}`);
-    return result.value;
+  evaluate(expression) {
+    return this.page.evaluate(expression);
   }
 
   async until(expression, timeoutMs = 5000) {
@@ -108,50 +69,20 @@ class Chromium {
     }
   }
 
-  async click(x, y, button = 'left') {
-    const at = { x, y, button, clickCount: 1 };
-    await this.send('Input.dispatchMouseEvent', { type: 'mouseMoved', x, y });
-    await this.send('Input.dispatchMouseEvent', { type: 'mousePressed', ...at });
-    await this.send('Input.dispatchMouseEvent', { type: 'mouseReleased', ...at });
+  // What the browser shows, as a PNG: all of the page, or a rectangle of it
+  // (CSS pixels) in device pixels.
+  async screenshot(clip) {
+    return Buffer.from(await this.page.screenshot({ type: 'png', captureBeyondViewport: false,
+      ...(clip ? { clip: { ...clip, scale: 1 } } : {}) }));
   }
 
-  async tap(x, y) {
-    await this.send('Emulation.setTouchEmulationEnabled', { enabled: true, maxTouchPoints: 1 });
-    await this.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x, y }] });
-    await this.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
-  }
-
-  async key(key, code, keyCode, shift = false) {
-    const modifiers = shift ? 8 : 0;
-    const text = key === ' ' ? ' ' : undefined;
-    await this.send('Input.dispatchKeyEvent', { type: text ? 'keyDown' : 'rawKeyDown', key, code,
-      windowsVirtualKeyCode: keyCode, modifiers, text });
-    await this.send('Input.dispatchKeyEvent', { type: 'keyUp', key, code,
-      windowsVirtualKeyCode: keyCode, modifiers });
-  }
-
-  // The page's pixels in a rectangle (CSS pixels), in device pixels: width,
-  // height and 0xRRGGBB bytes row by row.
+  // The same, decoded: width, height and 0xRRGGBB bytes row by row.
   async pixels(clip) {
-    const { data } = await this.send('Page.captureScreenshot',
-      { format: 'png', clip: { ...clip, scale: 1 } });
-    return decodePng(Buffer.from(data, 'base64'));
+    return decodePng(await this.screenshot(clip));
   }
 
-  async screenshot() {
-    const { data } = await this.send('Page.captureScreenshot', { format: 'png' });
-    return Buffer.from(data, 'base64');
-  }
-
-  // Ends the browser (asked to, so its helper processes end with it) and
-  // waits for it, then removes its profile.
   async close() {
-    const asked = this.send('Browser.close', {}, null).catch(() => {});
-    const late = setTimeout(() => this.process.kill('SIGKILL'), 5000);
-    await Promise.race([asked, this.exited]);
-    await this.exited;
-    clearTimeout(late);
-    fs.rmSync(this.profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
+    await this.browser.close();
   }
 }
 
@@ -211,4 +142,4 @@ function sleep(ms) {
   return new Promise((resolve) => setTimeout(resolve, ms));
 }
 
-module.exports = { Chromium, sleep };
+module.exports = { Chromium, decodePng, sleep };

@@ -12,23 +12,22 @@ const ratio = Number(ratioArgument || 1);
 const size = { width: 1024, height: 768 };
 
 async function main() {
-  const browser = await Chromium.open('file://' + path.resolve(page),
-    { ...size, ratio, bindings: ['velmoraProbe'] });
-  let printed = 0;
-  const answer = (text) => browser.send('Runtime.evaluate',
-    { expression: `velmoraProbeAnswer(${JSON.stringify(text)})` });
-  browser.listeners.push(async (m) => {
-    if (m.method !== 'Runtime.bindingCalled' || m.params.name !== 'velmoraProbe') return;
-    const question = JSON.parse(m.params.payload);
+  let browser = null;
+  // The page's probe asks, the driver answers through velmoraProbeAnswer.
+  const answer = (text) => browser.evaluate(`velmoraProbeAnswer(${JSON.stringify(text)})`);
+  const velmoraProbe = async (payload) => {
+    const question = JSON.parse(payload);
     if (question.what === 'screenshot') {
       const { width, height, rgb } = await browser.pixels(question);
       await answer(`${width} ${height} ${rgb.toString('base64')}`);
     } else if (question.what === 'ratio') {
-      await browser.send('Emulation.setDeviceMetricsOverride',
-        { ...size, deviceScaleFactor: question.ratio, mobile: false });
+      await browser.setRatio(question.ratio);
       await answer('ok');
     }
-  });
+  };
+  browser = await Chromium.open('file://' + path.resolve(page),
+    { ...size, ratio, exposed: { velmoraProbe } });
+  let printed = 0;
   try {
     const end = Date.now() + 240000;
     let outcome = null;

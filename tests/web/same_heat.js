@@ -54,9 +54,9 @@ async function main() {
   let failures = 0;
   try {
     await browser.until('document.title === "Velmora"');
-    const expired = () => new Promise((resolve) => browser.listeners.push((m) => {
-      if (m.method === 'Emulation.virtualTimeBudgetExpired') resolve();
-    }));
+    let expire = null;
+    browser.on('Emulation.virtualTimeBudgetExpired', () => expire());
+    const expired = () => new Promise((resolve) => { expire = resolve; });
     // From here the page's time moves only when let.
     await browser.send('Emulation.setVirtualTimePolicy', { policy: 'pause' });
     const click = async ([x, y]) => {
@@ -66,7 +66,7 @@ async function main() {
             .sort((a, b) => b.style.zIndex - a.style.zIndex)[0];
         const r = w.querySelector('.vm-client').getBoundingClientRect();
         return [r.left, r.top]; })()`);
-      await browser.click(box[0] + x / 15, box[1] + y / 15);
+      await browser.page.mouse.click(box[0] + x / 15, box[1] + y / 15);
     };
     for (const run of runs) {
       await click(run.button);

@@ -3,6 +3,8 @@
 # under Wine on a virtual display, in a fresh Wine prefix.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The release itself, from the outside: resources, imports, size, the zip.
+/usr/bin/python3 scripts/check-windows-release.py build-windows
 source scripts/wine-session.sh
 trap wine_session_stop EXIT
 wine_session_start build-windows

@@ -99,14 +99,8 @@ int liveWindowCount() { return windowCount(); }
 void Win32Backend::start(bool) {
   // A window on the screen either way: Wine or Windows always has one.
   if (backendWindow()) return;
-  // Each window at its own screen's scale, drawn sharp, rather than a
-  // 100 % window blown up by the system (per-monitor awareness, version 2,
-  // from Windows 10 on; before it, the system's one scale).
-  using SetAwareness = BOOL(WINAPI*)(HANDLE);
-  const auto setAwareness = reinterpret_cast<SetAwareness>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")));
-  const auto perMonitorAwareV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
-  if (!setAwareness || !setAwareness(perMonitorAwareV2)) SetProcessDPIAware();
+  // Per-monitor DPI awareness comes from the manifest (program.manifest),
+  // which Windows applies before any code runs.
   registerClass(formClass, LoadCursorW(nullptr, IDC_ARROW));
   // Picture boxes set their own cursor, the flame-and-cross or the arrow.
   registerClass(pictureBoxClass, nullptr);

@@ -12,3 +12,6 @@ wine_session_start build-windows
 # fails after its time instead of stopping the whole run.
 ctest --test-dir build-windows --output-on-failure --timeout 300 "$@"
 bash scripts/e2e-windows.sh
+# The timers' tick period under Wine, printed to read (not checked: it
+# depends on the machine's load).
+bash scripts/measure-ticks-windows.sh 200

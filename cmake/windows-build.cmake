@@ -43,3 +43,8 @@ velmora_windows_test(forms_tests forms velmora_forms_win32 velmora_forms_win32_p
 add_test(NAME forms_tests_scale2 COMMAND forms_tests)
 set_tests_properties(forms_tests_scale2 PROPERTIES ENVIRONMENT
   "WINEPREFIX=${PROJECT_BINARY_DIR}/wineprefix-200")
+
+# The tick period of the Windows backend's timers, measured under Wine by
+# scripts/measure-ticks-windows.sh (a figure, not a test).
+add_executable(tick-periods ${PROJECT_SOURCE_DIR}/tools/tick_periods.cpp)
+target_link_libraries(tick-periods PRIVATE velmora_forms_win32)

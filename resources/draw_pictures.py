@@ -17,6 +17,8 @@
   hicolor/  the lamp again, as the program's icon in the desktop's menu:
             PNGs from 16x16 to 256x256 in the hicolor theme's layout
             (hicolor/SIZExSIZE/apps/velmora.png), installed as they stand.
+  velmora.ico  the lamp once more as velmora.exe's own icon on Windows, in
+            16, 32, 48 and 256 pixels (PNG images inside the icon file).
 
 Redraw all of them (from the repository root) with:
 
@@ -29,6 +31,7 @@ The same run writes picture_pixels.cpp: the three pictures as plain pixels
 for the forms toolkit, so no backend needs an image decoder or a file.
 """
 
+import io
 import math
 import pathlib
 import struct
@@ -255,6 +258,33 @@ def write_hicolor_icons(canvas):
         folder = HERE / "hicolor" / f"{size}x{size}" / "apps"
         folder.mkdir(parents=True, exist_ok=True)
         at_size(img, size).save(folder / "velmora.png", format="PNG", optimize=True)
+
+
+# ---------------------------------------------------------------------------
+# velmora.ico: the lamp once more, as the Windows program's own icon, in
+# every size Windows asks for (16 in lists and title bars, 32 on the
+# desktop, 48 in large-icon views, 256 in Explorer's extra-large view).
+# Each image is stored as PNG inside the icon file, which Windows reads
+# from Vista on and which keeps the 256 one small.
+
+WINDOWS_ICON_SIZES = (16, 32, 48, 256)
+
+
+def write_windows_icon(canvas):
+    img = lamp_image(canvas)
+    images = []
+    for size in WINDOWS_ICON_SIZES:
+        png = io.BytesIO()
+        at_size(img, size).save(png, format="PNG", optimize=True)
+        images.append((size, png.getvalue()))
+    header = struct.pack("<HHH", 0, 1, len(images))
+    offset = len(header) + 16 * len(images)
+    entries = b""
+    for size, data in images:
+        # Width and height 0 mean 256; 32 bits per pixel, no palette.
+        entries += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    (HERE / "velmora.ico").write_bytes(header + entries + b"".join(data for _, data in images))
 
 
 # ---------------------------------------------------------------------------
@@ -489,6 +519,7 @@ def main():
     fire = draw_fire()
     write_ico(lamp, "lamp.ico")
     write_hicolor_icons(lamp)
+    write_windows_icon(lamp)
     write_ico(fire, "fire.ico")
     menu, transparent = draw_menu()
     write_pixel_source([

@@ -30,6 +30,24 @@ pale_button=255,255,225  # the menu's picture buttons
 cold_metal=224,224,224
 hot_metal=255,128,128
 
+# The Wine prefix as the program finds it: every file and folder, and the
+# registry with the times Wine stamps on its keys left out, and the keys of
+# the hardware Wine itself describes afresh whenever it starts (the display
+# adapters, monitors and network cards). The Wine server is ended first, so
+# the registry it holds is on disk.
+prefix_state() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w
+  (cd "$WINEPREFIX" && find . -path ./dosdevices -prune -o -type f -name '*.reg' -o -printf '%y %p\n' |
+    sort)
+  awk '/^\[/ { skip = /CurrentControlSet|NetworkCards|^\[Hardware/; sub(/\] [0-9]+$/, "]") }
+       /^#time=/ { next }
+       !skip' "$WINEPREFIX"/system.reg "$WINEPREFIX"/user.reg "$WINEPREFIX"/userdef.reg
+}
+state_before=$(mktemp)
+state_after=$(mktemp)
+prefix_state >"$state_before"
+
 timeout 60 wine build-windows/velmora.exe &
 velmora=$!
 trap 'kill $velmora 2>/dev/null || true' EXIT
@@ -86,4 +104,11 @@ status=0
 wait $velmora || status=$?
 trap - EXIT
 [ "$status" -eq 0 ] || fail "velmora.exe ended by おわり with exit code $status"
+# The program writes nothing: no file, no registry value, anywhere in the
+# prefix (the user's folders and the system's included).
+prefix_state >"$state_after"
+if ! diff "$state_before" "$state_after" >&2; then
+  fail "velmora.exe changed the Wine prefix (above: what was, and what is after the runs)"
+fi
+rm -f "$state_before" "$state_after"
 echo "e2e-windows: a child's runs of velmora.exe under Wine: ok"

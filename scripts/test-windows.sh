@@ -3,6 +3,8 @@
 # under Wine on a virtual display, in a fresh Wine prefix.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The release itself, from the outside: resources, imports, size, the zip.
+/usr/bin/python3 scripts/check-windows-release.py build-windows
 source scripts/wine-session.sh
 trap wine_session_stop EXIT
 wine_session_start build-windows
@@ -10,3 +12,6 @@ wine_session_start build-windows
 # fails after its time instead of stopping the whole run.
 ctest --test-dir build-windows --output-on-failure --timeout 300 "$@"
 bash scripts/e2e-windows.sh
+# The timers' tick period under Wine, printed to read (not checked: it
+# depends on the machine's load).
+bash scripts/measure-ticks-windows.sh 200

@@ -1,4 +1,5 @@
-// The toolkit over the plain Win32 API: one thread, one message loop,
+// The toolkit over the plain Win32 API: one thread for the windows (the
+// timers' threads only post ticks to it), one message loop,
 // wide-character calls throughout.
 #pragma once
 

@@ -68,3 +68,34 @@ TEST_CASE("on the real clock a disabled timer stops and re-enabling restarts its
   CHECK(at[0] >= 39);
   CHECK(at[1] - at[0] >= 39);
 }
+
+TEST_CASE("on the real clock a tick already due when its timer restarts is dropped") {
+  Session session;
+  forms::setClock(nullptr);
+  forms::Timer* timer = nullptr;
+  TestForm form([&](TestForm& f) { timer = f.timer(30); });
+  form.Show();
+  using Clock = std::chrono::steady_clock;
+  Clock::time_point restarted;
+  std::vector<long long> sinceRestart;
+  timer->onTimer = [&] {
+    if (sinceRestart.empty() && restarted == Clock::time_point{}) {
+      // Busy past the next deadline, so its tick is already on its way,
+      // then a fresh start: the first tick after it is a whole interval on.
+      const Clock::time_point until = Clock::now() + std::chrono::milliseconds(80);
+      while (Clock::now() < until) {
+      }
+      timer->setEnabled(false);
+      timer->setEnabled(true);
+      restarted = Clock::now();
+      return;
+    }
+    sinceRestart.push_back(
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - restarted).count());
+    timer->setEnabled(false);
+  };
+  timer->setEnabled(true);
+  probe().runEventLoop([] {}, 300);
+  REQUIRE(sinceRestart.size() == 1);
+  CHECK(sinceRestart[0] >= 29);
+}

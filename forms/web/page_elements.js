@@ -368,6 +368,11 @@ var Page = (function () {
       });
     });
     watchPixelRatio();
+    // From the school's server, the page keeps itself for the days
+    // without network.
+    if (document.documentElement.classList.contains('vm-served') && navigator.serviceWorker) {
+      navigator.serviceWorker.register('sw.js').catch(function () {});
+    }
   }
 
   return {

@@ -97,6 +97,10 @@ async function onTablet(width, height) {
       return centred && r.width <= w + 0.5 && r.height <= h + 0.5 &&
           (Math.abs(r.width - w) < 1 || Math.abs(r.height - h) < 1);
     })()`;
+    // Sharp: the metal's canvases have a pixel for each pixel of the screen.
+    const sharp = `[...front().querySelectorAll('.vm-drawing')]
+        .filter((c) => c.offsetParent !== null)
+        .every((c) => Math.abs(c.width - c.getBoundingClientRect().width * devicePixelRatio) <= 1)`;
     check(await browser.evaluate(fills), `${size}: the menu fills the screen, in its middle`);
     check((await browser.evaluate('smallTargets()')).length === 0,
       `${size}: every option and button of the menu takes a 34 px finger`);
@@ -107,6 +111,7 @@ async function onTablet(width, height) {
     const small = await browser.evaluate('smallTargets()');
     check(small.length === 0,
       `${size}: every option and button of the rod window takes a 34 px finger (${small})`);
+    check(await browser.evaluate(sharp), `${size}: the metal is drawn at the screen's own pixels`);
     const finger = await browser.evaluate(`onScreen(${rodMetal})`);
     await browser.tap(...finger);
     await sleep(400);
@@ -128,6 +133,14 @@ async function onTablet(width, height) {
     await sleep(1200);
     const { data } = await browser.send('Page.captureScreenshot', { format: 'png' });
     fs.writeFileSync(path.join(out, `tablet-${width}x${height}.png`), Buffer.from(data, 'base64'));
+
+    // The tablet turned: the window fits the new screen, still sharp.
+    await browser.send('Emulation.setDeviceMetricsOverride',
+      { width: height, height: width, deviceScaleFactor: 1, mobile: false });
+    await browser.until(`innerWidth === ${height}`);
+    await sleep(300);
+    check(await browser.evaluate(fills) && await browser.evaluate(sharp),
+      `${size} turned: the window fills the screen, drawn at its pixels`);
   } finally {
     await browser.close();
   }

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds Velmora for the browser: one page, velmora.html, that needs nothing
-# beside it and fetches nothing. Installs what is missing first. Prints the
-# page's path as its last line.
+# beside it and fetches nothing (the faces' licence beside it in
+# velmora-faces/), and server/, the same page for a web server with its
+# manifest and service worker. Installs what is missing first. Prints the
+# page's size and then its path as its last line.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh >&2
@@ -11,5 +13,8 @@ export NODE_PATH=/usr/share/nodejs
 # a flag this node no longer knows).
 emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node)" > /dev/null
-cmake --build build-web --target velmora_page -j "$(nproc)" >&2
-echo "$PWD/build-web/velmora.html"
+cmake --build build-web --target velmora_page velmora_server -j "$(nproc)" >&2
+page=build-web/velmora.html
+echo "velmora.html: $(stat -c %s $page) bytes, $(gzip -9 -c $page | wc -c) gzipped;" \
+     "the server folder: $PWD/build-web/server" >&2
+echo "$PWD/$page"

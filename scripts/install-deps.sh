@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(g++ make cmake qt6-base-dev doctest-dev fonts-ipafont-gothic
           xvfb xauth xdotool imagemagick g++-mingw-w64-x86-64 wine wine64 fonts-wine
-          emscripten node-acorn chromium
+          emscripten node-acorn chromium python3-fonttools python3-brotli
           python3-gi python3-gi-cairo gir1.2-webkit2-4.1
           dpkg-dev file desktop-file-utils appstream lintian zip python3-pefile)
 # Names given on the command line replace the list (scripts/package-deb.sh

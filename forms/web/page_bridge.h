@@ -35,8 +35,9 @@ void page_line(int id, int x1, int y1, int x2, int y2, std::uint32_t colour);
 void page_filled(int id, std::uint32_t fill, int outlined);
 void page_timer_start(int id, int intervalMs);
 void page_timer_stop(int id);
-// Device pixels per CSS pixel: the screen's density times the zoom.
-double page_pixel_ratio();
+// Device pixels per CSS pixel of a window's contents: the screen's density
+// times the zoom, times the window's fit to the page.
+double page_pixel_ratio(int form);
 // Paints what is waiting for the next frame now.
 void page_flush();
 // The program has ended: the page says so calmly and offers a new start.

@@ -27,6 +27,6 @@ mergeInto(LibraryManager.library, {
   page_timer_start: function (id, intervalMs) { Page.timerStart(id, intervalMs); },
   page_timer_stop: function (id) { Page.timerStop(id); },
   page_flush: function () { Page.flush(); },
-  page_pixel_ratio: function () { return Page.pixelRatio(); },
+  page_pixel_ratio: function (id) { return Page.pixelRatio(id); },
   page_ended: function () { Page.ended(); }
 });

@@ -189,7 +189,9 @@ var Page = (function () {
     }
     record.box = el;
     record.inside = el;
-    var container = elements.get(parent).inside;
+    var parentRecord = elements.get(parent);
+    record.form = parentRecord.kind === FORM ? parentRecord : parentRecord.form;
+    var container = parentRecord.inside;
     var windowless = kind === IMAGE || kind === LABEL || kind === LINE || kind === FILLED_RECT;
     el.dataset.windowed = windowless ? '0' : '1';
     // Windowless controls lie beneath the windowed ones of their
@@ -198,10 +200,48 @@ var Page = (function () {
     container.insertBefore(el, firstWindowed);
   }
 
+  // The release page fits each window to the screen; the toolkit's own
+  // tests look at it 15 twips a pixel.
+  function fitsScreen() {
+    return document.documentElement.classList.contains('vm-fit') &&
+        !/(^|[?&])actual-size($|&)/.test(location.search.slice(1));
+  }
+
+  // A window in the middle of the page. Fitted, it grows or shrinks as a
+  // whole to fill the page, keeping its proportions: its twips, and so
+  // the heat, stay as they are; only the screen pixels a twip takes change.
   function placeAtCentre(record) {
     var box = record.box;
-    box.style.left = Math.max(0, Math.floor((window.innerWidth - box.offsetWidth) / 2)) + 'px';
-    box.style.top = Math.max(0, Math.floor((window.innerHeight - box.offsetHeight) / 2)) + 'px';
+    var scale = 1;
+    if (fitsScreen() && box.offsetWidth > 0 && box.offsetHeight > 0) {
+      scale = Math.min(window.innerWidth / box.offsetWidth, window.innerHeight / box.offsetHeight);
+      box.style.transformOrigin = '0 0';
+      box.style.transform = 'scale(' + scale + ')';
+      box.style.setProperty('--vm-scale', scale);
+    }
+    var left = (window.innerWidth - box.offsetWidth * scale) / 2;
+    var top = (window.innerHeight - box.offsetHeight * scale) / 2;
+    box.style.left = Math.max(0, scale === 1 ? Math.floor(left) : left) + 'px';
+    box.style.top = Math.max(0, scale === 1 ? Math.floor(top) : top) + 'px';
+    if (record.scale !== scale) {
+      record.scale = scale;
+      // Once the core that may have called here has returned.
+      Promise.resolve().then(function () { tellRatio(record); });
+    }
+  }
+
+  // Screen pixels per CSS pixel of a window's contents: the browser's
+  // ratio times the window's fit, so its drawings stay sharp at any size.
+  function ratioOf(record) {
+    var form = record.kind === FORM ? record : record.form;
+    return (window.devicePixelRatio || 1) * (form && form.scale ? form.scale : 1);
+  }
+
+  function tellRatio(form) {
+    if (form.shown && elements.has(form.id)) _velmora_pixel_ratio(form.id, ratioOf(form));
+    elements.forEach(function (record) {
+      if (record.kind === LINE && record.form === form) drawLine(record);
+    });
   }
 
   function frontWindow() {
@@ -224,7 +264,7 @@ var Page = (function () {
     var line = record.line;
     if (!line) return;
     var canvas = record.box;
-    var ratio = window.devicePixelRatio || 1;
+    var ratio = ratioOf(record);
     var width = parseInt(canvas.style.width, 10) || 1;
     var height = parseInt(canvas.style.height, 10) || 1;
     canvas.width = Math.round(width * ratio);
@@ -272,8 +312,7 @@ var Page = (function () {
   function tellPixelRatio() {
     knownRatio = window.devicePixelRatio || 1;
     elements.forEach(function (record) {
-      if (record.kind === FORM) _velmora_pixel_ratio(record.id, knownRatio);
-      if (record.kind === LINE) drawLine(record);
+      if (record.kind === FORM) tellRatio(record);
     });
     watchPixelRatio();
   }
@@ -329,6 +368,11 @@ var Page = (function () {
       });
     });
     watchPixelRatio();
+    // From the school's server, the page keeps itself for the days
+    // without network.
+    if (document.documentElement.classList.contains('vm-served') && navigator.serviceWorker) {
+      navigator.serviceWorker.register('sw.js').catch(function () {});
+    }
   }
 
   return {
@@ -489,7 +533,10 @@ var Page = (function () {
       return found;
     },
     checkPixelRatio: checkPixelRatio,
-    pixelRatio: function () { return window.devicePixelRatio || 1; },
+    pixelRatio: function (id) {
+      var record = elements.get(id);
+      return record ? ratioOf(record) : window.devicePixelRatio || 1;
+    },
     ended: function () {
       document.body.classList.add('vm-ended');
       document.title = 'Velmora';

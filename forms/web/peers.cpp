@@ -20,15 +20,16 @@ std::unordered_map<int, ElementPeer*>& registry() {
 // browser's pixel ratio doing the rest.
 int pixels(float twips) { return static_cast<int>(std::lround(twips / twipsPerPixel)); }
 
-// The fixed and proportional Gothic faces: the IPA faces on Linux, the
-// named ones on Windows, the Japanese Gothic each other system has.
+// The fixed and proportional Gothic faces: the page's own cut of the IPA
+// faces, and failing those the IPA faces on Linux, the named ones on
+// Windows, the Japanese Gothic each other system has.
 std::string cssFamily(const std::string& face) {
   if (face == "ＭＳ ゴシック") {
-    return "'IPAGothic', 'IPAゴシック', 'MS Gothic', 'ＭＳ ゴシック', 'Osaka-Mono', "
+    return "'Velmora Gothic', 'IPAGothic', 'IPAゴシック', 'MS Gothic', 'ＭＳ ゴシック', 'Osaka-Mono', "
            "'Noto Sans Mono CJK JP', monospace";
   }
   if (face == "ＭＳ Ｐゴシック") {
-    return "'IPAPGothic', 'IPA Pゴシック', 'MS PGothic', 'ＭＳ Ｐゴシック', "
+    return "'Velmora P Gothic', 'IPAPGothic', 'IPA Pゴシック', 'MS PGothic', 'ＭＳ Ｐゴシック', "
            "'Hiragino Kaku Gothic ProN', 'Hiragino Sans', 'Noto Sans CJK JP', sans-serif";
   }
   return "'" + face + "', sans-serif";
@@ -64,7 +65,7 @@ class FormPeer : public ElementPeer {
   void visibilityChanged() override {
     ElementPeer::visibilityChanged();
     // The drawing follows the density of the screen the window shows on.
-    if (form_.Visible()) form_.dispatchPixelRatio(page_pixel_ratio());
+    if (form_.Visible()) form_.dispatchPixelRatio(page_pixel_ratio(id()));
   }
   void raised() override { page_raise(id()); }
   void captionChanged() override { page_caption(id(), form_.Caption().c_str()); }

@@ -83,7 +83,7 @@ function check(ok, what) {
 
 async function main() {
   fs.mkdirSync(out, { recursive: true });
-  const browser = await Chromium.open('file://' + path.resolve(page),
+  const browser = await Chromium.open('file://' + path.resolve(page) + '?actual-size',
     { width: 720, height: 520, ratio });
   try {
     const fetched = [];

@@ -50,7 +50,8 @@ const pieces = `(() => {
 })()`;
 
 async function main() {
-  const browser = await Chromium.open('file://' + path.resolve(page), { width: 720, height: 520 });
+  const browser = await Chromium.open('file://' + path.resolve(page) + '?actual-size',
+    { width: 720, height: 520 });
   let failures = 0;
   try {
     await browser.until('document.title === "Velmora"');

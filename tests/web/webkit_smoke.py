@@ -121,7 +121,7 @@ def loaded(v, event):
 
 
 view.connect("load-changed", loaded)
-view.load_uri("file://" + page)
+view.load_uri("file://" + page + "?actual-size")
 GLib.timeout_add_seconds(60, lambda: (check(False, "finished in time"), Gtk.main_quit()))
 Gtk.main()
 print("every check passed" if not failures else f"{len(failures)} check(s) failed")

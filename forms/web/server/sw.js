@@ -1,0 +1,26 @@
+// Keeps Velmora on a tablet that opened it once from the school's server:
+// every file of the folder is kept, and the page is served from what was
+// kept, the network only refreshing it. A new build names a new store, so
+// the page a tablet keeps is always one whole build.
+'use strict';
+const store = 'velmora-@VELMORA_BUILD@';
+const files = ['./', 'index.html', 'manifest.webmanifest', 'velmora-128.png', 'velmora-256.png'];
+
+self.addEventListener('install', (event) => {
+  event.waitUntil(caches.open(store).then((cache) => cache.addAll(files))
+      .then(() => self.skipWaiting()));
+});
+
+self.addEventListener('activate', (event) => {
+  event.waitUntil(caches.keys()
+      .then((names) => Promise.all(names.filter((n) => n.startsWith('velmora-') && n !== store)
+          .map((n) => caches.delete(n))))
+      .then(() => self.clients.claim()));
+});
+
+self.addEventListener('fetch', (event) => {
+  if (event.request.method !== 'GET') return;
+  event.respondWith(caches.open(store).then((cache) =>
+    cache.match(event.request, { ignoreSearch: true }).then((kept) =>
+      kept || fetch(event.request))));
+});

@@ -9,29 +9,14 @@
 'use strict';
 const fs = require('fs');
 const path = require('path');
-const { Chromium, decodePng, sleep } = require('./chromium');
+const {
+  Chromium, decodePng, sleep, shapes, backButton, retryButton, fastOption, endButton, coldMetal,
+  heatedMetal, coloursAround,
+} = require('./chromium');
 
 const [page, out, ratioArgument] = process.argv.slice(2);
 const ratio = Number(ratioArgument || 1);
 
-// Menu buttons and a point on each shape's metal (twips of the client
-// area), and the run's caption.
-const shapes = [
-  { name: 'rod', caption: 'Velmora：ぼう', button: [3240, 2300], press: [2400, 2347], wait: 1000 },
-  { name: 'plate', caption: 'Velmora：長方形', button: [5040, 2300], press: [2400, 2200], wait: 1000 },
-  { name: 't-plate', caption: 'Velmora：T字形', button: [6840, 2300], press: [900, 1260], wait: 1800 },
-  { name: 'concave-plate', caption: 'Velmora：凹字形', button: [3240, 3600], press: [1300, 1300],
-    wait: 2600 },
-  { name: 'h-plate', caption: 'Velmora：H字形', button: [5040, 3600], press: [1400, 1300], wait: 2000 },
-  { name: 'spiral', caption: 'Velmora：うず形', button: [6840, 3600], press: [1560, 1100], wait: 3000 },
-];
-const backButton = [8047, 307];
-const retryButton = [6967, 307];
-const fastOption = [7700, 5287];
-const endButton = [7027, 4387];
-// Colours as the browser shows them (0xRRGGBB).
-const coldMetal = 0xe0e0e0;
-const heatedMetal = 0xff8080;
 const menuBackground = 0xd4d0c8;
 const paleYellowCard = 0xffffe1;
 const titleBlue = 0x8080ff;
@@ -109,19 +94,8 @@ async function main() {
     };
     // How many screenshot pixels of each colour lie within `radius` CSS
     // pixels of a point of the client area (twips).
-    const colours = (shot, [x, y], radius) => {
-      const count = new Map();
-      const [cx, cy] = [(shot.client[0] + x / 15) * ratio, (shot.client[1] + y / 15) * ratio];
-      for (let py = Math.round(cy - radius * ratio); py <= cy + radius * ratio; ++py) {
-        for (let px = Math.round(cx - radius * ratio); px <= cx + radius * ratio; ++px) {
-          if (px < 0 || py < 0 || px >= shot.width || py >= shot.height) continue;
-          const i = (py * shot.width + px) * 3;
-          const rgb = (shot.rgb[i] << 16) | (shot.rgb[i + 1] << 8) | shot.rgb[i + 2];
-          count.set(rgb, (count.get(rgb) || 0) + 1);
-        }
-      }
-      return count;
-    };
+    const colours = (shot, [x, y], radius) => coloursAround(shot,
+      [(shot.client[0] + x / 15) * ratio, (shot.client[1] + y / 15) * ratio], radius * ratio);
     const share = (count, rgb) =>
       (count.get(rgb) || 0) / [...count.values()].reduce((a, b) => a + b, 0);
 

@@ -3,16 +3,21 @@
 // window fills the screen, the texts are in the page's own faces, every
 // button takes a finger of 34 CSS pixels (an option as much as its
 // neighbours leave it), and a tap on the metal
-// starts the heat where the finger is.
+// starts the heat where the finger is. Then, as a child would, every
+// shape from the menu (by finger and by mouse in turn), the metal pressed
+// until the heat has spread, もう一度 and もどる, and おわり, checked by
+// the pixels of screenshots.
 //   node tablet_page.js PAGE.html OUTPUT-FOLDER
 'use strict';
 const fs = require('fs');
 const path = require('path');
-const { Chromium, sleep } = require('./chromium');
+const {
+  Chromium, decodePng, sleep, shapes, backButton, retryButton, fastOption, endButton, coldMetal,
+  heatedMetal, coloursAround,
+} = require('./chromium');
 
 const [page, out] = process.argv.slice(2);
-const rodButton = [3240, 2300];  // twips of the menu's client area
-const rodMetal = [2400, 2347];  // twips of the rod window's client area
+const [rod] = shapes;
 
 const helpers = `
   window.front = () => [...document.querySelectorAll('.vm-window')]
@@ -25,6 +30,13 @@ const helpers = `
     const scale = r.width / client.offsetWidth;
     return [r.left + x / 15 * scale, r.top + y / 15 * scale];
   };
+  // CSS pixels of the screen to one of the window's own.
+  window.windowScale = () => {
+    const client = front().querySelector('.vm-client');
+    return client.getBoundingClientRect().width / client.offsetWidth;
+  };
+  window.shownButton = (text) => [...front().querySelectorAll('.vm-button')]
+      .some((b) => b.textContent === text && b.style.display !== 'none');
   // Buttons and options whose finger-high strip through their middle
   // (17 CSS pixels above and below) is not all theirs. Options stacked
   // closer than that share the strip between them half and half, less
@@ -103,14 +115,14 @@ async function onTablet(width, height) {
     check((await browser.evaluate('smallTargets()')).length === 0,
       `${size}: every option and button of the menu takes a 34 px finger`);
 
-    await browser.page.touchscreen.tap(...(await browser.evaluate(`onScreen(${rodButton})`)));
+    await browser.page.touchscreen.tap(...(await browser.evaluate(`onScreen(${rod.button})`)));
     await browser.until('document.title === "Velmora：ぼう"');
     check(await browser.evaluate(fills), `${size}: the rod window fills the screen`);
     const small = await browser.evaluate('smallTargets()');
     check(small.length === 0,
       `${size}: every option and button of the rod window takes a 34 px finger (${small})`);
     check(await browser.evaluate(sharp), `${size}: the metal is drawn at the screen's own pixels`);
-    const finger = await browser.evaluate(`onScreen(${rodMetal})`);
+    const finger = await browser.evaluate(`onScreen(${rod.press})`);
     await browser.page.touchscreen.tap(...finger);
     await sleep(400);
     const heat = await browser.evaluate('heatCentre()');
@@ -139,15 +151,73 @@ async function onTablet(width, height) {
     await sleep(300);
     check(await browser.evaluate(fills) && await browser.evaluate(sharp),
       `${size} turned: the window fills the screen, drawn at its pixels`);
+    // Turned back, and a touch screen again for the walk below.
+    await browser.send('Emulation.setDeviceMetricsOverride',
+      { width, height, deviceScaleFactor: 1, mobile: false });
+    await browser.send('Emulation.setTouchEmulationEnabled', { enabled: true, maxTouchPoints: 5 });
+    await browser.until(`innerWidth === ${width}`);
+    await sleep(300);  // the window fitted to the screen again
+    await browser.until(`innerWidth === ${width}`);
+    await walkEveryShape(browser, size);
   } finally {
     await browser.close();
   }
 }
 
+// From the rod window every shape in turn, the even ones by mouse and the
+// odd ones by finger, as the desktop walk does, with the window scaled to
+// the screen: the screenshot grey where the burner goes, light red round it
+// once the heat has spread, grey again after もう一度; then おわり.
+async function walkEveryShape(browser, size) {
+  const { mouse, touchscreen } = browser.page;
+  const at = (point) => browser.evaluate(`onScreen(${point})`);
+  const click = async (point) => mouse.click(...(await at(point)));
+  const tap = async (point) => touchscreen.tap(...(await at(point)));
+  // The screenshot's colours within `radius` pixels of the window's own
+  // round a point of its client area (twips); the page is at one device
+  // pixel to a CSS pixel.
+  const colours = async (point, radius) => {
+    await sleep(100);  // the next frame paints what was drawn
+    const shot = decodePng(await browser.screenshot());
+    const scale = await browser.evaluate('windowScale()');
+    return { count: coloursAround(shot, await at(point), radius * scale), scale };
+  };
+  const share = ({ count }, rgb) =>
+    (count.get(rgb) || 0) / [...count.values()].reduce((a, b) => a + b, 0);
+
+  await tap(backButton);
+  await browser.until('document.title === "Velmora"');
+  for (const [index, shape] of shapes.entries()) {
+    const press = index % 2 ? tap : click;
+    const by = index % 2 ? 'finger' : 'mouse';
+    await press(shape.button);
+    await browser.until(`document.title === ${JSON.stringify(shape.caption)}`);
+    if (index === 0) await click(fastOption);
+    check(share(await colours(shape.press, 4), coldMetal) === 1,
+      `${size}: ${shape.name} opened by ${by}, the screenshot grey where the burner goes`);
+    await press(shape.press);
+    await sleep(shape.wait);
+    const warm = await colours(shape.press, 12);
+    check((warm.count.get(heatedMetal) || 0) >= 100 * warm.scale * warm.scale &&
+      !warm.count.has(coldMetal),
+      `${size}: ${shape.name} pressed by ${by}, the screenshot light red round the burner, no grey`);
+    await browser.until('shownButton("もう一度")', 60000);
+    await press(retryButton);
+    await browser.until('!shownButton("もう一度")');
+    check(share(await colours(shape.press, 4), coldMetal) === 1,
+      `${size}: ${shape.name} after もう一度, the screenshot grey again where the burner was`);
+    await press(backButton);
+    await browser.until('document.title === "Velmora"');
+  }
+  await tap(endButton);
+  await browser.until('document.body.classList.contains("vm-ended")');
+  check(await browser.evaluate('front() === undefined'), `${size}: おわり leaves the calm end page`);
+}
+
 async function main() {
   fs.mkdirSync(out, { recursive: true });
-  await onTablet(1024, 768);
-  await onTablet(768, 1024);
+  // Side by side: the walks mostly wait for the heat to spread.
+  await Promise.all([onTablet(1024, 768), onTablet(768, 1024)]);
   if (failures) {
     console.log(`${failures} check(s) failed`);
     process.exit(1);

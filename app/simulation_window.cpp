@@ -1,5 +1,6 @@
 #include "app/simulation_window.h"
 
+#include "app/heat_tick_log.h"
 #include "app/looks.h"
 #include "app/program.h"
 
@@ -130,6 +131,7 @@ void SimulationWindow::metalPressed(int piece, std::int16_t button, float x, flo
   burner->setLeft(metal[piece]->Left() + x - heat::markerHalf);
   burner->setTop(metal[piece]->Top() + y - heat::markerHalf);
   burner->setVisible(true);
+  heat_tick_log::runStarted(pieceCount());
   for (int i = 0; i < pieceCount(); ++i) {
     metal[i]->setMousePointer(forms::MousePointer::Default);
     heatTimers[i]->setEnabled(true);
@@ -138,10 +140,12 @@ void SimulationWindow::metalPressed(int piece, std::int16_t button, float x, flo
 
 void SimulationWindow::heatTimerTicked(int piece) {
   if (!loaded()) return;  // its timers went with the window's controls
+  heat_tick_log::ticked(piece);
   const heat::HeatTick tick = heat.tick(piece, program_.speed());
   if (tick.showMarker) markers[piece]->setVisible(true);
   if (tick.stop) {
     heatTimers[piece]->setEnabled(false);
+    heat_tick_log::pieceStopped(piece);
     if (tick.showRetry) retryButton->setVisible(true);
     return;
   }

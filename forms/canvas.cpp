@@ -15,6 +15,18 @@ int devicePixels(float twips, double ratio) {
 
 }  // namespace
 
+void PixelArea::add(const PixelArea& other) {
+  if (other.empty()) return;
+  if (empty()) {
+    *this = other;
+    return;
+  }
+  left = std::min(left, other.left);
+  top = std::min(top, other.top);
+  right = std::max(right, other.right);
+  bottom = std::max(bottom, other.bottom);
+}
+
 void Canvas::resize(float widthTwips, float heightTwips, double devicePixelRatio) {
   const double ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
   const int width = devicePixels(widthTwips, ratio);
@@ -33,6 +45,7 @@ void Canvas::resize(float widthTwips, float heightTwips, double devicePixelRatio
   height_ = height;
   ratio_ = ratio;
   pixels_ = std::move(pixels);
+  changedEverywhere();
   if (!sameDensity) {
     for (const Disc& disc : discs_) draw(disc);
   }
@@ -42,6 +55,7 @@ void Canvas::fill(Color color) {
   background_ = color;
   std::fill(pixels_.begin(), pixels_.end(), color);
   discs_.clear();
+  changedEverywhere();
 }
 
 void Canvas::circle(float x, float y, float radius, Color rim, Color inside) {
@@ -82,6 +96,13 @@ void Canvas::draw(const Disc& disc) {
       row[px] = d2 > inner2 ? rim : inside;
     }
   }
+  changed_.add(PixelArea{left, top, right + 1, bottom + 1});
+}
+
+PixelArea Canvas::takeChangedArea() {
+  const PixelArea area = changed_;
+  changed_ = PixelArea{};
+  return area;
 }
 
 Color Canvas::pixel(int x, int y) const {

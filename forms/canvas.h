@@ -11,6 +11,13 @@
 
 namespace forms {
 
+// A rectangle of device pixels, right and bottom exclusive.
+struct PixelArea {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  bool empty() const { return right <= left || bottom <= top; }
+  void add(const PixelArea& other);
+};
+
 class Canvas {
  public:
   // Size in twips and device pixels per screen pixel (2 on a 200 % screen).
@@ -28,6 +35,9 @@ class Canvas {
   Color pixel(int x, int y) const;  // device pixels (0 outside)
   Color pixelAtTwips(float x, float y) const;
   const std::vector<Color>& pixels() const { return pixels_; }
+  // The pixels changed since the last call, so a backend copies and
+  // repaints only those: a heat tick changes a ring, not the whole metal.
+  PixelArea takeChangedArea();
 
  private:
   struct Disc {
@@ -35,6 +45,7 @@ class Canvas {
     Color rim, inside;
   };
   void draw(const Disc& disc);
+  void changedEverywhere() { changed_ = PixelArea{0, 0, width_, height_}; }
 
   int width_ = 0;
   int height_ = 0;
@@ -44,6 +55,7 @@ class Canvas {
   // Drawn since the last fill, oldest first; a disc wholly covered by a
   // later one is dropped, so a growing heat front keeps one entry.
   std::vector<Disc> discs_;
+  PixelArea changed_;
 };
 
 }  // namespace forms

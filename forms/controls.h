@@ -158,6 +158,8 @@ class PictureBox : public Container {
   void Circle(float x, float y, float radius);
 
   const Canvas& canvas() const { return canvas_; }
+  // For its peer: the canvas pixels changed since the peer last asked.
+  PixelArea takeChangedArea() { return canvas_.takeChangedArea(); }
   // Colour seen at a point of the box (twips): what is drawn on the canvas,
   // not its children.
   Color pixelAt(float x, float y) const;

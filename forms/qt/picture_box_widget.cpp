@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "forms/qt/control_widget.h"
 #include "forms/qt/peers.h"
@@ -28,15 +29,21 @@ class PictureBoxWidget : public QWidget, public ControlWidget {
     }
   }
   void showPicture() override { update(); }
+  // Copies only the pixels the canvas changed and repaints only their
+  // screen area: a heat tick touches the ring the front grew by.
   void showDrawing() override {
-    stale_ = true;
-    update();
+    const PixelArea area = copyCanvas();
+    if (area.empty()) return;
+    const double ratio = image_.devicePixelRatio();
+    const int left = static_cast<int>(std::floor(area.left / ratio));
+    const int top = static_cast<int>(std::floor(area.top / ratio));
+    update(QRect(QPoint(left, top), QPoint(static_cast<int>(std::ceil(area.right / ratio)) - 1,
+                                           static_cast<int>(std::ceil(area.bottom / ratio)) - 1)));
   }
 
  protected:
   void paintEvent(QPaintEvent*) override {
     if (!control_) return;
-    if (stale_) copyCanvas(box()->canvas());
     QPainter painter(this);
     painter.drawImage(QPointF(0, 0), image_);
     if (!box()->picture().empty()) drawPicture(painter, box()->picture(), QPointF(0, 0));
@@ -52,23 +59,27 @@ class PictureBoxWidget : public QWidget, public ControlWidget {
   void mouseReleaseEvent(QMouseEvent* event) override { mouseReleased(*event); }
 
  private:
-  void copyCanvas(const Canvas& canvas) {
-    if (image_.width() != canvas.width() || image_.height() != canvas.height()) {
+  // A new size or density takes the whole canvas.
+  PixelArea copyCanvas() {
+    const Canvas& canvas = box()->canvas();
+    PixelArea area = box()->takeChangedArea();
+    if (image_.width() != canvas.width() || image_.height() != canvas.height() ||
+        image_.devicePixelRatio() != canvas.devicePixelRatio()) {
       image_ = QImage(canvas.width(), canvas.height(), QImage::Format_RGB32);
+      image_.setDevicePixelRatio(canvas.devicePixelRatio());
+      area = PixelArea{0, 0, canvas.width(), canvas.height()};
     }
-    image_.setDevicePixelRatio(canvas.devicePixelRatio());
-    const Color* source = canvas.pixels().data();
-    for (int y = 0; y < canvas.height(); ++y) {
+    for (int y = area.top; y < area.bottom; ++y) {
+      const Color* source = canvas.pixels().data() + static_cast<std::ptrdiff_t>(y) * canvas.width();
       auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
-      for (int x = 0; x < canvas.width(); ++x, ++source) {
-        line[x] = qRgb(redOf(*source), greenOf(*source), blueOf(*source));
+      for (int x = area.left; x < area.right; ++x) {
+        line[x] = qRgb(redOf(source[x]), greenOf(source[x]), blueOf(source[x]));
       }
     }
-    stale_ = false;
+    return area;
   }
 
   QImage image_;
-  bool stale_ = true;
 };
 
 }  // namespace

@@ -26,9 +26,10 @@ void page_picture(int id, const char* name, const std::uint32_t* argb, int width
 void page_cursor(int id, const char* name, const std::uint32_t* argb, int width, int height,
                  int hotX, int hotY);
 void page_checked(int id, int checked);
-// The picture box's canvas changed: the page fetches its pixels
-// (velmora_canvas_*) when it next paints.
-void page_drawing(int id);
+// The picture box's canvas changed in an area of device pixels (right and
+// bottom exclusive): the page fetches those pixels (velmora_canvas_*) when
+// it next paints, and the whole canvas the first time or at a new size.
+void page_drawing(int id, int left, int top, int right, int bottom);
 void page_focus(int id);
 // A line from one end to the other, in pixels of its own box.
 void page_line(int id, int x1, int y1, int x2, int y2, std::uint32_t colour);

@@ -20,7 +20,9 @@ mergeInto(LibraryManager.library, {
     Page.cursor(id, name ? UTF8ToString(name) : null, argb, width, height, hotX, hotY);
   },
   page_checked: function (id, checked) { Page.checked(id, checked); },
-  page_drawing: function (id) { Page.drawing(id); },
+  page_drawing: function (id, left, top, right, bottom) {
+    Page.drawing(id, left, top, right, bottom);
+  },
   page_focus: function (id) { Page.focus(id); },
   page_line: function (id, x1, y1, x2, y2, colour) { Page.line(id, x1, y1, x2, y2, colour); },
   page_filled: function (id, fill, outlined) { Page.filled(id, fill, outlined); },

@@ -281,6 +281,8 @@ var Page = (function () {
     context.stroke();
   }
 
+  // Copies only the pixels changed since the last paint: a heat tick
+  // touches the ring the front grew by, not the whole metal.
   function paintCanvas(id) {
     var record = elements.get(id);
     if (!record) return;
@@ -289,15 +291,27 @@ var Page = (function () {
     var height = _velmora_canvas_height(id);
     if (!pixels || !width || !height) return;
     var canvas = record.drawing;
-    if (canvas.width !== width) canvas.width = width;
-    if (canvas.height !== height) canvas.height = height;
-    var context = canvas.getContext('2d');
-    var image = context.createImageData(width, height);
+    var area = record.changed;
+    record.changed = null;
+    if (!record.painted || canvas.width !== width || canvas.height !== height) {
+      canvas.width = width;
+      canvas.height = height;
+      area = { left: 0, top: 0, right: width, bottom: height };
+      record.painted = true;
+    }
+    if (!area) return;
+    var left = Math.max(0, area.left), top = Math.max(0, area.top);
+    var w = Math.min(width, area.right) - left, h = Math.min(height, area.bottom) - top;
+    if (w <= 0 || h <= 0) return;
+    var image = canvas.getContext('2d').createImageData(w, h);
     // 0x00BBGGRR words are the bytes R, G, B, 0: opaque once the fourth
     // byte is set.
-    image.data.set(HEAPU8.subarray(pixels, pixels + width * height * 4));
+    for (var y = 0; y < h; ++y) {
+      var from = pixels + ((top + y) * width + left) * 4;
+      image.data.set(HEAPU8.subarray(from, from + w * 4), y * w * 4);
+    }
     for (var i = 3; i < image.data.length; i += 4) image.data[i] = 255;
-    context.putImageData(image, 0, 0);
+    canvas.getContext('2d').putImageData(image, left, top);
   }
 
   function paintWaiting() {
@@ -492,7 +506,16 @@ var Page = (function () {
       record.radio.checked = record.checked;
       record.box.setAttribute('aria-checked', record.checked ? 'true' : 'false');
     },
-    drawing: function (id) {
+    drawing: function (id, left, top, right, bottom) {
+      var record = elements.get(id);
+      if (!record) return;
+      if (right > left && bottom > top) {
+        var area = record.changed;
+        record.changed = area ? {
+          left: Math.min(area.left, left), top: Math.min(area.top, top),
+          right: Math.max(area.right, right), bottom: Math.max(area.bottom, bottom)
+        } : { left: left, top: top, right: right, bottom: bottom };
+      }
       waitingToPaint.add(id);
       if (!frameAsked) {
         frameAsked = true;

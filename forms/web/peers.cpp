@@ -91,7 +91,11 @@ class PictureBoxPeer : public ElementPeer {
     page_cursor(id(), cursor.icon.resource.c_str(), pixels.argb.data(), pixels.width, pixels.height,
                 cursor.hotX, cursor.hotY);
   }
-  void drawingChanged() override { page_drawing(id()); }
+  // Told even when nothing changed, so a new element is painted whole.
+  void drawingChanged() override {
+    const PixelArea area = box_.takeChangedArea();
+    page_drawing(id(), area.left, area.top, area.right, area.bottom);
+  }
 
  private:
   PictureBox& box_;

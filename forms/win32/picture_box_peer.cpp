@@ -21,10 +21,18 @@ class PictureBoxPeer : public ContainerPeer {
 
   PictureBox* box() const { return static_cast<PictureBox*>(control_); }
 
-  void pictureChanged() override { drawingChanged(); }
-  void drawingChanged() override {
+  void pictureChanged() override {
     stale_ = true;
     InvalidateRect(hwnd_, nullptr, FALSE);
+  }
+  // Only the pixels the canvas changed are copied and repainted: a heat
+  // tick touches the ring the front grew by, not the whole metal.
+  void drawingChanged() override {
+    const PixelArea area = box()->takeChangedArea();
+    if (area.empty()) return;
+    if (!stale_) stale_ = !copyCanvas(area);
+    const RECT changed{area.left, area.top, area.right, area.bottom};
+    InvalidateRect(hwnd_, stale_ ? nullptr : &changed, FALSE);
   }
   void cursorChanged() override {
     // The new cursor shows at once when the mouse is over the box, as
@@ -45,7 +53,7 @@ class PictureBoxPeer : public ContainerPeer {
 
  protected:
   void paintBackground(Surface& buffer) override {
-    if (stale_) copyCanvas();
+    if (stale_) stale_ = !copyCanvas({0, 0, box()->canvas().width(), box()->canvas().height()});
     BitBlt(buffer.dc(), 0, 0, drawing_.width(), drawing_.height(), drawing_.dc(), 0, 0, SRCCOPY);
   }
 
@@ -57,23 +65,30 @@ class PictureBoxPeer : public ContainerPeer {
     return LoadCursorW(nullptr, IDC_ARROW);
   }
 
-  // The canvas's pixels, 0x00BBGGRR, into the DIB's 0x00RRGGBB, then the
-  // picture over them.
-  void copyCanvas() {
+  // An area of the canvas's pixels, 0x00BBGGRR, into the DIB's 0x00RRGGBB,
+  // then the picture over them; a new size takes the whole canvas. False
+  // when there is no DIB to copy into.
+  bool copyCanvas(PixelArea area) {
     const Canvas& canvas = box()->canvas();
-    drawing_.resize(canvas.width(), canvas.height());
+    if (drawing_.width() != canvas.width() || drawing_.height() != canvas.height()) {
+      drawing_.resize(canvas.width(), canvas.height());
+      area = PixelArea{0, 0, canvas.width(), canvas.height()};
+    }
     std::uint32_t* bits = drawing_.bits();
-    if (!bits) return;
-    const std::vector<Color>& source = canvas.pixels();
-    for (std::size_t i = 0; i < source.size(); ++i) {
-      const Color c = source[i];
-      bits[i] = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+    if (!bits) return false;
+    const Color* source = canvas.pixels().data();
+    for (int y = area.top; y < area.bottom; ++y) {
+      const std::ptrdiff_t row = static_cast<std::ptrdiff_t>(y) * canvas.width();
+      for (int x = area.left; x < area.right; ++x) {
+        const Color c = source[row + x];
+        bits[row + x] = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+      }
     }
     if (!box()->picture().empty()) {
-      drawPicture(drawing_, box()->picture(), 0, 0, {0, 0, drawing_.width(), drawing_.height()},
+      drawPicture(drawing_, box()->picture(), 0, 0, {area.left, area.top, area.right, area.bottom},
                   canvas.devicePixelRatio());
     }
-    stale_ = false;
+    return true;
   }
 
   Surface drawing_;

@@ -1,0 +1,78 @@
+// Tick periods of one heat run: each piece's timer is measured against its
+// own previous tick, all pieces pooled. The drift check compares the first
+// half of the run with the second: a timer that falls behind shows a longer
+// second half.
+#include "app/heat_tick_log.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "forms/benchmark_marks.h"
+
+namespace velmora::heat_tick_log {
+
+namespace {
+
+struct PieceTicks {
+  std::vector<long long> times;  // ns
+  bool running = false;
+};
+
+std::vector<PieceTicks> pieces;
+
+double milliseconds(long long ns) { return static_cast<double>(ns) / 1e6; }
+
+double mean(const std::vector<double>& values) {
+  if (values.empty()) return 0;
+  double sum = 0;
+  for (double v : values) sum += v;
+  return sum / static_cast<double>(values.size());
+}
+
+void printRun() {
+  std::vector<double> periods, firstHalf, secondHalf;
+  for (const PieceTicks& piece : pieces) {
+    const std::size_t n = piece.times.size();
+    for (std::size_t i = 1; i < n; ++i) {
+      const double period = milliseconds(piece.times[i] - piece.times[i - 1]);
+      periods.push_back(period);
+      (i <= n / 2 ? firstHalf : secondHalf).push_back(period);
+    }
+  }
+  std::vector<double> sorted = periods;
+  std::sort(sorted.begin(), sorted.end());
+  const auto percentile = [&](std::size_t p) {
+    return sorted.empty() ? 0.0 : sorted[std::min(sorted.size() - 1, sorted.size() * p / 100)];
+  };
+  const std::string details =
+      "periods=" + std::to_string(periods.size()) + " mean=" + std::to_string(mean(periods)) +
+      " p99=" + std::to_string(percentile(99)) +
+      " worst=" + std::to_string(sorted.empty() ? 0.0 : sorted.back()) +
+      " first-half-mean=" + std::to_string(mean(firstHalf)) +
+      " second-half-mean=" + std::to_string(mean(secondHalf));
+  forms::benchmark::mark("run-ended", details.c_str());
+}
+
+}  // namespace
+
+void runStarted(int count) {
+  pieces.assign(static_cast<std::size_t>(count), PieceTicks{{}, true});
+  forms::benchmark::mark("run-started");
+}
+
+void ticked(int piece) {
+  if (piece < 0 || static_cast<std::size_t>(piece) >= pieces.size()) return;
+  pieces[static_cast<std::size_t>(piece)].times.push_back(forms::benchmark::steadyNanoseconds());
+}
+
+void pieceStopped(int piece) {
+  if (piece < 0 || static_cast<std::size_t>(piece) >= pieces.size()) return;
+  pieces[static_cast<std::size_t>(piece)].running = false;
+  if (std::none_of(pieces.begin(), pieces.end(), [](const PieceTicks& p) { return p.running; })) {
+    printRun();
+    pieces.clear();
+  }
+}
+
+}  // namespace velmora::heat_tick_log

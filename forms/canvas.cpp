@@ -13,6 +13,27 @@ int devicePixels(float twips, double ratio) {
   return std::max(0, static_cast<int>(std::lround(twips / twipsPerPixel * ratio)));
 }
 
+// The pixels of a row, between left and right, whose centres lie within a
+// circle (radius squared r2) around cx, dy above or below the row: found
+// from the square root, then settled with the very test each pixel would
+// get, so rounding never moves an edge. False when there are none.
+bool rowWithin(double cx, double dy, double r2, int left, int right, int& first, int& last) {
+  const double rest = r2 - dy * dy;
+  if (rest < 0) return false;
+  const auto within = [&](int px) {
+    const double dx = px + 0.5 - cx;
+    return dx * dx + dy * dy <= r2;
+  };
+  const double half = std::sqrt(rest);
+  first = std::max(left, static_cast<int>(std::floor(cx - half - 0.5)));
+  while (first <= right && !within(first)) ++first;
+  while (first > left && within(first - 1)) --first;
+  last = std::min(right, static_cast<int>(std::ceil(cx + half - 0.5)));
+  while (last >= first && !within(last)) --last;
+  while (last < right && within(last + 1)) ++last;
+  return first <= last;
+}
+
 }  // namespace
 
 void PixelArea::add(const PixelArea& other) {
@@ -88,12 +109,16 @@ void Canvas::draw(const Disc& disc) {
   const int bottom = std::min(height_ - 1, static_cast<int>(std::ceil(cy + r)));
   for (int py = top; py <= bottom; ++py) {
     const double dy = py + 0.5 - cy;
+    int first, last;
+    if (!rowWithin(cx, dy, outer2, left, right, first, last)) continue;
     Color* row = pixels_.data() + static_cast<std::ptrdiff_t>(py) * width_;
-    for (int px = left; px <= right; ++px) {
-      const double dx = px + 0.5 - cx;
-      const double d2 = dx * dx + dy * dy;
-      if (d2 > outer2) continue;
-      row[px] = d2 > inner2 ? rim : inside;
+    int innerFirst, innerLast;
+    if (rowWithin(cx, dy, inner2, first, last, innerFirst, innerLast)) {
+      std::fill(row + first, row + innerFirst, rim);
+      std::fill(row + innerFirst, row + innerLast + 1, inside);
+      std::fill(row + innerLast + 1, row + last + 1, rim);
+    } else {
+      std::fill(row + first, row + last + 1, rim);
     }
   }
   changed_.add(PixelArea{left, top, right + 1, bottom + 1});

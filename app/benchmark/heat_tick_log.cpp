@@ -32,8 +32,10 @@ double mean(const std::vector<double>& values) {
 
 void printRun() {
   std::vector<double> periods, firstHalf, secondHalf;
+  std::size_t longest = 0;  // the ticks of the piece that heated longest
   for (const PieceTicks& piece : pieces) {
     const std::size_t n = piece.times.size();
+    longest = std::max(longest, n);
     for (std::size_t i = 1; i < n; ++i) {
       const double period = milliseconds(piece.times[i] - piece.times[i - 1]);
       periods.push_back(period);
@@ -46,7 +48,7 @@ void printRun() {
     return sorted.empty() ? 0.0 : sorted[std::min(sorted.size() - 1, sorted.size() * p / 100)];
   };
   const std::string details =
-      "periods=" + std::to_string(periods.size()) + " mean=" + std::to_string(mean(periods)) +
+      "ticks=" + std::to_string(longest) + " periods=" + std::to_string(periods.size()) + " mean=" + std::to_string(mean(periods)) +
       " p99=" + std::to_string(percentile(99)) +
       " worst=" + std::to_string(sorted.empty() ? 0.0 : sorted.back()) +
       " first-half-mean=" + std::to_string(mean(firstHalf)) +

@@ -72,8 +72,10 @@ class PictureBoxWidget : public QWidget, public ControlWidget {
     for (int y = area.top; y < area.bottom; ++y) {
       const Color* source = canvas.pixels().data() + static_cast<std::ptrdiff_t>(y) * canvas.width();
       auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+      // 0x00BBGGRR to 0xFFRRGGBB: red and blue change places.
       for (int x = area.left; x < area.right; ++x) {
-        line[x] = qRgb(redOf(source[x]), greenOf(source[x]), blueOf(source[x]));
+        const Color c = source[x];
+        line[x] = 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
       }
     }
     return area;

@@ -94,6 +94,8 @@ def main():
         Figure(f'{os.path.basename(archive)} (the exe and the teachers\' note)', 'KiB',
                [size_kib(archive)]),
     ]
+    with open(os.path.join(raw, 'load.txt')) as f:
+        load = [float(line) for line in f]
     wine = subprocess.run(['wine', '--version'], capture_output=True, text=True).stdout.strip()
     preface = (
         f'The benchmark build of velmora.exe (Release, VELMORA_BENCHMARK) under {wine} on Xvfb, '
@@ -102,7 +104,11 @@ def main():
         'to the end of the run. The periods are each piece\'s timer against its own previous '
         f'tick, all pieces pooled. {len(ours)} run{"s" if len(ours) > 1 else ""}; between them, alternating, the floor: '
         f'tick-periods.exe, a bare 50 ms toolkit timer on the same Win32 backend, over '
-        f'{floor[0][0]:.0f} ticks. The sizes are of the shipped Release build '
+        f'{floor[0][0]:.0f} ticks. The machine\'s load average (1 minute) before and after '
+        f'the runs: {min(load):.1f}–{max(load):.1f} on {os.cpu_count()} cores. A timer whose last tick '
+        'the program has not yet taken (the processor busy elsewhere) skips one rather than '
+        'bringing two at once: a skipped tick shows as a period of 100 ms and lifts the mean. '
+        'The sizes are of the shipped Release build '
         f'(scripts/build-windows.sh), 1 MB = 1024 KiB.\n\n'
         'Start-up and memory are not reported under Wine: there they would measure Wine more '
         'than the program (its server, its own DLLs loaded into every process and the prefix '

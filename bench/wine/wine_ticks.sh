@@ -52,6 +52,9 @@ run_shape() {
 
 for run in $(seq "$runs"); do
   out=$raw/velmora-$run.txt
+  # The machine's load beside the figures: a timer under Wine shares the
+  # processor with Wine's server and the display, and with whatever else runs.
+  cut -d ' ' -f 1 /proc/loadavg >>"$raw/load.txt"
   timeout 300 wine "$bench_exe" >"$out" &
   velmora=$!
   wait_for_colour Velmora 30 2460 2600 "$pale_button"
@@ -69,6 +72,7 @@ for run in $(seq "$runs"); do
   click_at Velmora 7027 4387  # おわり
   wait "$velmora"
   timeout 120 wine build-bench-windows/tick-periods.exe "$floor_ticks" >"$raw/floor-$run.txt"
+  cut -d ' ' -f 1 /proc/loadavg >>"$raw/load.txt"
 done
 
 /usr/bin/python3 bench/wine/wine_report.py "$raw" build-windows build-bench/report

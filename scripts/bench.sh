@@ -32,7 +32,7 @@ echo "== Browser =="
 bash bench/web/chromium_bench.sh "$report" "${quick[@]}"
 
 echo "== Windows under Wine =="
-bash bench/wine/wine_ticks.sh "$report" "${quick[@]}"
+bash bench/wine/wine_ticks.sh "${quick[@]}"
 
 target=BENCHMARKS.md
 if [ ${#quick[@]} -gt 0 ]; then target=build-bench/BENCHMARKS.md; fi

@@ -4,27 +4,44 @@
 # and the release archive a teacher copies: velmora-VERSION-windows-x64.zip
 # beside the exe, holding the exe and a note for teachers. Prints the exe's
 # path as its last line.
+#   build-windows.sh [FOLDER [CMAKE_OPTION... [-- BUILD_OPTION...]]]
+# Another FOLDER (build-windows by default) with options of its own is a
+# build for a purpose, such as the benchmark's (-DVELMORA_BENCHMARK=ON), not
+# the release a teacher gets: it has no archive. Options after "--" go to
+# the build, such as "--target velmora" for the exe alone.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+folder=${1:-build-windows}
+configure_options=()
+build_options=()
+if [ $# -gt 0 ]; then
+  shift
+  while [ $# -gt 0 ] && [ "$1" != -- ]; do configure_options+=("$1"); shift; done
+  [ $# -eq 0 ] || { shift; build_options=("$@"); }
+fi
 bash scripts/install-deps.sh >&2
-cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-  -DCMAKE_BUILD_TYPE=Release >&2
-cmake --build build-windows -j "$(nproc)" >&2
+cmake -S . -B "$folder" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+  -DCMAKE_BUILD_TYPE=Release "${configure_options[@]}" >&2
+cmake --build "$folder" -j "$(nproc)" "${build_options[@]}" >&2
+if [ ${#configure_options[@]} -gt 0 ]; then
+  realpath "$folder/velmora.exe"
+  exit 0
+fi
 
 # The archive. The note in UTF-16 with its byte order mark and Windows line
 # ends, so every Notepad shows the Japanese; a plain ASCII file name, which
 # every unzipper keeps as it is. Stored without the files' owners and times
 # of day beyond the zip's own (-X), both files at its top (-j).
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
-staging=build-windows/release
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$folder/CMakeCache.txt")
+staging=$folder/release
 rm -rf "$staging"
 mkdir -p "$staging"
-cp build-windows/velmora.exe "$staging/velmora.exe"
+cp "$folder/velmora.exe" "$staging/velmora.exe"
 {
   printf '\xff\xfe'
   sed 's/$/\r/' packaging/windows/teachers-note.txt | iconv -f UTF-8 -t UTF-16LE
 } >"$staging/README.txt"
-archive=build-windows/velmora-$version-windows-x64.zip
+archive=$folder/velmora-$version-windows-x64.zip
 rm -f "$archive"
 zip -q -X -j "$archive" "$staging/velmora.exe" "$staging/README.txt" >&2
-realpath build-windows/velmora.exe
+realpath "$folder/velmora.exe"

@@ -13,23 +13,6 @@ fail() {
   exit 1
 }
 
-# Waits up to $2 seconds until the screen at ($3, $4) twips of window $1
-# shows the colour $5 ("r,g,b").
-wait_for_colour() {
-  local tries=$(($2 * 10)) seen=
-  while [ "$tries" -gt 0 ]; do
-    seen=$(colour_at "$1" "$3" "$4" 2>/dev/null || true)
-    [ "$seen" = "$5" ] && return 0
-    sleep 0.1
-    tries=$((tries - 1))
-  done
-  fail "$1 at ($3, $4) shows '$seen', not $5"
-}
-
-pale_button=255,255,225  # the menu's picture buttons
-cold_metal=224,224,224
-hot_metal=255,128,128
-
 # The Wine prefix as the program finds it: every file and folder, and the
 # registry with the times Wine stamps on its keys left out, and the keys of
 # the hardware Wine itself describes afresh whenever it starts (the display

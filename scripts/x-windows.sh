@@ -47,6 +47,26 @@ colour_at() {
     sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p' | head -n 1
 }
 
+# The program's colours on the screen, as colour_at reads them.
+pale_button=255,255,225  # the menu's picture buttons
+cold_metal=224,224,224
+hot_metal=255,128,128
+
+# Waits up to $2 seconds until the screen at ($3, $4) twips of the window
+# captioned $1 shows the colour $5 ("r,g,b"); fails, saying what it shows,
+# if it never does.
+wait_for_colour() {
+  local tries=$(($2 * 10)) seen=
+  while [ "$tries" -gt 0 ]; do
+    seen=$(colour_at "$1" "$3" "$4" 2>/dev/null || true)
+    [ "$seen" = "$5" ] && return 0
+    sleep 0.1
+    tries=$((tries - 1))
+  done
+  echo "$1 at ($3, $4) shows '$seen', not $5" >&2
+  return 1
+}
+
 # Clicks the close box of the window captioned $1, where Windows draws it
 # (under Wine, which draws the frame itself): at the right of the caption
 # bar.

@@ -282,7 +282,8 @@ var Page = (function () {
   }
 
   // Copies only the pixels changed since the last paint: a heat tick
-  // touches the ring the front grew by, not the whole metal.
+  // touches the square round the grown front, not the whole metal. The
+  // canvas keeps one image of its size, so a tick allocates nothing.
   function paintCanvas(id) {
     var record = elements.get(id);
     if (!record) return;
@@ -296,22 +297,26 @@ var Page = (function () {
     if (!record.painted || canvas.width !== width || canvas.height !== height) {
       canvas.width = width;
       canvas.height = height;
+      record.context = canvas.getContext('2d');
+      record.image = record.context.createImageData(width, height);
       area = { left: 0, top: 0, right: width, bottom: height };
       record.painted = true;
     }
     if (!area) return;
     var left = Math.max(0, area.left), top = Math.max(0, area.top);
-    var w = Math.min(width, area.right) - left, h = Math.min(height, area.bottom) - top;
-    if (w <= 0 || h <= 0) return;
-    var image = canvas.getContext('2d').createImageData(w, h);
+    var right = Math.min(width, area.right), bottom = Math.min(height, area.bottom);
+    if (right <= left || bottom <= top) return;
     // 0x00BBGGRR words are the bytes R, G, B, 0: opaque once the fourth
-    // byte is set.
-    for (var y = 0; y < h; ++y) {
-      var from = pixels + ((top + y) * width + left) * 4;
-      image.data.set(HEAPU8.subarray(from, from + w * 4), y * w * 4);
+    // byte is set, in the same pass that copies them.
+    var from = HEAPU32;
+    var start = pixels >> 2;
+    var to = new Uint32Array(record.image.data.buffer);
+    for (var y = top; y < bottom; ++y) {
+      for (var i = y * width + left, end = y * width + right; i < end; ++i) {
+        to[i] = from[start + i] | 0xFF000000;
+      }
     }
-    for (var i = 3; i < image.data.length; i += 4) image.data[i] = 255;
-    canvas.getContext('2d').putImageData(image, left, top);
+    record.context.putImageData(record.image, 0, 0, left, top, right - left, bottom - top);
   }
 
   function paintWaiting() {

@@ -5,11 +5,11 @@
 # benchmark's timing marks (VELMORA_BENCHMARK) and the floor programs, runs
 # ours and the floor alternately, and writes the figures to BENCHMARKS.md.
 # A measurement, not a test: the figures depend on the machine and its load.
-#   bash scripts/bench.sh            (5 runs of each; about 15 minutes)
+#   bash scripts/bench.sh            (3 runs of each; about 15 minutes)
 #   bash scripts/bench.sh --quick    (1 run of each, the report to build-bench/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-runs=5 quick=()
+runs=3 quick=()
 if [ "${1:-}" = --quick ]; then runs=1 quick=(--quick); fi
 bash scripts/install-deps.sh
 jobs=$(nproc)
@@ -29,7 +29,7 @@ xvfb-run -a -s "-screen 0 1280x800x24" /usr/bin/python3 bench/qt/qt_bench.py \
   build-bench build-release/velmora.stripped "$report" --runs "$runs"
 
 echo "== Browser =="
-bash bench/web/chromium_bench.sh "$report" "${quick[@]}"
+bash bench/web/run.sh --runs "$runs"
 
 echo "== Windows under Wine =="
 bash bench/wine/wine_ticks.sh "${quick[@]}"

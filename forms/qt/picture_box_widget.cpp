@@ -2,7 +2,10 @@
 // density, its picture on top, its children above both and clipped to it.
 #include <QImage>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
+#include <bit>
 #include <cmath>
 
 #include "forms/qt/control_widget.h"
@@ -29,23 +32,24 @@ class PictureBoxWidget : public QWidget, public ControlWidget {
     }
   }
   void showPicture() override { update(); }
-  // Copies only the pixels the canvas changed and repaints only their
-  // screen area: a heat tick touches the ring the front grew by.
+  // Repaints only the screen area of the pixels the canvas changed: a heat
+  // tick touches the ring the front grew by, not the whole metal.
   void showDrawing() override {
-    const PixelArea area = copyCanvas();
+    const PixelArea area = box()->takeChangedArea();
     if (area.empty()) return;
-    const double ratio = image_.devicePixelRatio();
-    const int left = static_cast<int>(std::floor(area.left / ratio));
-    const int top = static_cast<int>(std::floor(area.top / ratio));
-    update(QRect(QPoint(left, top), QPoint(static_cast<int>(std::ceil(area.right / ratio)) - 1,
-                                           static_cast<int>(std::ceil(area.bottom / ratio)) - 1)));
+    const double ratio = box()->canvas().devicePixelRatio();
+    const QPoint topLeft(static_cast<int>(std::floor(area.left / ratio)),
+                         static_cast<int>(std::floor(area.top / ratio)));
+    const QPoint bottomRight(static_cast<int>(std::ceil(area.right / ratio)) - 1,
+                             static_cast<int>(std::ceil(area.bottom / ratio)) - 1);
+    update(QRect(topLeft, bottomRight));
   }
 
  protected:
-  void paintEvent(QPaintEvent*) override {
+  void paintEvent(QPaintEvent* event) override {
     if (!control_) return;
     QPainter painter(this);
-    painter.drawImage(QPointF(0, 0), image_);
+    for (const QRect& rect : event->region()) drawCanvas(painter, rect);
     if (!box()->picture().empty()) drawPicture(painter, box()->picture(), QPointF(0, 0));
   }
   // With the focus here (a tab stop), Tab and the other keys still go
@@ -59,29 +63,27 @@ class PictureBoxWidget : public QWidget, public ControlWidget {
   void mouseReleaseEvent(QMouseEvent* event) override { mouseReleased(*event); }
 
  private:
-  // A new size or density takes the whole canvas.
-  PixelArea copyCanvas() {
+  // The canvas's pixels under a rectangle of the widget. Its 0x00BBGGRR
+  // words are, in memory, the bytes red, green, blue and one unused: Qt
+  // reads them as they lie, and only those being repainted.
+  void drawCanvas(QPainter& painter, const QRect& rect) {
+    static_assert(std::endian::native == std::endian::little);
     const Canvas& canvas = box()->canvas();
-    PixelArea area = box()->takeChangedArea();
-    if (image_.width() != canvas.width() || image_.height() != canvas.height() ||
-        image_.devicePixelRatio() != canvas.devicePixelRatio()) {
-      image_ = QImage(canvas.width(), canvas.height(), QImage::Format_RGB32);
-      image_.setDevicePixelRatio(canvas.devicePixelRatio());
-      area = PixelArea{0, 0, canvas.width(), canvas.height()};
-    }
-    for (int y = area.top; y < area.bottom; ++y) {
-      const Color* source = canvas.pixels().data() + static_cast<std::ptrdiff_t>(y) * canvas.width();
-      auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
-      // 0x00BBGGRR to 0xFFRRGGBB: red and blue change places.
-      for (int x = area.left; x < area.right; ++x) {
-        const Color c = source[x];
-        line[x] = 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
-      }
-    }
-    return area;
+    const double ratio = canvas.devicePixelRatio();
+    const int left = std::max(0, static_cast<int>(std::floor(rect.left() * ratio)));
+    const int top = std::max(0, static_cast<int>(std::floor(rect.top() * ratio)));
+    const int right =
+        std::min(canvas.width(), static_cast<int>(std::ceil((rect.right() + 1) * ratio)));
+    const int bottom =
+        std::min(canvas.height(), static_cast<int>(std::ceil((rect.bottom() + 1) * ratio)));
+    if (right <= left || bottom <= top) return;
+    const Color* first =
+        canvas.pixels().data() + static_cast<std::ptrdiff_t>(top) * canvas.width() + left;
+    QImage part(reinterpret_cast<const uchar*>(first), right - left, bottom - top,
+                canvas.width() * 4, QImage::Format_RGBX8888);
+    part.setDevicePixelRatio(ratio);
+    painter.drawImage(QPointF(left / ratio, top / ratio), part);
   }
-
-  QImage image_;
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace forms {
 
@@ -12,6 +13,12 @@ namespace {
 int devicePixels(float twips, double ratio) {
   return std::max(0, static_cast<int>(std::lround(twips / twipsPerPixel * ratio)));
 }
+
+// Changed pixels closer than this share a run, and a band of this many
+// rows shares its areas: fewer, slightly larger rectangles to repaint.
+constexpr int runGap = 8;
+constexpr int bandRows = 8;
+constexpr std::size_t maxChangedAreas = 256;
 
 // The pixels of a row, between left and right, whose centres lie within a
 // circle (radius squared r2) around cx, dy above or below the row: found
@@ -112,23 +119,53 @@ void Canvas::draw(const Disc& disc) {
     int first, last;
     if (!rowWithin(cx, dy, outer2, left, right, first, last)) continue;
     Color* row = pixels_.data() + static_cast<std::ptrdiff_t>(py) * width_;
+    // Pixels that already have their colour are left alone, so only the
+    // runs that really change are noted: on a growing front, the new ring
+    // and the old rim it covers.
+    int runFirst = -1, runLast = -1;
+    const auto paint = [&](int from, int to, Color colour) {
+      for (int px = from; px < to; ++px) {
+        if (row[px] == colour) continue;
+        row[px] = colour;
+        if (runFirst >= 0 && px <= runLast + runGap) {
+          runLast = px;
+          continue;
+        }
+        if (runFirst >= 0) noteChange(py, runFirst, runLast + 1);
+        runFirst = runLast = px;
+      }
+    };
     int innerFirst, innerLast;
     if (rowWithin(cx, dy, inner2, first, last, innerFirst, innerLast)) {
-      std::fill(row + first, row + innerFirst, rim);
-      std::fill(row + innerFirst, row + innerLast + 1, inside);
-      std::fill(row + innerLast + 1, row + last + 1, rim);
+      paint(first, innerFirst, rim);
+      paint(innerFirst, innerLast + 1, inside);
+      paint(innerLast + 1, last + 1, rim);
     } else {
-      std::fill(row + first, row + last + 1, rim);
+      paint(first, last + 1, rim);
     }
+    if (runFirst >= 0) noteChange(py, runFirst, runLast + 1);
   }
-  changed_.add(PixelArea{left, top, right + 1, bottom + 1});
 }
 
-PixelArea Canvas::takeChangedArea() {
-  const PixelArea area = changed_;
-  changed_ = PixelArea{};
-  return area;
+// Runs of a few rows' band that lie close together share one area; past a
+// few hundred areas (no backend is taking them) they become one.
+void Canvas::noteChange(int row, int first, int last) {
+  const int bandTop = row - row % bandRows;
+  for (auto area = changed_.rbegin(); area != changed_.rend() && area->bottom > bandTop; ++area) {
+    if (area->top >= bandTop && first <= area->right + runGap && last >= area->left - runGap) {
+      area->add(PixelArea{first, row, last, row + 1});
+      return;
+    }
+  }
+  changed_.push_back(PixelArea{first, row, last, row + 1});
+  if (changed_.size() > maxChangedAreas) {
+    PixelArea all;
+    for (const PixelArea& area : changed_) all.add(area);
+    changed_.assign(1, all);
+  }
 }
+
+std::vector<PixelArea> Canvas::takeChangedAreas() { return std::exchange(changed_, {}); }
 
 Color Canvas::pixel(int x, int y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;

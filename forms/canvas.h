@@ -35,9 +35,10 @@ class Canvas {
   Color pixel(int x, int y) const;  // device pixels (0 outside)
   Color pixelAtTwips(float x, float y) const;
   const std::vector<Color>& pixels() const { return pixels_; }
-  // The pixels changed since the last call, so a backend copies and
-  // repaints only those: a heat tick changes a ring, not the whole metal.
-  PixelArea takeChangedArea();
+  // The areas whose pixels changed since the last call, so a backend
+  // copies and repaints only those: a growing heat front changes a thin
+  // ring, which a few dozen flat rectangles cover, not its whole disc.
+  std::vector<PixelArea> takeChangedAreas();
 
  private:
   struct Disc {
@@ -45,7 +46,8 @@ class Canvas {
     Color rim, inside;
   };
   void draw(const Disc& disc);
-  void changedEverywhere() { changed_ = PixelArea{0, 0, width_, height_}; }
+  void changedEverywhere() { changed_.assign(1, PixelArea{0, 0, width_, height_}); }
+  void noteChange(int row, int first, int last);
 
   int width_ = 0;
   int height_ = 0;
@@ -55,7 +57,7 @@ class Canvas {
   // Drawn since the last fill, oldest first; a disc wholly covered by a
   // later one is dropped, so a growing heat front keeps one entry.
   std::vector<Disc> discs_;
-  PixelArea changed_;
+  std::vector<PixelArea> changed_;
 };
 
 }  // namespace forms

@@ -158,8 +158,8 @@ class PictureBox : public Container {
   void Circle(float x, float y, float radius);
 
   const Canvas& canvas() const { return canvas_; }
-  // For its peer: the canvas pixels changed since the peer last asked.
-  PixelArea takeChangedArea() { return canvas_.takeChangedArea(); }
+  // For its peer: the areas of the canvas changed since the peer last asked.
+  std::vector<PixelArea> takeChangedAreas() { return canvas_.takeChangedAreas(); }
   // Colour seen at a point of the box (twips): what is drawn on the canvas,
   // not its children.
   Color pixelAt(float x, float y) const;

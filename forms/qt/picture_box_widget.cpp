@@ -35,14 +35,14 @@ class PictureBoxWidget : public QWidget, public ControlWidget {
   // Repaints only the screen area of the pixels the canvas changed: a heat
   // tick touches the ring the front grew by, not the whole metal.
   void showDrawing() override {
-    const PixelArea area = box()->takeChangedArea();
-    if (area.empty()) return;
     const double ratio = box()->canvas().devicePixelRatio();
-    const QPoint topLeft(static_cast<int>(std::floor(area.left / ratio)),
-                         static_cast<int>(std::floor(area.top / ratio)));
-    const QPoint bottomRight(static_cast<int>(std::ceil(area.right / ratio)) - 1,
-                             static_cast<int>(std::ceil(area.bottom / ratio)) - 1);
-    update(QRect(topLeft, bottomRight));
+    for (const PixelArea& area : box()->takeChangedAreas()) {
+      const QPoint topLeft(static_cast<int>(std::floor(area.left / ratio)),
+                           static_cast<int>(std::floor(area.top / ratio)));
+      const QPoint bottomRight(static_cast<int>(std::ceil(area.right / ratio)) - 1,
+                               static_cast<int>(std::ceil(area.bottom / ratio)) - 1);
+      update(QRect(topLeft, bottomRight));
+    }
   }
 
  protected:

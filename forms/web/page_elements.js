@@ -282,8 +282,8 @@ var Page = (function () {
   }
 
   // Copies only the pixels changed since the last paint: a heat tick
-  // touches the square round the grown front, not the whole metal. The
-  // canvas keeps one image of its size, so a tick allocates nothing.
+  // touches the ring the front grew by, not the whole metal. The canvas
+  // keeps one image of its size, so a tick allocates nothing.
   function paintCanvas(id) {
     var record = elements.get(id);
     if (!record) return;
@@ -292,31 +292,32 @@ var Page = (function () {
     var height = _velmora_canvas_height(id);
     if (!pixels || !width || !height) return;
     var canvas = record.drawing;
-    var area = record.changed;
+    var areas = record.changed || [];
     record.changed = null;
     if (!record.painted || canvas.width !== width || canvas.height !== height) {
       canvas.width = width;
       canvas.height = height;
       record.context = canvas.getContext('2d');
       record.image = record.context.createImageData(width, height);
-      area = { left: 0, top: 0, right: width, bottom: height };
+      areas = [{ left: 0, top: 0, right: width, bottom: height }];
       record.painted = true;
     }
-    if (!area) return;
-    var left = Math.max(0, area.left), top = Math.max(0, area.top);
-    var right = Math.min(width, area.right), bottom = Math.min(height, area.bottom);
-    if (right <= left || bottom <= top) return;
     // 0x00BBGGRR words are the bytes R, G, B, 0: opaque once the fourth
     // byte is set, in the same pass that copies them.
     var from = HEAPU32;
     var start = pixels >> 2;
     var to = new Uint32Array(record.image.data.buffer);
-    for (var y = top; y < bottom; ++y) {
-      for (var i = y * width + left, end = y * width + right; i < end; ++i) {
-        to[i] = from[start + i] | 0xFF000000;
+    areas.forEach(function (area) {
+      var left = Math.max(0, area.left), top = Math.max(0, area.top);
+      var right = Math.min(width, area.right), bottom = Math.min(height, area.bottom);
+      if (right <= left || bottom <= top) return;
+      for (var y = top; y < bottom; ++y) {
+        for (var i = y * width + left, end = y * width + right; i < end; ++i) {
+          to[i] = from[start + i] | 0xFF000000;
+        }
       }
-    }
-    record.context.putImageData(record.image, 0, 0, left, top, right - left, bottom - top);
+      record.context.putImageData(record.image, 0, 0, left, top, right - left, bottom - top);
+    });
   }
 
   function paintWaiting() {
@@ -514,12 +515,19 @@ var Page = (function () {
     drawing: function (id, left, top, right, bottom) {
       var record = elements.get(id);
       if (!record) return;
+      // The areas are kept apart (a growing front's ring is many thin
+      // ones); should frames stop coming, they fold into one.
       if (right > left && bottom > top) {
-        var area = record.changed;
-        record.changed = area ? {
-          left: Math.min(area.left, left), top: Math.min(area.top, top),
-          right: Math.max(area.right, right), bottom: Math.max(area.bottom, bottom)
-        } : { left: left, top: top, right: right, bottom: bottom };
+        var areas = record.changed || (record.changed = []);
+        areas.push({ left: left, top: top, right: right, bottom: bottom });
+        if (areas.length > 1024) {
+          record.changed = [areas.reduce(function (all, area) {
+            return {
+              left: Math.min(all.left, area.left), top: Math.min(all.top, area.top),
+              right: Math.max(all.right, area.right), bottom: Math.max(all.bottom, area.bottom)
+            };
+          })];
+        }
       }
       waitingToPaint.add(id);
       if (!frameAsked) {

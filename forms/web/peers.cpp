@@ -93,8 +93,11 @@ class PictureBoxPeer : public ElementPeer {
   }
   // Told even when nothing changed, so a new element is painted whole.
   void drawingChanged() override {
-    const PixelArea area = box_.takeChangedArea();
-    page_drawing(id(), area.left, area.top, area.right, area.bottom);
+    const std::vector<PixelArea> areas = box_.takeChangedAreas();
+    if (areas.empty()) page_drawing(id(), 0, 0, 0, 0);
+    for (const PixelArea& area : areas) {
+      page_drawing(id(), area.left, area.top, area.right, area.bottom);
+    }
   }
 
  private:

@@ -28,11 +28,11 @@ class PictureBoxPeer : public ContainerPeer {
   // Only the pixels the canvas changed are copied and repainted: a heat
   // tick touches the ring the front grew by, not the whole metal.
   void drawingChanged() override {
-    const PixelArea area = box()->takeChangedArea();
-    if (area.empty()) return;
-    if (!stale_) stale_ = !copyCanvas(area);
-    const RECT changed{area.left, area.top, area.right, area.bottom};
-    InvalidateRect(hwnd_, stale_ ? nullptr : &changed, FALSE);
+    for (const PixelArea& area : box()->takeChangedAreas()) {
+      if (!stale_) stale_ = !copyCanvas(area);
+      const RECT changed{area.left, area.top, area.right, area.bottom};
+      InvalidateRect(hwnd_, stale_ ? nullptr : &changed, FALSE);
+    }
   }
   void cursorChanged() override {
     // The new cursor shows at once when the mouse is over the box, as

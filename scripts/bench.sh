@@ -36,5 +36,5 @@ bash bench/wine/wine_ticks.sh "${quick[@]}"
 
 target=BENCHMARKS.md
 if [ ${#quick[@]} -gt 0 ]; then target=build-bench/BENCHMARKS.md; fi
-/usr/bin/python3 bench/write_benchmarks.py "$report" "$target" "bash scripts/bench.sh $*"
+/usr/bin/python3 bench/write_benchmarks.py "$report" "$target" "bash scripts/bench.sh${*:+ $*}"
 echo "$PWD/$target"

@@ -10,22 +10,12 @@ import subprocess
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
-from report import Figure, fragment  # noqa: E402
+from report import Figure, Size, fragment  # noqa: E402
 
 # Wine's ticks may stray a little further from 50 ms than a native timer's.
 MEAN_PERIOD_RANGE = (49.0, 51.0)
 DRIFT_RANGE = (-1.0, 1.0)
-MAX_EXE_KIB = 1024
-
-
-class AtMost(Figure):
-    """A figure whose median must not exceed a limit in its own unit."""
-
-    def met(self):
-        return self.median() <= self.target
-
-    def target_text(self):
-        return f'≤ {self.target:g} {self.unit}'
+MAX_EXE_BYTES = 1024 * 1024
 
 
 def numbers_after(line, *keys):
@@ -63,10 +53,6 @@ def run_number(path):
     return int(re.search(r'-(\d+)\.txt$', path).group(1))
 
 
-def size_kib(path):
-    return os.path.getsize(path) / 1024
-
-
 def main():
     raw, release, report_dir = sys.argv[1:4]
     ours = velmora_runs(raw)
@@ -89,11 +75,8 @@ def main():
         ]
     exe = os.path.join(release, 'velmora.exe')
     archive = glob.glob(os.path.join(release, 'velmora-*-windows-x64.zip'))[0]
-    figures += [
-        AtMost('velmora.exe as shipped', 'KiB', [size_kib(exe)], target=MAX_EXE_KIB),
-        Figure(f'{os.path.basename(archive)} (the exe and the teachers\' note)', 'KiB',
-               [size_kib(archive)]),
-    ]
+    sizes = [Size('velmora.exe as shipped', exe, MAX_EXE_BYTES),
+             Size(f'{os.path.basename(archive)} (the exe and the teachers\' note)', archive)]
     with open(os.path.join(raw, 'load.txt')) as f:
         load = [float(line) for line in f]
     wine = subprocess.run(['wine', '--version'], capture_output=True, text=True).stdout.strip()
@@ -109,11 +92,11 @@ def main():
         'the program has not yet taken (the processor busy elsewhere) skips one rather than '
         'bringing two at once: a skipped tick shows as a period of 100 ms and lifts the mean. '
         'The sizes are of the shipped Release build '
-        f'(scripts/build-windows.sh), 1 MB = 1024 KiB.\n\n'
+        f'(scripts/build-windows.sh), 1 MB = 1,048,576 bytes.\n\n'
         'Start-up and memory are not reported under Wine: there they would measure Wine more '
         'than the program (its server, its own DLLs loaded into every process and the prefix '
         'read at start), which a Windows PC does not pay.')
-    fragment(report_dir, 'wine', 'On Windows (Win32 under Wine)', preface, figures)
+    fragment(report_dir, 'wine', 'On Windows (Win32 under Wine)', preface, figures, sizes)
 
 
 if __name__ == '__main__':

@@ -6,6 +6,7 @@ notes on what remains.
   write_benchmarks.py REPORT_DIR OUTPUT COMMAND
 """
 import datetime
+import json
 import os
 import platform
 import subprocess
@@ -30,30 +31,6 @@ def machine():
             f'{system.get("PRETTY_NAME", "").strip(chr(34))}, Linux {platform.release()}')
 
 
-def verdicts(section):
-    """Every figure of a section's tables that has a target: its name (the
-    first column, and the second where that names the figure, or after the
-    table's heading) and whether the target was met."""
-    header, heading = [], ''
-    for line in section.splitlines():
-        if line.startswith('### '):
-            heading = line[4:].strip() + ': '
-        if not line.startswith('|'):
-            header = []
-            continue
-        cells = [c.strip() for c in line.strip('|').split('|')]
-        if not header:
-            header = cells
-            continue
-        for cell in cells[1:]:
-            met = cell == 'yes' or cell.endswith(': met')
-            if met or cell == '**no**' or cell.endswith('**missed**'):
-                name = (f'{cells[0]}: {cells[1]}' if header[1] == 'figure' else
-                        heading + cells[0] if heading and header[1] != 'figure' else cells[0])
-                yield name, met
-                break
-
-
 def main():
     report, output, command = sys.argv[1:4]
     commit = subprocess.run(['git', 'rev-parse', '--short', 'HEAD'], capture_output=True,
@@ -70,15 +47,15 @@ def main():
              '| part | figure | met |', '|---|---|---|']
     sections = []
     for part in PARTS:
-        path = os.path.join(report, f'{part}.md')
-        if not os.path.exists(path):
+        if not os.path.exists(os.path.join(report, f'{part}.json')):
             lines.append(f'| {part} | (not measured) | **no** |')
             continue
-        with open(path) as f:
-            section = f.read().rstrip()
-        sections.append(section)
-        for name, met in verdicts(section):
-            lines.append(f'| {part} | {name} | {"yes" if met else "**no**"} |')
+        with open(os.path.join(report, f'{part}.json')) as f:
+            for figure in json.load(f):
+                if figure['met'] is not None:
+                    lines.append(f'| {part} | {figure["name"]} | {"yes" if figure["met"] else "**no**"} |')
+        with open(os.path.join(report, f'{part}.md')) as f:
+            sections.append(f.read().rstrip())
     lines += [''] + [s + '\n' for s in sections]
     with open(NOTES) as f:
         lines.append(f.read().rstrip())

@@ -3,14 +3,14 @@
 // the menu's question in the same embedded face; the CPU of a whole spiral
 // run at はやい and a whole plate run at ゆっくり against a page that paints
 // one growing disc every 50 ms into a box of the metal's size for as long;
-// the tick periods of our runs; and the page's size. Writes chromium.md (a
-// section of the benchmark report) and chromium.json (the raw figures).
+// the tick periods of our runs. Writes every round's figures to
+// chromium-rounds.json, from which chromium_report.py writes the report's
+// section.
 //   node chromium_bench.js PAGE.html REPORT-FOLDER [--quick] [--runs N]
 // (NODE_PATH holding puppeteer-core: bench/web/run.sh sets it.)
 'use strict';
 const fs = require('fs');
 const path = require('path');
-const zlib = require('zlib');
 const { Chromium, sleep, shapes, backButton, fastOption } = require('../../tests/web/chromium');
 
 const args = process.argv.slice(2);
@@ -211,19 +211,6 @@ async function floorRound(ours) {
 }
 
 // Median, smallest and largest.
-function spread(values) {
-  const sorted = [...values].sort((a, b) => a - b);
-  const middle = sorted.length >> 1;
-  const median = sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
-  return { median, min: sorted[0], max: sorted[sorted.length - 1], values };
-}
-
-function pageSize() {
-  const bytes = fs.statSync(page).size;
-  const gzipped = zlib.gzipSync(fs.readFileSync(page), { level: 9 }).length;
-  return { bytes, gzipped };
-}
-
 async function main() {
   const rounds = [];
   for (let i = 0; i < runs; ++i) {
@@ -232,37 +219,14 @@ async function main() {
     rounds.push({ ours, floor });
     console.error(`chromium bench: round ${i + 1} of ${runs} done`);
   }
-  const figure = (side, pick) => spread(rounds.map((r) => pick(r[side])));
-  const both = (pick) => ({ ours: figure('ours', pick), floor: figure('floor', pick) });
-  const report = {
-    machine: { cpus: require('os').cpus().length, chromium: await chromiumVersion() },
-    runs,
-    firstPaint: {
-      firstContentfulPaintMs: both((s) => s.firstContentfulPaintMs),
-      firstPaintMs: both((s) => s.firstPaintMs),
-      pssMB: both((s) => s.pssMB),
-      jsHeapMB: both((s) => s.jsHeapMB),
-    },
-    heatRuns: Object.fromEntries(heatRuns.map((run) => {
-      const pick = (key) => both((s) => s.runs[run.name][key]);
-      return [run.name, {
-        title: run.title,
-        ticks: figure('floor', (s) => s.runs[run.name].ticks),
-        runMs: pick('runMs'),
-        treeCpuS: pick('treeCpuS'),
-        taskS: pick('taskS'),
-        scriptS: pick('scriptS'),
-        periods: Object.fromEntries(['periods', 'mean', 'p99', 'worst', 'first-half-mean',
-          'second-half-mean'].map((key) => [key, both((s) => s.runs[run.name].periods[key])])),
-      }];
-    })),
-    size: pageSize(),
+  const raw = {
+    chromium: await chromiumVersion(),
+    page,
+    heatRuns: heatRuns.map(({ name, title }) => ({ name, title })),
     rounds,
   };
   fs.mkdirSync(reportFolder, { recursive: true });
-  fs.writeFileSync(path.join(reportFolder, 'chromium.json'), JSON.stringify(report, null, 2) + '\n');
-  fs.writeFileSync(path.join(reportFolder, 'chromium.md'), markdown(report));
-  console.log(markdown(report));
+  fs.writeFileSync(path.join(reportFolder, 'chromium-rounds.json'), JSON.stringify(raw, null, 1) + '\n');
 }
 
 async function chromiumVersion() {
@@ -271,84 +235,6 @@ async function chromiumVersion() {
   await browser.close();
   return version;
 }
-
-const fixed = (value, digits) => value.toFixed(digits);
-const withSpread = ({ median, min, max }, digits) =>
-  `${fixed(median, digits)} (${fixed(min, digits)}–${fixed(max, digits)})`;
-const verdict = (met) => (met ? 'met' : '**missed**');
-
-function markdown(report) {
-  const lines = [];
-  const fp = report.firstPaint;
-  lines.push('## In the browser (headless Chromium)', '');
-  lines.push(`${report.machine.chromium}, headless, file:// pages, ${report.runs} run(s) each, ` +
-    'our page and the floor page alternating, each in a fresh browser; median (min–max).', '');
-  lines.push('### First paint and memory', '');
-  lines.push('Our menu (velmora.html at actual size) against a floor page showing the menu\'s ' +
-    'question in a box of the menu\'s size, with the same embedded faces. Memory is the ' +
-    'proportional set size of all of Chromium\'s processes once the page shows. The targets ' +
-    'are the desktop\'s start-up and memory targets, held against the browser too.', '');
-  lines.push('| figure | velmora.html | floor page | ratio | target |', '| --- | --- | --- | --- | --- |');
-  const ratioRow = (name, pair, digits, target) => {
-    const ratio = pair.ours.median / pair.floor.median;
-    lines.push(`| ${name} | ${withSpread(pair.ours, digits)} | ${withSpread(pair.floor, digits)} | ` +
-      `${fixed(ratio, 2)}× | ${target ? `≤ ${target}×: ${verdict(ratio <= target)}` : ''} |`);
-  };
-  ratioRow('first contentful paint (ms)', fp.firstContentfulPaintMs, 0, 1.25);
-  ratioRow('first paint (ms)', fp.firstPaintMs, 0);
-  ratioRow('memory, all processes (MB PSS)', fp.pssMB, 1, 1.25);
-  ratioRow('JavaScript heap used (MB)', fp.jsHeapMB, 2);
-  lines.push('');
-  lines.push('### The cost of a run', '');
-  lines.push('CPU from the run\'s start to its end: all of Chromium\'s processes (/proc), and the ' +
-    'renderer\'s main thread (DevTools Performance.getMetrics TaskDuration, ScriptDuration). ' +
-    'The floor page paints one growing disc every 50 ms into a canvas of the metal\'s size for ' +
-    'as many ticks as our run lasted (at 50 ms a tick). Target: ≤ 1.5× the floor.', '');
-  lines.push('| run | figure | velmora.html | floor page | ratio | target |',
-    '| --- | --- | --- | --- | --- | --- |');
-  for (const run of Object.values(report.heatRuns)) {
-    const row = (name, pair, digits, target) => {
-      const ratio = pair.ours.median / pair.floor.median;
-      lines.push(`| ${run.title} | ${name} | ${withSpread(pair.ours, digits)} | ` +
-        `${withSpread(pair.floor, digits)} | ${fixed(ratio, 2)}× | ` +
-        `${target ? `≤ 1.5×: ${verdict(ratio <= 1.5)}` : ''} |`);
-    };
-    row('run length (s)', { ours: scaled(run.runMs.ours, 1e-3), floor: scaled(run.runMs.floor, 1e-3) }, 2);
-    row('CPU, all processes (s)', run.treeCpuS, 2, true);
-    row('renderer main thread, tasks (s)', run.taskS, 3, true);
-    row('renderer main thread, script (s)', run.scriptS, 3);
-  }
-  lines.push('');
-  lines.push('### Even ticks', '');
-  lines.push('Periods of the heat ticks over each run (all pieces pooled), from the benchmark ' +
-    'build\'s run-ended line; the floor page\'s own 50 ms interval beside them. Target: mean ' +
-    '50 ± 1 ms, no drift (the two halves\' means alike).', '');
-  lines.push('| run | periods | mean (ms) | p99 (ms) | worst (ms) | first half (ms) | second half (ms) | target |',
-    '| --- | --- | --- | --- | --- | --- | --- | --- |');
-  for (const run of Object.values(report.heatRuns)) {
-    for (const side of ['ours', 'floor']) {
-      const p = run.periods;
-      const mean = p.mean[side];
-      const drift = Math.abs(p['second-half-mean'][side].median - p['first-half-mean'][side].median);
-      const met = mean.min >= 49 && mean.max <= 51 && drift <= 1;
-      lines.push(`| ${run.title}${side === 'floor' ? ', floor page' : ''} | ` +
-        `${fixed(p.periods[side].median, 0)} | ${withSpread(mean, 2)} | ${withSpread(p.p99[side], 1)} | ` +
-        `${withSpread(p.worst[side], 1)} | ${withSpread(p['first-half-mean'][side], 2)} | ` +
-        `${withSpread(p['second-half-mean'][side], 2)} | ` +
-        `${side === 'ours' ? `50 ± 1, no drift: ${verdict(met)}` : ''} |`);
-    }
-  }
-  lines.push('');
-  lines.push('### Size', '');
-  const { bytes, gzipped } = report.size;
-  lines.push('| file | bytes | gzip -9 | target |', '| --- | --- | --- | --- |');
-  lines.push(`| velmora.html | ${bytes} | ${gzipped} | ≤ 1 MB: ${verdict(bytes <= 1048576)} |`, '');
-  return lines.join('\n');
-}
-
-const scaled = (figure, factor) => ({
-  median: figure.median * factor, min: figure.min * factor, max: figure.max * factor,
-});
 
 main().catch((error) => {
   console.error(error);

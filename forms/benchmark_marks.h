@@ -4,8 +4,10 @@
 // shipped program has none of this compiled in.
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <vector>
 
 namespace forms::benchmark {
 
@@ -18,6 +20,20 @@ inline long long steadyNanoseconds() {
 inline void mark(const char* what, const char* details = "") {
   std::printf("velmora-benchmark %s %lld %s\n", what, steadyNanoseconds(), details);
   std::fflush(stdout);
+}
+
+// The periods between a timer's ticks, in milliseconds, summed up.
+struct PeriodSummary {
+  double mean = 0, p99 = 0, worst = 0, shortest = 0;
+};
+
+inline PeriodSummary summarise(std::vector<double> periods) {
+  if (periods.empty()) return {};
+  std::sort(periods.begin(), periods.end());
+  double sum = 0;
+  for (double period : periods) sum += period;
+  const std::size_t p99 = std::min(periods.size() - 1, periods.size() * 99 / 100);
+  return {sum / static_cast<double>(periods.size()), periods[p99], periods.back(), periods.front()};
 }
 
 }  // namespace forms::benchmark

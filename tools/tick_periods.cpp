@@ -4,13 +4,13 @@
 // percentile and worst. A measurement, not a test: the figures depend on
 // the machine and its load.
 //   tick-periods.exe [TICKS]   (default 400 ticks, 20 s)
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
 #include "forms/backend.h"
+#include "forms/benchmark_marks.h"
 #include "forms/controls.h"
 
 int main(int argc, char** argv) {
@@ -39,12 +39,10 @@ int main(int argc, char** argv) {
   std::vector<double> periods;
   for (std::size_t i = 1; i < times.size(); ++i) periods.push_back(ms(times[i] - times[i - 1]));
   if (periods.empty()) return 1;
-  const double total = ms(times.back() - times.front());
-  std::sort(periods.begin(), periods.end());
-  const std::size_t p99 = std::min(periods.size() - 1, periods.size() * 99 / 100);
-  std::printf("tick periods of a 50 ms timer over %zu ticks: mean %.3f ms, p99 %.3f ms, "
-              "worst %.3f ms, shortest %.3f ms\n",
-              periods.size(), total / static_cast<double>(periods.size()), periods[p99],
-              periods.back(), periods.front());
+  const forms::benchmark::PeriodSummary summary = forms::benchmark::summarise(periods);
+  std::printf(
+      "tick periods of a 50 ms timer over %zu ticks: mean %.3f ms, p99 %.3f ms, "
+      "worst %.3f ms, shortest %.3f ms\n",
+      periods.size(), summary.mean, summary.p99, summary.worst, summary.shortest);
   return 0;
 }

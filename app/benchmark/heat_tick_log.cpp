@@ -23,13 +23,6 @@ std::vector<PieceTicks> pieces;
 
 double milliseconds(long long ns) { return static_cast<double>(ns) / 1e6; }
 
-double mean(const std::vector<double>& values) {
-  if (values.empty()) return 0;
-  double sum = 0;
-  for (double v : values) sum += v;
-  return sum / static_cast<double>(values.size());
-}
-
 void printRun() {
   std::vector<double> periods, firstHalf, secondHalf;
   std::size_t longest = 0;  // the ticks of the piece that heated longest
@@ -42,17 +35,14 @@ void printRun() {
       (i <= n / 2 ? firstHalf : secondHalf).push_back(period);
     }
   }
-  std::vector<double> sorted = periods;
-  std::sort(sorted.begin(), sorted.end());
-  const auto percentile = [&](std::size_t p) {
-    return sorted.empty() ? 0.0 : sorted[std::min(sorted.size() - 1, sorted.size() * p / 100)];
-  };
+  using forms::benchmark::summarise;
+  const forms::benchmark::PeriodSummary all = summarise(periods);
   const std::string details =
-      "ticks=" + std::to_string(longest) + " periods=" + std::to_string(periods.size()) + " mean=" + std::to_string(mean(periods)) +
-      " p99=" + std::to_string(percentile(99)) +
-      " worst=" + std::to_string(sorted.empty() ? 0.0 : sorted.back()) +
-      " first-half-mean=" + std::to_string(mean(firstHalf)) +
-      " second-half-mean=" + std::to_string(mean(secondHalf));
+      "ticks=" + std::to_string(longest) + " periods=" + std::to_string(periods.size()) +
+      " mean=" + std::to_string(all.mean) + " p99=" + std::to_string(all.p99) +
+      " worst=" + std::to_string(all.worst) +
+      " first-half-mean=" + std::to_string(summarise(firstHalf).mean) +
+      " second-half-mean=" + std::to_string(summarise(secondHalf).mean);
   forms::benchmark::mark("run-ended", details.c_str());
 }
 

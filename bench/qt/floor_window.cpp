@@ -29,8 +29,9 @@ int main(int argc, char** argv) {
   FloorWindow window;
   window.setFixedSize(524, 311);  // the menu's client area
   window.setWindowTitle("Velmora");
-  QLabel line(QStringLiteral("いろいろな形の金ぞくの板を熱すると、熱はどのように伝わっていくでしょう。"),
-              &window);
+  QLabel line(
+      QStringLiteral("いろいろな形の金ぞくの板を熱すると、熱はどのように伝わっていくでしょう。"),
+      &window);
   QFont face(QStringLiteral("IPAPGothic"));
   face.setPixelSize(12);
   line.setFont(face);

@@ -178,8 +178,9 @@ TEST_CASE("a picture box draws in ForeColor and FillColor, and BackColor erases"
   CHECK(field->pixelAt(2000, 1400) == lightRed);
 }
 
-TEST_CASE("the areas a drawing reports as changed hold every changed pixel, and a growing front "
-          "reports its ring, not its disc") {
+TEST_CASE(
+    "the areas a drawing reports as changed hold every changed pixel, and a growing front "
+    "reports its ring, not its disc") {
   Canvas canvas;
   canvas.resize(6495, 4455, 1.0);  // the plate: 433 x 297 pixels
   canvas.fill(grey);
@@ -191,7 +192,8 @@ TEST_CASE("the areas a drawing reports as changed hold every changed pixel, and 
     const std::vector<forms::PixelArea> areas = canvas.takeChangedAreas();
     for (int y = 0; y < canvas.height(); ++y) {
       for (int x = 0; x < canvas.width(); ++x) {
-        if (canvas.pixel(x, y) == before[static_cast<std::size_t>(y) * canvas.width() + x]) continue;
+        if (canvas.pixel(x, y) == before[static_cast<std::size_t>(y) * canvas.width() + x])
+          continue;
         ++ringPixels;
         bool reported = false;
         for (const forms::PixelArea& a : areas) {
@@ -200,7 +202,8 @@ TEST_CASE("the areas a drawing reports as changed hold every changed pixel, and 
         REQUIRE_MESSAGE(reported, "radius " << radius << ": pixel " << x << ", " << y);
       }
     }
-    for (const forms::PixelArea& a : areas) reportedPixels += (a.right - a.left) * (a.bottom - a.top);
+    for (const forms::PixelArea& a : areas)
+      reportedPixels += (a.right - a.left) * (a.bottom - a.top);
   }
   // The rectangles hug the ring: a few times its pixels, far fewer than
   // the disc's box each tick.

@@ -36,8 +36,16 @@ async function main() {
   const browser = await Chromium.open(url, { width: 1024, height: 768 });
   try {
     await browser.until('document.querySelector(".vm-window") !== null');
-    check(await browser.evaluate('navigator.serviceWorker.ready.then((r) => r.active.state)') ===
-      'activated', 'the service worker is active');
+    // ready hands over the worker as soon as it starts activating; going
+    // offline before it has finished would find nothing in its cache.
+    check(await browser.evaluate(`navigator.serviceWorker.ready.then((r) => new Promise((done) => {
+        const worker = r.active;
+        if (worker.state === 'activated') return done(worker.state);
+        worker.addEventListener('statechange', () => {
+          if (worker.state === 'activated') done(worker.state);
+        });
+        setTimeout(() => done(worker.state), 5000);
+      }))`) === 'activated', 'the service worker is active');
     const manifest = await browser.evaluate(`fetch(document.querySelector('link[rel=manifest]').href)
         .then((r) => r.json())`);
     check(manifest.icons.length > 0 && manifest.start_url === './', 'the manifest names the lamp');

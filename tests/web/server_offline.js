@@ -5,7 +5,7 @@
 'use strict';
 const { spawn } = require('child_process');
 const path = require('path');
-const { Chromium, sleep } = require('./chromium');
+const { Chromium } = require('./chromium');
 
 const [folder] = process.argv.slice(2);
 
@@ -51,9 +51,11 @@ async function main() {
     check(manifest.icons.length > 0 && manifest.start_url === './', 'the manifest names the lamp');
     server.kill();
     await new Promise((resolve) => server.on('exit', resolve));
-    await browser.send('Page.reload', {});
-    await sleep(500);
-    await browser.until('document.querySelector(".vm-window") !== null && document.fonts.ready');
+    // A mark on the old page proves the menu below is the reloaded one.
+    await browser.evaluate('window.velmoraBeforeReload = true');
+    await browser.page.reload({ waitUntil: 'load', timeout: 15000 });
+    await browser.until('window.velmoraBeforeReload === undefined && ' +
+      'document.querySelector(".vm-window") !== null && document.fonts.ready');
     check(await browser.evaluate('document.title') === 'Velmora',
       'with the server gone, the page comes back with its menu');
   } finally {

@@ -124,8 +124,7 @@ async function onTablet(width, height) {
     check(await browser.evaluate(sharp), `${size}: the metal is drawn at the screen's own pixels`);
     const finger = await browser.evaluate(`onScreen(${rod.press})`);
     await browser.page.touchscreen.tap(...finger);
-    await sleep(400);
-    const heat = await browser.evaluate('heatCentre()');
+    const heat = await browser.until('heatCentre()');
     // The rod warms from the burner both ways: the heat's middle stays
     // within a few pixels of the finger while the front is short.
     check(heat !== null && Math.hypot(heat[0] - finger[0], heat[1] - finger[1]) < 12,

@@ -10,8 +10,8 @@
 const fs = require('fs');
 const path = require('path');
 const {
-  Chromium, decodePng, sleep, shapes, backButton, retryButton, fastOption, endButton, coldMetal,
-  heatedMetal, coloursAround,
+  Chromium, decodePng, sleep, lookUntil, heatedAround, shapes, backButton, retryButton, fastOption,
+  endButton, coldMetal, heatedMetal, coloursAround,
 } = require('./chromium');
 
 const [page, out, ratioArgument] = process.argv.slice(2);
@@ -187,10 +187,12 @@ async function main() {
         `${shape.name}: the page sees the press as a ${pressedBy}`);
       // Long enough for the front to reach a corner, before the run ends.
       await sleep(shape.wait);
+      const warm = await lookUntil(
+        async () => colours(await shoot(`${shape.name}-heating`), shape.press, 12),
+        (count) => heatedAround(count, ratio));
       const heating = await browser.evaluate('metal()');
       check(heating.heated > 0 && heating.rim > 0, `${shape.name}: the heat spreads from the press`);
-      const warm = colours(await shoot(`${shape.name}-heating`), shape.press, 12);
-      check((warm.get(heatedMetal) || 0) >= 100 * ratio * ratio && !warm.has(coldMetal),
+      check(heatedAround(warm, ratio),
         `${shape.name}: the screenshot shows light red round the burner, no grey`);
       if (shape.name === 't-plate') fs.writeFileSync(path.join(out, 'page.png'), await browser.screenshot());
       if (shape.name === 'plate') await zoomDuringRun();

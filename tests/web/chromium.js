@@ -174,11 +174,29 @@ function coloursAround(shot, [cx, cy], radius) {
   return count;
 }
 
+// Light red round the burner and no grey left there: `count` from
+// coloursAround within 12 pixels of it, `scale` screen pixels a CSS pixel.
+function heatedAround(count, scale) {
+  return (count.get(heatedMetal) || 0) >= 100 * scale * scale && !count.has(coldMetal);
+}
+
 function sleep(ms) {
   return new Promise((resolve) => setTimeout(resolve, ms));
 }
 
+// Looks again (`look`, async) until what it sees passes `done` or the time
+// is up, and gives the last look: a busy machine ticks later than a quiet
+// one, and heat only ever spreads.
+async function lookUntil(look, done, timeoutMs = 15000) {
+  const end = Date.now() + timeoutMs;
+  for (;;) {
+    const seen = await look();
+    if (done(seen) || Date.now() > end) return seen;
+    await sleep(100);
+  }
+}
+
 module.exports = {
-  Chromium, decodePng, sleep, shapes, backButton, retryButton, fastOption, endButton, coldMetal,
-  heatedMetal, coloursAround,
+  Chromium, decodePng, sleep, lookUntil, heatedAround, shapes, backButton, retryButton, fastOption,
+  endButton, coldMetal, heatedMetal, coloursAround,
 };

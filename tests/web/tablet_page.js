@@ -12,8 +12,8 @@
 const fs = require('fs');
 const path = require('path');
 const {
-  Chromium, decodePng, sleep, shapes, backButton, retryButton, fastOption, endButton, coldMetal,
-  heatedMetal, coloursAround,
+  Chromium, decodePng, sleep, lookUntil, heatedAround, shapes, backButton, retryButton, fastOption,
+  endButton, coldMetal, coloursAround,
 } = require('./chromium');
 
 const [page, out] = process.argv.slice(2);
@@ -196,9 +196,9 @@ async function walkEveryShape(browser, size) {
       `${size}: ${shape.name} opened by ${by}, the screenshot grey where the burner goes`);
     await press(shape.press);
     await sleep(shape.wait);
-    const warm = await colours(shape.press, 12);
-    check((warm.count.get(heatedMetal) || 0) >= 100 * warm.scale * warm.scale &&
-      !warm.count.has(coldMetal),
+    const warm = await lookUntil(() => colours(shape.press, 12),
+      ({ count, scale }) => heatedAround(count, scale));
+    check(heatedAround(warm.count, warm.scale),
       `${size}: ${shape.name} pressed by ${by}, the screenshot light red round the burner, no grey`);
     await browser.until('shownButton("もう一度")', 60000);
     await press(retryButton);

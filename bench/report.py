@@ -9,6 +9,16 @@ import os
 import statistics
 from dataclasses import dataclass, field
 
+# The largest velmora.exe or velmora.html a classroom should have to copy.
+MAX_FILE_BYTES = 1024 * 1024
+
+
+def tick_targets(tolerance_ms):
+    """The ranges (ms) a run's mean tick period and its drift (the second
+    half's mean period less the first half's) must fall in, for a 50 ms
+    timer held to tolerance_ms."""
+    return (50 - tolerance_ms, 50 + tolerance_ms), (-tolerance_ms, tolerance_ms)
+
 
 @dataclass
 class Figure:

@@ -10,12 +10,10 @@ import subprocess
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
-from report import Figure, Size, fragment  # noqa: E402
+from report import MAX_FILE_BYTES, Figure, Size, fragment, tick_targets  # noqa: E402
 
 # Wine's ticks may stray a little further from 50 ms than a native timer's.
-MEAN_PERIOD_RANGE = (49.0, 51.0)
-DRIFT_RANGE = (-1.0, 1.0)
-MAX_EXE_BYTES = 1024 * 1024
+MEAN_PERIOD_RANGE, DRIFT_RANGE = tick_targets(1.0)
 
 
 def numbers_after(line, *keys):
@@ -75,7 +73,7 @@ def main():
         ]
     exe = os.path.join(release, 'velmora.exe')
     archive = glob.glob(os.path.join(release, 'velmora-*-windows-x64.zip'))[0]
-    sizes = [Size('velmora.exe as shipped', exe, MAX_EXE_BYTES),
+    sizes = [Size('velmora.exe as shipped', exe, MAX_FILE_BYTES),
              Size(f'{os.path.basename(archive)} (the exe and the teachers\' note)', archive)]
     with open(os.path.join(raw, 'load.txt')) as f:
         load = [float(line) for line in f]

@@ -210,7 +210,8 @@ async function floorRound(ours) {
   return result;
 }
 
-// Median, smallest and largest.
+// Our round and the floor's, alternating; every round's raw figures go to
+// chromium-rounds.json, which chromium_report.py sums up.
 async function main() {
   const rounds = [];
   for (let i = 0; i < runs; ++i) {

@@ -29,9 +29,14 @@ class PictureBoxPeer : public ContainerPeer {
   // tick touches the ring the front grew by, not the whole metal.
   void drawingChanged() override {
     for (const PixelArea& area : box()->takeChangedAreas()) {
-      if (!stale_) stale_ = !copyCanvas(area);
+      if (stale_ || !copyCanvas(area)) {
+        // No bitmap to copy into yet: the next paint copies the whole canvas.
+        stale_ = true;
+        InvalidateRect(hwnd_, nullptr, FALSE);
+        return;
+      }
       const RECT changed{area.left, area.top, area.right, area.bottom};
-      InvalidateRect(hwnd_, stale_ ? nullptr : &changed, FALSE);
+      InvalidateRect(hwnd_, &changed, FALSE);
     }
   }
   void cursorChanged() override {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Prints the teachers' guide (docs/teachers-guide/) on A4 into
 # OUTDIR/velmora-VERSION-teachers-guide.pdf with Debian's headless Chromium,
-# which embeds the IPA faces it is set in. Installs what is missing; prints
-# the PDF's path last.
+# which embeds the IPA faces it is set in. With SOURCE_DATE_EPOCH set, two
+# runs give the same bytes. Installs what is missing; prints the PDF's path
+# last.
 #
 #   bash scripts/make-teachers-guide.sh OUTDIR VERSION
 set -euo pipefail
@@ -22,6 +23,10 @@ pdf=$(realpath "$outdir")/velmora-$version-teachers-guide.pdf
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh chromium fonts-ipafont-gothic fonts-ipafont-mincho
 
+# Chromium stamps the PDF with the local time of printing; in UTC the
+# stamp keeps one length, so it can be set to the release's own time below.
+export TZ=UTC
+
 # A profile of its own, so a Chromium already running (another build's
 # tests) is neither reused nor disturbed.
 profile=$(mktemp -d)
@@ -34,5 +39,11 @@ if ! chromium --headless=new --no-sandbox --user-data-dir="$profile" --no-first-
   cat "$profile/chromium.log" >&2
   echo "$0: Chromium made no PDF" >&2
   exit 1
+fi
+# The same commit prints the same bytes: its time (SOURCE_DATE_EPOCH, as
+# the release sets it) replaces the time of printing, digit for digit.
+if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
+  stamp=$(date -u -d "@$SOURCE_DATE_EPOCH" +%Y%m%d%H%M%S)
+  LC_ALL=C sed -i -E "s#/(CreationDate|ModDate) \(D:[0-9]{14}\+00'00'\)#/\1 (D:$stamp+00'00')#g" "$pdf"
 fi
 echo "$pdf"

@@ -12,10 +12,13 @@ to the guide. With --render the guide is printed first, as the release
 prints it (scripts/make-teachers-guide.sh). Every PDF must have two to four
 A4 pages, embed every face it uses (IPA faces only, as the source names
 them), and its text must hold every topic's heading and words and the
-version it was printed for. Needs poppler-utils.
+version it was printed for; where SOURCE_DATE_EPOCH is set, that is the
+PDF's date. Needs poppler-utils.
 """
 
+import datetime
 import html.parser
+import os
 import pathlib
 import re
 import subprocess
@@ -151,7 +154,14 @@ def run(*command):
 
 
 def check_pdf(pdf, version, topics, headings):
-    info = run('pdfinfo', pdf)
+    info = run('pdfinfo', '-isodates', pdf)
+    epoch = os.environ.get('SOURCE_DATE_EPOCH')
+    if epoch:
+        stamp = datetime.datetime.fromtimestamp(int(epoch), datetime.timezone.utc)
+        for field in ('CreationDate', 'ModDate'):
+            date = re.search(rf'^{field}:\s+(\S+)', info, re.M)
+            if not date or date.group(1) != stamp.strftime('%Y-%m-%dT%H:%M:%SZ'):
+                fail(f'{pdf}: {field} is {date and date.group(1)}, not the release\'s time')
     pages = int(re.search(r'^Pages:\s+(\d+)', info, re.M).group(1))
     if pages not in PAGES_ALLOWED:
         fail(f'{pdf}: {pages} pages, not two to four')
@@ -188,6 +198,8 @@ def main(arguments):
     pdfs = []
     if arguments[:1] == ['--render']:
         outdir, version = arguments[1:3]
+        # Printed as a release prints it: dated by its commit, not the clock.
+        os.environ.setdefault('SOURCE_DATE_EPOCH', '1700000000')
         made = run('bash', str(ROOT / 'scripts' / 'make-teachers-guide.sh'), outdir, version)
         pdfs.append((made.splitlines()[-1], version))
         arguments = arguments[3:]

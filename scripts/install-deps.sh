@@ -5,7 +5,8 @@ packages=(g++ make cmake qt6-base-dev doctest-dev fonts-ipafont-gothic
           xvfb xauth xdotool imagemagick g++-mingw-w64-x86-64 wine wine64 fonts-wine
           emscripten node-acorn chromium python3-fonttools python3-brotli
           python3-gi python3-gi-cairo gir1.2-webkit2-4.1
-          dpkg-dev file desktop-file-utils appstream lintian zip python3-pefile)
+          dpkg-dev file desktop-file-utils appstream lintian zip python3-pefile
+          fonts-ipafont-mincho poppler-utils)
 # Names given on the command line replace the list (scripts/package-deb.sh
 # needs only the build's and the packaging's part of it).
 [ $# -eq 0 ] || packages=("$@")

@@ -3,8 +3,7 @@
 # missing), together with the model and window tests as Windows programs,
 # and the release archive a teacher copies: velmora-VERSION-windows-x64.zip
 # beside the exe, holding the exe, a note for teachers and the licence.
-# Prints the exe's
-# path as its last line.
+# Prints the exe's path as its last line.
 #   build-windows.sh [FOLDER [CMAKE_OPTION... [-- BUILD_OPTION...]]]
 # Another FOLDER (build-windows by default) with options of its own is a
 # build for a purpose, such as the benchmark's (-DVELMORA_BENCHMARK=ON), not

@@ -55,9 +55,9 @@ def check_web_archive(archive):
         faces = ["IPA_Font_License_Agreement_v1.0.txt", "README.txt", "VelmoraGothic.woff2",
                  "VelmoraPGothic.woff2"]
         needed = (["velmora.html", "LICENSE.txt"] + [f"velmora-faces/{f}" for f in faces]
-                  + [f"server/{f}" for f in faces + ["index.html", "sw.js", "manifest.webmanifest",
-                                                     "velmora-128.png", "velmora-256.png",
-                                                     "LICENSE.txt"]])
+                  + [f"server/velmora-faces/{f}" for f in faces]
+                  + [f"server/{f}" for f in ["index.html", "sw.js", "manifest.webmanifest",
+                                             "velmora-128.png", "velmora-256.png", "LICENSE.txt"]])
         for name in needed:
             check(name in names, f"the web zip has no {name}")
         check(not [n for n in names if n.endswith(".css")], "the web zip holds a loose style sheet")

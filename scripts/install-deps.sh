@@ -20,13 +20,15 @@ parts[web]="make cmake doctest-dev emscripten node-acorn fonts-ipafont-gothic py
 # What only the tests use: virtual displays, Wine, browsers, checkers.
 parts[tests]="xvfb xauth xdotool imagemagick wine wine64 fonts-wine chromium
               python3-gi python3-gi-cairo gir1.2-webkit2-4.1 desktop-file-utils appstream
-              lintian python3-pefile python3-yaml python3-debian git"
+              lintian python3-pefile python3-yaml python3-debian"
+# The release's dates are its commit's.
+parts[release]="git"
 
 if [ "${1:-}" = --for ]; then
   shift
   wanted=("$@")
 else
-  wanted=(linux package windows web tests)
+  wanted=(linux package windows web tests release)
 fi
 packages=()
 for part in "${wanted[@]}"; do

@@ -5,24 +5,22 @@
 # scripts/release.sh calls it after building from scratch; the test command
 # calls it on its own builds and checks the result.
 #
-#   collect-release.sh OUT DEB WINDOWS_ZIP WEB_ZIP
+#   collect-release.sh OUT PACKAGE_FOLDER WINDOWS_FOLDER WEB_FOLDER
+#
+# The folders are where scripts/package-deb.sh, build-windows.sh and
+# build-web.sh left this version's package and zips.
 set -euo pipefail
-[ $# -eq 4 ] || { echo "usage: collect-release.sh OUT DEB WINDOWS_ZIP WEB_ZIP" >&2; exit 2; }
-out=$1
-shift
-cd "$(dirname "$0")/.."
-version=$(sed -n 's/^project(Velmora VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
-folder=$out/velmora-$version
-expected=("velmora_${version}_amd64.deb" "velmora-$version-windows-x64.zip"
-          "velmora-$version-web.zip")
+[ $# -eq 4 ] || { echo "usage: collect-release.sh OUT PACKAGE_FOLDER WINDOWS_FOLDER WEB_FOLDER" >&2; exit 2; }
+root=$(dirname "$0")/..
+version=$(sed -n 's/^project(Velmora VERSION \([0-9.]*\) .*/\1/p' "$root/CMakeLists.txt")
+folder=$1/velmora-$version
+files=("$2/velmora_${version}_amd64.deb" "$3/velmora-$version-windows-x64.zip"
+       "$4/velmora-$version-web.zip")
+for file in "${files[@]}"; do
+  [ -f "$file" ] || { echo "collect-release.sh: no $file" >&2; exit 1; }
+done
 rm -rf "$folder"
 mkdir -p "$folder"
-for i in 0 1 2; do
-  file=$1
-  shift
-  [ "$(basename "$file")" = "${expected[$i]}" ] ||
-    { echo "collect-release.sh: $file is not ${expected[$i]}" >&2; exit 1; }
-  cp "$file" "$folder/"
-done
+cp "${files[@]}" "$folder/"
 (cd "$folder" && LC_ALL=C sha256sum -- * > SHA256SUMS)
 realpath "$folder"

@@ -26,10 +26,9 @@ export SOURCE_DATE_EPOCH TZ=UTC
 builds=build-release
 rm -rf "$builds"
 echo "== The Debian package ==" >&2
-deb=$(bash scripts/package-deb.sh "$builds/linux" | tail -n 1)
+bash scripts/package-deb.sh "$builds/linux" > /dev/null
 echo "== velmora.exe and its zip ==" >&2
 bash scripts/build-windows.sh "$builds/windows" -- --target velmora > /dev/null
 echo "== The page, the server folder and their zip ==" >&2
 bash scripts/build-web.sh "$builds/web" > /dev/null
-bash scripts/collect-release.sh "$out" "$deb" "$builds"/windows/velmora-*-windows-x64.zip \
-  "$builds"/web/velmora-*-web.zip
+bash scripts/collect-release.sh "$out" "$builds/linux/package" "$builds/windows" "$builds/web"

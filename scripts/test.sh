@@ -34,6 +34,5 @@ NODE_PATH=/usr/share/nodejs cmake --build build-web -j "$jobs"
 ctest --test-dir build-web --output-on-failure
 
 echo "== The release files of these builds =="
-dist=$(bash scripts/collect-release.sh build-dist build/package/velmora_*_amd64.deb \
-         build-windows/velmora-*-windows-x64.zip build-web/velmora-*-web.zip | tail -n 1)
+dist=$(bash scripts/collect-release.sh build-dist build/package build-windows build-web | tail -n 1)
 bash tests/release/check-release.sh "$dist" build-web/tests/web/driver/node_modules

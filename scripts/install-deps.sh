@@ -41,7 +41,12 @@ for p in $(printf '%s\n' "${packages[@]}" | sort -u); do
 done
 # npm fetches the browser tests' driver (puppeteer-core); Debian's own npm
 # only where the machine has none (a node from elsewhere brings its own).
-if [[ " ${wanted[*]} " == *" tests "* ]] && ! command -v npm > /dev/null; then missing+=(npm); fi
+# The web build sets those tests up wherever Chromium is, so it needs npm
+# there too.
+needs_npm=false
+[[ " ${wanted[*]} " == *" tests "* ]] && needs_npm=true
+[[ " ${wanted[*]} " == *" web "* ]] && command -v chromium > /dev/null && needs_npm=true
+if $needs_npm && ! command -v npm > /dev/null; then missing+=(npm); fi
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive

@@ -23,6 +23,13 @@ constexpr float cardHeight = 1215;
 constexpr float captionInset = 120;
 constexpr float captionHeight = 255;
 
+// The short form, "© 2026 The Velmora developers": the whole version line
+// must end left of "おわり" in every face and at every scale.
+std::string copyrightNotice() {
+  const forms::VersionRecord& version = forms::versionRecord();
+  return "© " + std::to_string(version.copyrightYear) + " " + version.copyrightHolder;
+}
+
 }  // namespace
 
 MenuWindow::MenuWindow(Program& program)
@@ -66,9 +73,8 @@ void MenuWindow::buildLayout() {
   finishButton->onClick = [this] { finishClicked(); };
 
   // The load writes the whole version line; the layout holds its end.
-  versionLine =
-      add<forms::Label>(*this, forms::Rect{1080, 4320, 5895, 255}, forms::versionRecord().copyright,
-                        forms::Font{}, forms::systemColor(17));
+  versionLine = add<forms::Label>(*this, forms::Rect{1080, 4320, 5895, 255}, copyrightNotice(),
+                                  forms::Font{}, forms::systemColor(17));
 
   // "おわり" first: it holds the focus, and the keyboard cannot open a
   // window by accident.
@@ -82,7 +88,7 @@ void MenuWindow::Form_Load() {
   const forms::VersionRecord& version = forms::versionRecord();
   versionLine->setCaption(version.productName + " ver." + std::to_string(version.major) + "." +
                           std::to_string(version.minor) + "." + std::to_string(version.revision) +
-                          "  " + version.copyright);
+                          "  " + copyrightNotice());
 }
 
 const MenuWindow::ShapeCard& MenuWindow::card(std::string_view shape) const {

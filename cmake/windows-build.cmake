@@ -37,7 +37,7 @@ velmora_windows_test(model_tests model velmora_heat)
 # windows made, shown and destroyed behind every control.
 velmora_windows_test(app_tests app velmora_app velmora_forms_win32)
 # The toolkit's conformance suite on Win32, through its probe.
-velmora_windows_test(forms_tests forms velmora_forms_win32 velmora_forms_win32_probe)
+velmora_windows_test(forms_tests forms velmora_app velmora_forms_win32 velmora_forms_win32_probe)
 # The suite once more on a 200 % screen: the Wine prefix the test script
 # makes at 192 dots per inch. Larger pixels, the same twips.
 add_test(NAME forms_tests_scale2 COMMAND forms_tests)

@@ -99,7 +99,8 @@ struct VersionRecord {
   int major = 0;
   int minor = 0;
   int revision = 0;
-  std::string copyright;
+  int copyrightYear = 0;
+  std::string copyrightHolder;
 };
 
 }  // namespace forms

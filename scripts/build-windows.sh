@@ -2,8 +2,8 @@
 # Builds velmora.exe for Windows with mingw-w64 (installing what is
 # missing), together with the model and window tests as Windows programs,
 # and the release archive a teacher copies: velmora-VERSION-windows-x64.zip
-# beside the exe, holding the exe and a note for teachers. Prints the exe's
-# path as its last line.
+# beside the exe, holding the exe, a note for teachers and the licence.
+# Prints the exe's path as its last line.
 #   build-windows.sh [FOLDER [CMAKE_OPTION... [-- BUILD_OPTION...]]]
 # Another FOLDER (build-windows by default) with options of its own is a
 # build for a purpose, such as the benchmark's (-DVELMORA_BENCHMARK=ON), not
@@ -19,7 +19,7 @@ if [ $# -gt 0 ]; then
   while [ $# -gt 0 ] && [ "$1" != -- ]; do configure_options+=("$1"); shift; done
   [ $# -eq 0 ] || { shift; build_options=("$@"); }
 fi
-bash scripts/install-deps.sh >&2
+bash scripts/install-deps.sh --for windows >&2
 cmake -S . -B "$folder" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
   -DCMAKE_BUILD_TYPE=Release "${configure_options[@]}" >&2
 cmake --build "$folder" -j "$(nproc)" "${build_options[@]}" >&2
@@ -30,8 +30,8 @@ fi
 
 # The archive. The note in UTF-16 with its byte order mark and Windows line
 # ends, so every Notepad shows the Japanese; a plain ASCII file name, which
-# every unzipper keeps as it is. Stored without the files' owners and times
-# of day beyond the zip's own (-X), both files at its top (-j).
+# every unzipper keeps as it is. The licence with Windows line ends too.
+# Written the same byte for byte from the same files (scripts/make-zip.py).
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$folder/CMakeCache.txt")
 staging=$folder/release
 rm -rf "$staging"
@@ -41,7 +41,9 @@ cp "$folder/velmora.exe" "$staging/velmora.exe"
   printf '\xff\xfe'
   sed 's/$/\r/' packaging/windows/teachers-note.txt | iconv -f UTF-8 -t UTF-16LE
 } >"$staging/README.txt"
+sed 's/$/\r/' LICENSE >"$staging/LICENSE.txt"
 archive=$folder/velmora-$version-windows-x64.zip
 rm -f "$archive"
-zip -q -X -j "$archive" "$staging/velmora.exe" "$staging/README.txt" >&2
+python3 scripts/make-zip.py "$archive" velmora.exe="$staging/velmora.exe" \
+  README.txt="$staging/README.txt" LICENSE.txt="$staging/LICENSE.txt"
 realpath "$folder/velmora.exe"

@@ -35,8 +35,9 @@ def version_record():
     text = (ROOT / "CMakeLists.txt").read_text(encoding="utf-8")
     version = re.search(r"project\(Velmora VERSION (\d+)\.(\d+)\.(\d+)", text)
     name = re.search(r'set\(VELMORA_PRODUCT_NAME "([^"]*)"\)', text).group(1)
-    copyright_line = re.search(r'set\(VELMORA_COPYRIGHT "([^"]*)"\)', text).group(1)
-    return tuple(int(n) for n in version.groups()), name, copyright_line
+    year = re.search(r"set\(VELMORA_COPYRIGHT_YEAR (\d+)\)", text).group(1)
+    holder = re.search(r'set\(VELMORA_COPYRIGHT_HOLDER "([^"]*)"\)', text).group(1)
+    return tuple(int(n) for n in version.groups()), name, (year, holder)
 
 
 def resources(pe, type_id):
@@ -52,7 +53,7 @@ def resources(pe, type_id):
     return found
 
 
-def check_version(pe, numbers, name, copyright_line):
+def check_version(pe, numbers, name, copyright):
     major, minor, patch = numbers
     fixed = pe.VS_FIXEDFILEINFO[0]
     for what in ("File", "Product"):
@@ -68,8 +69,13 @@ def check_version(pe, numbers, name, copyright_line):
     check(strings.get("ProductVersion") == text,
           f"ProductVersion is {strings.get('ProductVersion')!r}")
     check(strings.get("ProductName") == name, f"ProductName is {strings.get('ProductName')!r}")
-    check(strings.get("LegalCopyright") == copyright_line,
+    # Explorer's long form, and the two fields apart for the menu's line.
+    year, holder = copyright
+    check(strings.get("LegalCopyright") == f"Copyright (C) {year} {holder}",
           f"LegalCopyright is {strings.get('LegalCopyright')!r}")
+    check(strings.get("CopyrightYear") == year, f"CopyrightYear is {strings.get('CopyrightYear')!r}")
+    check(strings.get("CopyrightHolder") == holder,
+          f"CopyrightHolder is {strings.get('CopyrightHolder')!r}")
 
 
 def check_manifest(pe):
@@ -132,23 +138,36 @@ def check_archive(folder, exe, numbers):
     check(archive.exists(), f"no {archive.name}")
     if not archive.exists():
         return
+    check_archive_contents(archive)
     with zipfile.ZipFile(archive) as z:
-        check(sorted(z.namelist()) == ["README.txt", "velmora.exe"], f"zip holds {z.namelist()}")
         check(z.read("velmora.exe") == exe.read_bytes(), "the zip's velmora.exe is not the build's")
+
+
+def check_archive_contents(archive):
+    """What a teacher finds in the zip: the exe, the note and the licence."""
+    with zipfile.ZipFile(archive) as z:
+        names = z.namelist()
+        check(sorted(names) == ["LICENSE.txt", "README.txt", "velmora.exe"], f"zip holds {names}")
+        if sorted(names) != ["LICENSE.txt", "README.txt", "velmora.exe"]:
+            return
+        check(z.read("velmora.exe").startswith(b"MZ"), "the zip's velmora.exe is no program")
         note = z.read("README.txt")
         check(note.startswith(b"\xff\xfe"), "the note has no UTF-16 byte order mark")
         text = note[2:].decode("utf-16-le")
         check("\r\n" in text and "\n" not in text.replace("\r\n", ""), "the note's lines do not end CRLF")
         written = (ROOT / "packaging" / "windows" / "teachers-note.txt").read_text(encoding="utf-8")
         check(text == written.replace("\n", "\r\n"), "the note is not packaging/windows/teachers-note.txt")
+        licence = (ROOT / "LICENSE").read_text(encoding="utf-8").replace("\n", "\r\n")
+        check(z.read("LICENSE.txt").decode("ascii") == licence,
+              "LICENSE.txt is not LICENSE with Windows line ends")
 
 
 def main():
     folder = pathlib.Path(sys.argv[1])
     exe = folder / "velmora.exe"
-    numbers, name, copyright_line = version_record()
+    numbers, name, copyright = version_record()
     pe = pefile.PE(str(exe))
-    check_version(pe, numbers, name, copyright_line)
+    check_version(pe, numbers, name, copyright)
     check_manifest(pe)
     check_icon(pe)
     dlls, size = check_imports(pe, exe)

@@ -1,22 +1,55 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, if any is missing.
+# Installs the Debian packages a script needs, if any is missing.
+#
+#   install-deps.sh                  everything: the test and release commands
+#   install-deps.sh --for PART...    only what those parts need
+#
+# Starting the Linux program must not bring Wine, Chromium or Emscripten.
 set -euo pipefail
-packages=(g++ make cmake qt6-base-dev doctest-dev fonts-ipafont-gothic
-          xvfb xauth xdotool imagemagick g++-mingw-w64-x86-64 wine wine64 fonts-wine
-          emscripten node-acorn chromium python3-fonttools python3-brotli
-          python3-gi python3-gi-cairo gir1.2-webkit2-4.1
-          dpkg-dev file desktop-file-utils appstream lintian zip python3-pefile
-          fonts-ipafont-mincho poppler-utils)
-# Names given on the command line replace the list (scripts/package-deb.sh
-# needs only the build's and the packaging's part of it).
-[ $# -eq 0 ] || packages=("$@")
+declare -A parts
+# The Linux program (its build configures the tests too, hence doctest).
+parts[linux]="g++ make cmake qt6-base-dev doctest-dev fonts-ipafont-gothic"
+# Its Debian package: dpkg-shlibdeps finds the libraries the binary needs,
+# and file, which CPack uses to find the binaries to hand it.
+parts[package]="${parts[linux]} dpkg-dev file"
+# velmora.exe and its zip.
+parts[windows]="make cmake doctest-dev g++-mingw-w64-x86-64 python3"
+# The page and the server folder, with their faces cut from the IPA fonts.
+parts[web]="make cmake doctest-dev emscripten node-acorn fonts-ipafont-gothic python3
+            python3-fonttools python3-brotli"
+# What only the tests use: virtual displays, Wine, browsers, checkers.
+parts[tests]="xvfb xauth xdotool imagemagick wine wine64 fonts-wine chromium
+              python3-gi python3-gi-cairo gir1.2-webkit2-4.1 desktop-file-utils appstream
+              lintian python3-pefile python3-yaml python3-debian"
+# The teachers' guide: printed by Chromium in the IPA faces, read back by
+# poppler.
+parts[guide]="chromium fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils"
+# The release's dates are its commit's.
+parts[release]="git"
+
+if [ "${1:-}" = --for ]; then
+  shift
+  wanted=("$@")
+else
+  wanted=(linux package windows web tests guide release)
+fi
+packages=()
+for part in "${wanted[@]}"; do
+  [ -n "${parts[$part]:-}" ] || { echo "install-deps.sh: no part named $part" >&2; exit 2; }
+  for p in ${parts[$part]}; do packages+=("$p"); done
+done
 missing=()
-for p in "${packages[@]}"; do
+for p in $(printf '%s\n' "${packages[@]}" | sort -u); do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 # npm fetches the browser tests' driver (puppeteer-core); Debian's own npm
 # only where the machine has none (a node from elsewhere brings its own).
-if [ $# -eq 0 ] && ! command -v npm > /dev/null; then missing+=(npm); fi
+# The web build sets those tests up wherever Chromium is, so it needs npm
+# there too.
+needs_npm=false
+[[ " ${wanted[*]} " == *" tests "* ]] && needs_npm=true
+[[ " ${wanted[*]} " == *" web "* ]] && command -v chromium > /dev/null && needs_npm=true
+if $needs_npm && ! command -v npm > /dev/null; then missing+=(npm); fi
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive

@@ -21,7 +21,7 @@ fi
 mkdir -p "$outdir"
 pdf=$(realpath "$outdir")/velmora-$version-teachers-guide.pdf
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh chromium fonts-ipafont-gothic fonts-ipafont-mincho
+bash scripts/install-deps.sh --for guide
 
 # Chromium stamps the PDF with the local time of printing; in UTC the
 # stamp keeps one length, so it can be set to the release's own time below.

@@ -13,7 +13,7 @@
 # and file, which CPack uses to find the binaries to hand it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh g++ make cmake qt6-base-dev dpkg-dev file
+bash scripts/install-deps.sh --for package
 
 build=${1:-build-deb}
 configure=(-S . -B "$build")

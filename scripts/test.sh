@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test headless: a normal
 # build, a build under AddressSanitizer and UndefinedBehaviorSanitizer, the
-# Windows build with mingw-w64, whose tests run under Wine, and the browser
-# build (tests under node, the page in headless Chromium).
+# Windows build with mingw-w64, whose tests run under Wine, the browser
+# build (tests under node, the page in headless Chromium), and the release
+# files these builds made, gathered as scripts/release.sh gathers them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -31,3 +32,9 @@ echo "== Browser build: WebAssembly tests under node, the page in headless Chrom
 bash scripts/build-web.sh
 NODE_PATH=/usr/share/nodejs cmake --build build-web -j "$jobs"
 ctest --test-dir build-web --output-on-failure
+
+echo "== The release files of these builds =="
+# The guide is the one the normal build's test printed and read back.
+dist=$(bash scripts/collect-release.sh build-dist build/package build-windows build-web \
+  build/tests/teachers-guide | tail -n 1)
+bash tests/release/check-release.sh "$dist" build-web/tests/web/driver/node_modules

@@ -389,9 +389,13 @@ var Page = (function () {
     });
     watchPixelRatio();
     // From the school's server, the page keeps itself for the days
-    // without network.
+    // without network. Only a secure page has service workers (HTTPS, or
+    // the machine itself): over plain http on the school's network the
+    // page runs while the server is there, and says nothing. The worker
+    // itself is always asked of the server, never of the browser's cache,
+    // so a new release is found at the next opening.
     if (document.documentElement.classList.contains('vm-served') && navigator.serviceWorker) {
-      navigator.serviceWorker.register('sw.js').catch(function () {});
+      navigator.serviceWorker.register('sw.js', { updateViaCache: 'none' }).catch(function () {});
     }
   }
 

@@ -3,6 +3,7 @@
 // exactly what Explorer's file properties show.
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -59,7 +60,8 @@ VersionRecord readVersionResource() {
     return utf8Of(static_cast<const wchar_t*>(value));
   };
   record.productName = text(L"ProductName");
-  record.copyright = text(L"LegalCopyright");
+  record.copyrightYear = std::atoi(text(L"CopyrightYear").c_str());
+  record.copyrightHolder = text(L"CopyrightHolder");
   return record;
 }
 

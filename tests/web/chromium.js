@@ -11,12 +11,13 @@ const flags = ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-bac
 
 class Chromium {
   // `width`, `height`: the page in CSS pixels; `ratio`: device pixels per
-  // CSS pixel. The page takes touch as an iPad's does.
-  static async open(url, { width = 1024, height = 768, ratio = 1, exposed = {} } = {}) {
+  // CSS pixel; `args`: more of the browser's own flags. The page takes
+  // touch as an iPad's does.
+  static async open(url, { width = 1024, height = 768, ratio = 1, exposed = {}, args = [] } = {}) {
     const viewport = { width, height, deviceScaleFactor: ratio, hasTouch: true };
     const browser = await puppeteer.launch({
       executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-      headless: true, pipe: true, args: [...flags, `--window-size=${width},${height}`],
+      headless: true, pipe: true, args: [...flags, ...args, `--window-size=${width},${height}`],
       defaultViewport: viewport,
     });
     const page = (await browser.pages())[0] || (await browser.newPage());

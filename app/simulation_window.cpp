@@ -158,6 +158,9 @@ void SimulationWindow::speedChosen(int option) {
 
 void SimulationWindow::retryClicked() {
   if (!loaded()) return;  // nothing to clear on a closed window
+  // Pressed from the keyboard, the focus goes back to the metal that was
+  // heated, its cross where the child aimed, ready for the next press.
+  const bool focusOnRetry = focused() == retryButton;
   for (int i = 0; i < pieceCount(); ++i) {
     metal[i]->setMouseIcon(burnerCursor());
     metal[i]->setMousePointer(forms::MousePointer::Custom);
@@ -170,7 +173,9 @@ void SimulationWindow::retryClicked() {
   // finished; left running, its timer would paint heat onto the cold metal
   // of the fresh plate.
   for (forms::Timer* timer : heatTimers) timer->setEnabled(false);
+  const int heatedPiece = heat.clickedPiece();
   heat.reset();
+  if (focusOnRetry) setFocus(metal[heatedPiece]);
 }
 
 void SimulationWindow::backClicked() {

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A child's runs of the real velmora.exe under Wine, with real X input:
 # the menu, the rod, a press on the metal, the heat, "もう一度", "もどる" by
-# the keyboard, the T turning the heat round its inner corner, the close boxes, and
-# "おわり", each step checked by the pixels on the screen. Runs inside the
+# the keyboard, the T turning the heat round its inner corner, the close boxes,
+# a keyboard-only run, and "おわり", each step checked by the pixels on the screen. Runs inside the
 # Wine session of scripts/test-windows.sh (DISPLAY and WINEPREFIX set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -50,10 +50,9 @@ wait_for_colour "$rod" 20 8300 2347 "$hot_metal"
 wait_for_colour "$rod" 10 6520 180 "$(colour_at "$rod" 7600 180)"
 click_at "$rod" 6967 307
 wait_for_colour "$rod" 5 5000 2347 "$cold_metal"
-# The keyboard: with もう一度 gone, the focus is on the chosen speed;
-# Shift+Tab goes back to the metal, Tab twice passes the speed group and
-# comes round to もどる, and Space presses it: the menu.
-for key in shift+Tab Tab Tab space; do
+# The keyboard: もう一度 gone, the focus it had goes back to the metal;
+# Shift+Tab goes to もどる, and Space presses it: the menu.
+for key in shift+Tab space; do
   xdotool key "$key"
   sleep 0.2
 done
@@ -76,6 +75,9 @@ status=0
 wait $velmora || status=$?
 trap - EXIT
 [ "$status" -eq 0 ] || fail "velmora.exe ended with exit code $status"
+
+# A child who uses only the keyboard, from the menu to おわり.
+bash scripts/keyboard-walk.sh wine build-windows/velmora.exe
 
 # Once more, ended by おわり.
 timeout 60 wine build-windows/velmora.exe &

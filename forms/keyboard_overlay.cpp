@@ -71,15 +71,6 @@ void addCross(std::vector<OverlayRun>& runs, const PictureBox& box, const PixelA
   }
 }
 
-// Shown on the screen: the control and every container up to its form.
-bool shownOnForm(const Control& control) {
-  for (const Control* c = &control; c; c = c->parent()) {
-    if (c->kind() == ControlKind::Form) return c->Visible();
-    if (!c->Visible()) return false;
-  }
-  return false;
-}
-
 }  // namespace
 
 PixelArea devicePixelsOf(const Control& control) {
@@ -97,7 +88,8 @@ PixelArea devicePixelsOf(const Control& control) {
 std::vector<OverlayRun> keyboardOverlay(const Form& form) {
   std::vector<OverlayRun> runs;
   const Control* focused = form.focused();
-  if (!form.keyboardUsed() || !form.loaded() || !focused || !shownOnForm(*focused)) return runs;
+  // The focus never rests on a hidden control: hiding one passes it on.
+  if (!form.keyboardUsed() || !form.loaded() || !form.Visible() || !focused) return runs;
   const double ratio = form.pixelRatio();
   const PixelArea box = devicePixelsOf(*focused);
   if (const auto* picture = dynamic_cast<const PictureBox*>(focused); picture && picture->aimed()) {

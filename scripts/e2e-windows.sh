@@ -50,9 +50,10 @@ wait_for_colour "$rod" 20 8300 2347 "$hot_metal"
 wait_for_colour "$rod" 10 6520 180 "$(colour_at "$rod" 7600 180)"
 click_at "$rod" 6967 307
 wait_for_colour "$rod" 5 5000 2347 "$cold_metal"
-# The keyboard: もう一度 gone, the focus it had goes back to the metal;
-# Shift+Tab goes to もどる, and Space presses it: the menu.
-for key in shift+Tab space; do
+# The keyboard: with もう一度 gone, the focus is on the chosen speed;
+# Shift+Tab goes back to the metal, Tab twice passes the speed group and
+# comes round to もどる, and Space presses it: the menu.
+for key in shift+Tab Tab Tab space; do
   xdotool key "$key"
   sleep 0.2
 done

@@ -102,6 +102,9 @@ void Form::close() {
 
 void Form::pressAt(const MouseEvent& event) {
   if (programEnded()) return;
+  // The child took the mouse: the marks of the keyboard go until its next key.
+  keyboardUsed_ = false;
+  refreshOverlay();
   Control* target = hitTest(event.x, event.y);
   MouseEvent local = event;
   for (const Control* c = target; c != this; c = c->parent()) {

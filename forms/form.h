@@ -66,8 +66,9 @@ class Form : public Container {
   // keys move within an option group, or move the aim of a focused box
   // that is aimed at (with Shift, by the fine step). `shift` as the mouse's.
   void dispatchKey(Key key, std::int16_t shift = 0);
-  // A key was pressed in this window: from then on it shows the focus
-  // mark and the aiming cross. Until then it looks as it always did.
+  // A key was pressed in this window since the mouse last pressed on it:
+  // it shows the focus mark and the aiming cross, as browsers show
+  // :focus-visible. Otherwise it looks as it always did.
   bool keyboardUsed() const { return keyboardUsed_; }
   // What the toolkit draws over the controls now, and the device pixels a
   // backend repaints when told overlayChanged (what was and what is).

@@ -177,6 +177,16 @@ TEST_CASE("the focus mark and the aiming cross show only once a key was pressed 
     probe().key(w.form, Key::Enter);
     CHECK(w.backPresses == 1);
   }
+  SUBCASE("a press of the mouse takes the marks away until the next key") {
+    probe().click(w.form, w.metal->Left() + 30, w.metal->Top() + 30);
+    s = w.shot();
+    CHECK(s.count(Rect{0, 0, 3000, 2250}, forms::focusMarkColour) == 0);
+    CHECK(w.atAim(s) == coldMetal);
+    probe().key(w.form, Key::Right);
+    s = w.shot();
+    checkMarkAround(s, *w.metal);
+    CHECK(w.atAim(s) == Window::crossing());
+  }
   SUBCASE("a card without a cursor opens with Enter or Space: one click each") {
     probe().key(w.form, Key::Tab);
     REQUIRE(w.form.focused() == w.card);

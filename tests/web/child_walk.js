@@ -142,7 +142,13 @@ async function main() {
     // もどる, and Space on おわり ends the program.
     const keyboardOnly = async () => {
       const plate = shapes.find((shape) => shape.name === 'plate');
-      const pixel = (shot, point) => [...colours(shot, point, 0).keys()][0];
+      // The screenshot's pixel (0xRRGGBB) under a point of the client area (twips).
+      const pixel = (shot, [x, y]) => {
+        const px = Math.floor((shot.client[0] + x / 15) * ratio);
+        const py = Math.floor((shot.client[1] + y / 15) * ratio);
+        const i = (py * shot.width + px) * 3;
+        return (shot.rgb[i] << 16) | (shot.rgb[i + 1] << 8) | shot.rgb[i + 2];
+      };
       await keyboard.press('Tab');
       await keyboard.press('Tab');
       await keyboard.press('Enter');

@@ -138,9 +138,10 @@ TEST_CASE("a burner lit by real keys heats as heat-trace says for the aimed poin
     session.advance(50);
     ++retryTick;
   }
-  const std::string trace = velmora::testing::runHeatTrace(
-                                {"plate", "0", std::to_string(aim.x), std::to_string(aim.y), "50"})
-                                .out;
+  const velmora::testing::ToolResult traced = velmora::testing::runHeatTrace(
+      {"plate", "0", std::to_string(aim.x), std::to_string(aim.y), "50"});
+  REQUIRE(traced.exitStatus == 0);
+  const std::string& trace = traced.out;
   CHECK(velmora::testing::jsonNumber(trace, "sourceX") == aim.x);
   CHECK(velmora::testing::jsonNumber(trace, "sourceY") == aim.y);
   CHECK(velmora::testing::jsonNumber(trace, "maxReach") == window.heat.pieces[0].maxReach);

@@ -18,11 +18,33 @@ key() {
   xdotool key "$@"
   sleep 0.3
 }
+# Waits up to $2 seconds until the screen at ($3, $4) twips of the window
+# captioned $1 shows another colour than $5, and prints it; a busy machine
+# repaints late.
+colour_other_than() {
+  local tries=$(($2 * 10)) seen=
+  while [ "$tries" -gt 0 ]; do
+    seen=$(colour_at "$1" "$3" "$4" 2>/dev/null || true)
+    if [ -n "$seen" ] && [ "$seen" != "$5" ]; then
+      echo "$seen"
+      return 0
+    fi
+    sleep 0.1
+    tries=$((tries - 1))
+  done
+  echo "$5"
+}
 
 timeout 90 "$@" &
 program=$!
 trap 'kill $program 2>/dev/null || true' EXIT
 wait_for_colour Velmora 20 2460 2600 "$pale_button"
+# The keys go to the window with the input focus: the menu's, once it has it.
+menu=$(window_named Velmora)
+for _ in $(seq 30); do
+  [ "$(xdotool getwindowfocus 2>/dev/null)" = "$menu" ] && break
+  sleep 0.1
+done
 
 # おわり holds the focus; the rod's card, then the plate's.
 key Tab Tab
@@ -32,8 +54,8 @@ plate="Velmora：長方形"
 wait_for_colour "$plate" 10 3607 3067 "$cold_metal"
 [ "$(colour_at "$plate" 375 3067)" = "$cold_metal" ] || fail "a mark on the metal before any key"
 key Tab
-mark=$(colour_at "$plate" 375 3067)
-cross=$(colour_at "$plate" 3607 3067)
+mark=$(colour_other_than "$plate" 5 375 3067 "$cold_metal")
+cross=$(colour_other_than "$plate" 5 3607 3067 "$cold_metal")
 [ "$mark" != "$cold_metal" ] || fail "no focus mark round the focused metal"
 [ "$cross" != "$cold_metal" ] || fail "no aiming cross at the metal's centre"
 # Ten steps to the right: 1500 twips.

@@ -55,6 +55,9 @@ void MenuWindow::buildLayout() {
     card.button = add<forms::PictureBox>(
         *this, forms::Rect{layout.card.x, layout.card.y, cardWidth, cardHeight});
     card.button->setBackColor(forms::systemColor(24));
+    // A card is a tab stop: Enter or Space on it opens its window, as a
+    // press does.
+    card.button->setTabStop(true);
     const std::string_view name = layout.shape.name;
     card.button->onClick = [this, name] { shapeChosen(name); };
     card.caption = add<forms::Label>(
@@ -77,7 +80,7 @@ void MenuWindow::buildLayout() {
                                   forms::Font{}, forms::systemColor(17));
 
   // "おわり" first: it holds the focus, and the keyboard cannot open a
-  // window by accident.
+  // window by accident; then the cards, row by row.
   std::vector<forms::Control*> order{finishButton};
   for (const ShapeCard& card : cards) order.push_back(card.button);
   setTabOrder(std::move(order));

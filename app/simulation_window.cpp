@@ -158,6 +158,10 @@ void SimulationWindow::speedChosen(int option) {
 
 void SimulationWindow::retryClicked() {
   if (!loaded()) return;  // nothing to clear on a closed window
+  // Pressed by a child using the keyboard, the focus goes back to the metal
+  // that was heated, its cross where the child aimed, ready for the next
+  // press. Without keys the focus moves on as it always did.
+  const bool focusOnRetry = keyboardUsed() && focused() == retryButton;
   for (int i = 0; i < pieceCount(); ++i) {
     metal[i]->setMouseIcon(burnerCursor());
     metal[i]->setMousePointer(forms::MousePointer::Custom);
@@ -170,7 +174,9 @@ void SimulationWindow::retryClicked() {
   // finished; left running, its timer would paint heat onto the cold metal
   // of the fresh plate.
   for (forms::Timer* timer : heatTimers) timer->setEnabled(false);
+  const int heatedPiece = heat.clickedPiece();
   heat.reset();
+  if (focusOnRetry) setFocus(metal[heatedPiece]);
 }
 
 void SimulationWindow::backClicked() {

@@ -44,6 +44,9 @@ class ControlPeer {
   virtual void drawingChanged() {}
   // The control gained or lost the toolkit's keyboard focus.
   virtual void focusChanged() {}
+  // A form's keyboard overlay (Form::overlay) changed: repaint
+  // Form::overlayChangedArea, with the overlay's runs above everything.
+  virtual void overlayChanged() {}
 };
 
 class TimerPeer {

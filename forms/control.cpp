@@ -35,6 +35,11 @@ void Control::attachPeer() {
 
 void Control::tell(void (ControlPeer::*message)()) {
   if (peer_) (peer_.get()->*message)();
+  // Whatever a control shows may move the focus mark or the aiming cross
+  // (the focus, a move, a hidden control, the cursor going on heated metal).
+  const Control* c = this;
+  while (c && c->kind_ != ControlKind::Form) c = c->parent_;
+  if (c) static_cast<Form&>(const_cast<Control&>(*c)).refreshOverlay();
 }
 
 void Control::setLeft(float left) { move({left, rect_.top, rect_.width, rect_.height}); }

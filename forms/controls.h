@@ -153,6 +153,14 @@ class PictureBox : public Container {
   void setTabStop(bool tabStop) { tabStop_ = tabStop; }
   bool takesFocus() const override { return tabStop_; }
 
+  // Where the keyboard aims on the box (its own twips): the centre until an
+  // arrow key moves it. A box that shows a custom cursor is aimed at: with
+  // the focus on it, the arrows move the aim and Enter or Space press there.
+  Point aim() const;
+  bool aimed() const { return pointer_ == MousePointer::Custom && !mouseIcon_.icon.empty(); }
+  // Moves the aim by (dx, dy) twips, kept on the box's pixels.
+  void moveAim(float dx, float dy);
+
   // A circle with a one-pixel rim in ForeColor and a solid inside in
   // FillColor, centre and radius in twips, clipped to the box.
   void Circle(float x, float y, float radius);
@@ -181,6 +189,8 @@ class PictureBox : public Container {
   MousePointer pointer_ = MousePointer::Default;
   Cursor mouseIcon_;
   bool tabStop_ = false;
+  bool aimMoved_ = false;
+  Point aim_;
   Canvas canvas_;
 };
 

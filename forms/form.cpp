@@ -95,12 +95,16 @@ void Form::close() {
     tabOrder_.clear();
     while (!timers_.empty()) timers_.pop_back();
     while (!controls_.empty()) controls_.pop_back();
+    refreshOverlay();
   }
   setVisible(false);
 }
 
 void Form::pressAt(const MouseEvent& event) {
   if (programEnded()) return;
+  // The child took the mouse: the marks of the keyboard go until its next key.
+  keyboardUsed_ = false;
+  refreshOverlay();
   Control* target = hitTest(event.x, event.y);
   MouseEvent local = event;
   for (const Control* c = target; c != this; c = c->parent()) {
@@ -112,6 +116,13 @@ void Form::pressAt(const MouseEvent& event) {
     pressedSerial_ = lifetime::serialOf(target);
   }
   target->dispatchMouseDown(local);
+}
+
+void Form::pressOn(Control* target, const MouseEvent& local) {
+  const std::uint64_t serial = lifetime::serialOf(target);
+  target->dispatchMouseDown(local);
+  // The press may have closed the form, and with it the control.
+  if (lifetime::controlAlive(target, serial)) target->dispatchClick();
 }
 
 void Form::releaseAt(const MouseEvent& event) {
@@ -129,6 +140,7 @@ void Form::dispatchPixelRatio(double ratio) {
   for (Control* control : controls()) {
     if (auto* box = dynamic_cast<PictureBox*>(control)) box->pixelRatioChanged(ratio);
   }
+  refreshOverlay();
 }
 
 std::vector<Control*> Form::controls() const {
@@ -142,8 +154,15 @@ void Form::dispatchCloseBox() {
   closeBox_Click();
 }
 
-void Form::dispatchKey(Key key) {
+void Form::dispatchKey(Key key, std::int16_t shift) {
   if (programEnded() || !loaded_) return;
+  keyboardUsed_ = true;
+  actOnKey(key, shift);
+  // The key may have closed this very form.
+  if (loaded_) refreshOverlay();
+}
+
+void Form::actOnKey(Key key, std::int16_t shift) {
   switch (key) {
     case Key::Tab:
     case Key::BackTab: {
@@ -152,17 +171,31 @@ void Form::dispatchKey(Key key) {
       return;
     }
     case Key::Space:
-      // A button or an option is pressed; a picture box that is a tab
-      // stop takes no key.
+    case Key::Enter:
       if (!focused_ || !canHoldFocus(*focused_)) return;
       if (dynamic_cast<CommandButton*>(focused_) || dynamic_cast<OptionButton*>(focused_)) {
         focused_->dispatchClick();
+      } else if (auto* box = dynamic_cast<PictureBox*>(focused_)) {
+        // The point the cross shows, in the box's own twips: the same
+        // event a left press there gives, then its release's click.
+        const Point at = box->aim();
+        pressOn(box, MouseEvent{leftButton, 0, at.x, at.y});
       }
       return;
     case Key::Left:
     case Key::Right:
     case Key::Up:
     case Key::Down: {
+      if (auto* box = dynamic_cast<PictureBox*>(focused_)) {
+        // Only where the cross shows: on metal that is heating the arrows
+        // do nothing.
+        if (!box->aimed() || !canHoldFocus(*box)) return;
+        const float step = (shift & 1) ? fineAimStep : aimStep;
+        const float dx = key == Key::Left ? -step : key == Key::Right ? step : 0;
+        const float dy = key == Key::Up ? -step : key == Key::Down ? step : 0;
+        box->moveAim(dx, dy);
+        return;
+      }
       auto* focusedOption = dynamic_cast<OptionButton*>(focused_);
       if (!focusedOption) return;
       std::vector<OptionButton*> options;
@@ -181,6 +214,16 @@ void Form::dispatchKey(Key key) {
       return;
     }
   }
+}
+
+void Form::refreshOverlay() {
+  std::vector<OverlayRun> now = keyboardOverlay(*this);
+  if (now == overlay_) return;
+  PixelArea changed = boundsOf(overlay_);
+  changed.add(boundsOf(now));
+  overlay_ = std::move(now);
+  overlayChangedArea_ = changed;
+  if (ControlPeer* p = peer()) p->overlayChanged();
 }
 
 void Form::setFocus(Control* control) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "forms/controls.h"
+#include "forms/keyboard_overlay.h"
 
 namespace forms {
 
@@ -59,9 +60,20 @@ class Form : public Container {
 
   // The user closed the window with its frame's close box.
   void dispatchCloseBox();
-  // Keyboard: Tab and Shift+Tab move the focus in the tab order, Space
-  // presses the focused button, arrow keys move within an option group.
-  void dispatchKey(Key key);
+  // Keyboard: Tab and Shift+Tab move the focus in the tab order; Enter or
+  // Space presses the focused button, or presses a focused picture box at
+  // its aim with the left button, exactly as the mouse would; the arrow
+  // keys move within an option group, or move the aim of a focused box
+  // that is aimed at (with Shift, by the fine step). `shift` as the mouse's.
+  void dispatchKey(Key key, std::int16_t shift = 0);
+  // A key was pressed in this window since the mouse last pressed on it:
+  // it shows the focus mark and the aiming cross, as browsers show
+  // :focus-visible. Otherwise it looks as it always did.
+  bool keyboardUsed() const { return keyboardUsed_; }
+  // What the toolkit draws over the controls now, and the device pixels a
+  // backend repaints when told overlayChanged (what was and what is).
+  const std::vector<OverlayRun>& overlay() const { return overlay_; }
+  PixelArea overlayChangedArea() const { return overlayChangedArea_; }
 
   Control* focused() const { return focused_; }
   void setFocus(Control* control);
@@ -96,6 +108,14 @@ class Form : public Container {
 
  private:
   friend class Control;
+  friend class PictureBox;
+  // Works out the overlay again; tells the peer if it changed.
+  void refreshOverlay();
+  // A left press and release on `target` at a point of its own, as the
+  // mouse gives them: the keyboard's press of a picture box.
+  void pressOn(Control* target, const MouseEvent& local);
+  // What one key does, before the overlay is worked out again.
+  void actOnKey(Key key, std::int16_t shift);
   std::unique_ptr<ControlPeer> makePeer(Backend& backend) override;
   // The focusable controls in tab order: the layout's order, then any
   // others in creation order.
@@ -114,6 +134,9 @@ class Form : public Container {
   // The control the left button went down on, while it is held.
   Control* pressed_ = nullptr;
   std::uint64_t pressedSerial_ = 0;
+  bool keyboardUsed_ = false;
+  std::vector<OverlayRun> overlay_;
+  PixelArea overlayChangedArea_;
 };
 
 }  // namespace forms

@@ -1,6 +1,8 @@
 // The picture box: the metal pieces, the markers and the menu's picture
 // buttons. Its drawing lives in its canvas, so it survives repaints and a
 // move to a screen of another scale.
+#include <algorithm>
+
 #include "forms/backend.h"
 #include "forms/controls.h"
 #include "forms/form.h"
@@ -54,6 +56,21 @@ void PictureBox::setMouseIcon(Cursor cursor) {
 void PictureBox::Circle(float x, float y, float radius) {
   canvas_.circle(x, y, radius, foreColor_, fillColor_);
   tell(&ControlPeer::drawingChanged);
+}
+
+Point PictureBox::aim() const {
+  if (aimMoved_) return aim_;
+  return {Width() / 2, Height() / 2};
+}
+
+void PictureBox::moveAim(float dx, float dy) {
+  const Point from = aim();
+  // Kept on the last whole pixel at the right and bottom: the point a
+  // press there reaches still lies inside the box.
+  aim_ = {std::clamp(from.x + dx, 0.0f, std::max(0.0f, Width() - twipsPerPixel)),
+          std::clamp(from.y + dy, 0.0f, std::max(0.0f, Height() - twipsPerPixel))};
+  aimMoved_ = true;
+  form().refreshOverlay();
 }
 
 Color PictureBox::pixelAt(float x, float y) const { return canvas_.pixelAtTwips(x, y); }

@@ -99,8 +99,9 @@ class Probe {
     press(form, x, y);
     release(form, x, y);
   }
-  // A real key press and release on whatever has the platform's focus.
-  virtual void key(Form& form, Key key) = 0;
+  // A real key press and release on whatever has the platform's focus;
+  // `shift` as the mouse's (1: Shift held).
+  virtual void key(Form& form, Key key, std::int16_t shift = 0) = 0;
   // The close box of the window's frame, clicked.
   virtual void closeBox(Form& form) = 0;
   // How many of the platform's windows and widgets exist, shown or not:

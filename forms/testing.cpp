@@ -83,7 +83,7 @@ Control* clickAt(Form& form, float x, float y) {
   return target;
 }
 
-void pressKey(Form& form, Key key) { form.dispatchKey(key); }
+void pressKey(Form& form, Key key, std::int16_t shift) { form.dispatchKey(key, shift); }
 
 void closeBox(Form& form) { form.dispatchCloseBox(); }
 

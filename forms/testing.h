@@ -36,7 +36,7 @@ Control* clickAt(Form& form, float x, float y);
 void pressAt(Form& form, float x, float y, std::int16_t button = leftButton,
              std::int16_t shift = 0);
 void releaseAt(Form& form, float x, float y, std::int16_t button = leftButton);
-void pressKey(Form& form, Key key);
+void pressKey(Form& form, Key key, std::int16_t shift = 0);
 void closeBox(Form& form);
 
 }  // namespace forms::testing

@@ -91,7 +91,7 @@ struct MouseEvent {
   float y = 0;
 };
 
-enum class Key { Tab, BackTab, Space, Left, Right, Up, Down };
+enum class Key { Tab, BackTab, Space, Left, Right, Up, Down, Enter };
 
 // The product's version record, defined once in the build.
 struct VersionRecord {

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A child's runs of the real velmora.exe under Wine, with real X input:
 # the menu, the rod, a press on the metal, the heat, "もう一度", "もどる" by
-# the keyboard, the T turning the heat round its inner corner, the close boxes, and
-# "おわり", each step checked by the pixels on the screen. Runs inside the
+# the keyboard, the T turning the heat round its inner corner, the close boxes,
+# a keyboard-only run, and "おわり", each step checked by the pixels on the screen. Runs inside the
 # Wine session of scripts/test-windows.sh (DISPLAY and WINEPREFIX set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -76,6 +76,9 @@ status=0
 wait $velmora || status=$?
 trap - EXIT
 [ "$status" -eq 0 ] || fail "velmora.exe ended with exit code $status"
+
+# A child who uses only the keyboard, from the menu to おわり.
+bash scripts/keyboard-walk.sh wine build-windows/velmora.exe
 
 # Once more, ended by おわり.
 timeout 60 wine build-windows/velmora.exe &

@@ -43,7 +43,7 @@ struct KeyPair {
 constexpr KeyPair keys[] = {
     {Qt::Key_Tab, Key::Tab},   {Qt::Key_Backtab, Key::BackTab}, {Qt::Key_Space, Key::Space},
     {Qt::Key_Left, Key::Left}, {Qt::Key_Right, Key::Right},     {Qt::Key_Up, Key::Up},
-    {Qt::Key_Down, Key::Down},
+    {Qt::Key_Down, Key::Down}, {Qt::Key_Return, Key::Enter},    {Qt::Key_Enter, Key::Enter},
 };
 
 }  // namespace
@@ -134,7 +134,7 @@ bool routeKey(QEvent& event, Control* control) {
   // One action per press; releases and auto-repeats are swallowed so the
   // platform's own button handling never acts a second time.
   if (event.type() == QEvent::KeyPress && !keyEvent.isAutoRepeat() && control) {
-    control->form().dispatchKey(key);
+    control->form().dispatchKey(key, shiftCode(keyEvent.modifiers()));
   }
   return true;
 }

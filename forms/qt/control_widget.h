@@ -40,6 +40,7 @@ class ControlWidget {
   virtual void showValue() {}
   virtual void showDrawing() {}
   virtual void showFocus();
+  virtual void showOverlay() {}
   // The whole state at once, when the widget is made.
   void showAll();
 
@@ -58,7 +59,7 @@ class ControlWidget {
 // The Qt key of each key the toolkit handles.
 int qtKeyOf(Key key);
 
-// Tab, Shift+Tab, Space and the arrow keys go through Form::dispatchKey, so
+// Tab, Shift+Tab, Space, Enter and the arrow keys go through Form::dispatchKey, so
 // the keyboard behaves alike on every backend. Returns whether the event
 // was one of them (and so is consumed).
 bool routeKey(QEvent& event, Control* control);
@@ -80,6 +81,7 @@ class WidgetPeer : public ControlPeer {
   void valueChanged() override { pass(&ControlWidget::showValue); }
   void drawingChanged() override { pass(&ControlWidget::showDrawing); }
   void focusChanged() override { pass(&ControlWidget::showFocus); }
+  void overlayChanged() override { pass(&ControlWidget::showOverlay); }
 
   QWidget* widget() const { return widget_.data(); }
 

@@ -18,6 +18,33 @@ namespace forms::qt {
 
 namespace {
 
+// The toolkit's focus mark and aiming cross, above every other widget of
+// the window; made only once a key was pressed there, and never in the
+// mouse's way.
+class OverlayWidget : public QWidget {
+ public:
+  OverlayWidget(Form& form, QWidget* parent) : QWidget(parent), form_(form) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    const double ratio = form_.pixelRatio();
+    for (const OverlayRun& run : form_.overlay()) {
+      const PixelArea& a = run.area;
+      painter.fillRect(QRectF(a.left / ratio, a.top / ratio, (a.right - a.left) / ratio,
+                              (a.bottom - a.top) / ratio),
+                       toQColor(run.colour));
+    }
+  }
+
+ private:
+  Form& form_;
+};
+
 class FormWidget : public QWidget, public ControlWidget {
  public:
   explicit FormWidget(Form& form)
@@ -54,6 +81,18 @@ class FormWidget : public QWidget, public ControlWidget {
   void bringToFront() override {
     raise();
     activateWindow();
+  }
+
+  void showOverlay() override {
+    if (!overlay_) overlay_ = new OverlayWidget(*form(), this);
+    overlay_->setGeometry(rect());
+    overlay_->raise();
+    overlay_->show();
+    const PixelArea a = form()->overlayChangedArea();
+    const double ratio = form()->pixelRatio();
+    overlay_->update(QRectF(a.left / ratio, a.top / ratio, (a.right - a.left) / ratio,
+                            (a.bottom - a.top) / ratio)
+                         .toAlignedRect());
   }
 
   void showCaption() override { setWindowTitle(QString::fromStdString(form()->Caption())); }
@@ -114,6 +153,7 @@ class FormWidget : public QWidget, public ControlWidget {
   }
 
   bool placed_ = false;
+  QWidget* overlay_ = nullptr;  // a child: Qt deletes it with the window
 };
 
 }  // namespace

@@ -90,13 +90,15 @@ class QtProbe : public Probe {
     sendMouse(form, QEvent::MouseButtonRelease, x, y, button, 0);
   }
 
-  void key(Form& form, Key key) override {
+  void key(Form& form, Key key, std::int16_t shift) override {
     QWidget* target = widget(form).focusWidget();
     if (!target) target = &widget(form);
     const int code = qt::qtKeyOf(key);
     const Qt::KeyboardModifiers modifiers =
-        key == Key::BackTab ? Qt::ShiftModifier : Qt::NoModifier;
-    const QString text = code == Qt::Key_Space ? QStringLiteral(" ") : QString();
+        key == Key::BackTab ? Qt::ShiftModifier : qtModifiers(shift);
+    const QString text = code == Qt::Key_Space    ? QStringLiteral(" ")
+                         : code == Qt::Key_Return ? QStringLiteral("\r")
+                                                  : QString();
     QKeyEvent press(QEvent::KeyPress, code, modifiers, text);
     QApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, code, modifiers, text);

@@ -31,6 +31,11 @@ void page_checked(int id, int checked);
 // it next paints, and the whole canvas the first time or at a new size.
 void page_drawing(int id, int left, int top, int right, int bottom);
 void page_focus(int id);
+// The toolkit's focus mark and aiming cross over a window: `count` runs of
+// five ints (left, top, right, bottom in device pixels of the client area,
+// right and bottom exclusive, then the colour), above every element; none
+// clears it.
+void page_overlay(int form, const int* runs, int count);
 // A line from one end to the other, in pixels of its own box.
 void page_line(int id, int x1, int y1, int x2, int y2, std::uint32_t colour);
 void page_filled(int id, std::uint32_t fill, int outlined);

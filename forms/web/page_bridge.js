@@ -24,6 +24,9 @@ mergeInto(LibraryManager.library, {
     Page.drawing(id, left, top, right, bottom);
   },
   page_focus: function (id) { Page.focus(id); },
+  page_overlay: function (form, runs, count) {
+    Page.overlay(form, HEAP32.subarray(runs >> 2, (runs >> 2) + 5 * count));
+  },
   page_line: function (id, x1, y1, x2, y2, colour) { Page.line(id, x1, y1, x2, y2, colour); },
   page_filled: function (id, fill, outlined) { Page.filled(id, fill, outlined); },
   page_timer_start: function (id, intervalMs) { Page.timerStart(id, intervalMs); },

@@ -352,24 +352,22 @@ var Page = (function () {
     ratioQuery.addEventListener('change', tellPixelRatio);
   }
 
-  var keys = { 'Tab': 0, ' ': 2, 'ArrowLeft': 3, 'ArrowRight': 4, 'ArrowUp': 5, 'ArrowDown': 6 };
+  var keys = {
+    'Tab': 0, ' ': 2, 'ArrowLeft': 3, 'ArrowRight': 4, 'ArrowUp': 5, 'ArrowDown': 6, 'Enter': 7
+  };
 
-  // Tab, Shift+Tab, Space and the arrows go to the front window's core,
-  // once per press; the browser's own handling of them (and Enter's) is
-  // swallowed, as no button must act twice.
+  // Tab, Shift+Tab, Space, Enter and the arrows go to the front window's
+  // core, once per press, with Shift held or not; the browser's own
+  // handling of them is swallowed, as no button must act twice.
   function keyDown(event) {
     var front = frontWindow();
     if (!front || event.ctrlKey || event.altKey || event.metaKey) return;
-    if (event.key === 'Enter') {
-      event.preventDefault();
-      return;
-    }
     var key = keys[event.key];
     if (key === undefined) return;
     event.preventDefault();
     if (event.repeat) return;
     if (key === 0 && event.shiftKey) key = 1;
-    _velmora_key(front.id, key);
+    _velmora_key(front.id, key, event.shiftKey ? 1 : 0);
   }
 
   function keyUp(event) {
@@ -537,6 +535,33 @@ var Page = (function () {
       if (!frameAsked) {
         frameAsked = true;
         window.requestAnimationFrame(paintWaiting);
+      }
+    },
+    // Drawn at once into a canvas of the client's device pixels, above
+    // every element and never in the way of a press; made only once a key
+    // was pressed in the window.
+    overlay: function (id, runs) {
+      var record = elements.get(id);
+      if (!record) return;
+      if (!record.overlay) {
+        record.overlay = make('canvas', 'vm-overlay');
+        record.inside.appendChild(record.overlay);
+      }
+      var canvas = record.overlay;
+      var ratio = ratioOf(record);
+      var width = Math.round(record.inside.offsetWidth * ratio);
+      var height = Math.round(record.inside.offsetHeight * ratio);
+      if (canvas.width !== width || canvas.height !== height) {
+        canvas.width = width;
+        canvas.height = height;
+      }
+      var context = canvas.getContext('2d');
+      context.clearRect(0, 0, width, height);
+      for (var i = 0; i + 4 < runs.length; i += 5) {
+        var colour = runs[i + 4];
+        context.fillStyle = 'rgb(' + (colour & 0xFF) + ',' + ((colour >> 8) & 0xFF) + ',' +
+            ((colour >> 16) & 0xFF) + ')';
+        context.fillRect(runs[i], runs[i + 1], runs[i + 2] - runs[i], runs[i + 3] - runs[i + 1]);
       }
     },
     focus: function (id) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "forms/pictures.h"
 #include "forms/web/page_bridge.h"
@@ -25,7 +26,8 @@ int pixels(float twips) { return static_cast<int>(std::lround(twips / twipsPerPi
 // Windows, the Japanese Gothic each other system has.
 std::string cssFamily(const std::string& face) {
   if (face == "ＭＳ ゴシック") {
-    return "'Velmora Gothic', 'IPAGothic', 'IPAゴシック', 'MS Gothic', 'ＭＳ ゴシック', 'Osaka-Mono', "
+    return "'Velmora Gothic', 'IPAGothic', 'IPAゴシック', 'MS Gothic', 'ＭＳ ゴシック', "
+           "'Osaka-Mono', "
            "'Noto Sans Mono CJK JP', monospace";
   }
   if (face == "ＭＳ Ｐゴシック") {
@@ -71,6 +73,14 @@ class FormPeer : public ElementPeer {
   void captionChanged() override { page_caption(id(), form_.Caption().c_str()); }
   void coloursChanged() override { page_colours(id(), form_.style().backColor, 0); }
   void pictureChanged() override { showPicture(id(), form_.style().icon); }
+  void overlayChanged() override {
+    std::vector<int> runs;
+    for (const OverlayRun& run : form_.overlay()) {
+      runs.insert(runs.end(), {run.area.left, run.area.top, run.area.right, run.area.bottom,
+                               static_cast<int>(run.colour)});
+    }
+    page_overlay(id(), runs.data(), static_cast<int>(form_.overlay().size()));
+  }
 
  private:
   Form& form_;

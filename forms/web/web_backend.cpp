@@ -137,10 +137,13 @@ EMSCRIPTEN_KEEPALIVE void velmora_focus_arrived(int id) {
   if (form.loaded() && form.focused() != &peer->control()) form.setFocus(&peer->control());
 }
 
-// Tab, Shift+Tab, Space or an arrow key (forms::Key) on a window.
-EMSCRIPTEN_KEEPALIVE void velmora_key(int form, int key) {
-  if (key < 0 || key > static_cast<int>(forms::Key::Down)) return;
-  if (forms::Form* f = forms::web::formOf(form)) f->dispatchKey(static_cast<forms::Key>(key));
+// Tab, Shift+Tab, Space, Enter or an arrow key (forms::Key) on a window,
+// with the held keys as the mouse's `shift`.
+EMSCRIPTEN_KEEPALIVE void velmora_key(int form, int key, int shift) {
+  if (key < 0 || key > static_cast<int>(forms::Key::Enter)) return;
+  if (forms::Form* f = forms::web::formOf(form)) {
+    f->dispatchKey(static_cast<forms::Key>(key), static_cast<std::int16_t>(shift));
+  }
 }
 
 EMSCRIPTEN_KEEPALIVE void velmora_close_box(int form) {

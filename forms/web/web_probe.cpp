@@ -64,10 +64,11 @@ EM_JS(void, probe_pointer, (int form, int down, float x, float y, int button, in
   if (shared) shared.dispatchEvent(new MouseEvent('click', init));
 });
 
-EM_JS(void, probe_key, (int key), {
-  var names = [ 'Tab', 'Tab', ' ', 'ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown' ];
+EM_JS(void, probe_key, (int key, int shift), {
+  var names = [ 'Tab', 'Tab', ' ', 'ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown', 'Enter' ];
   var target = document.activeElement || document.body;
-  var init = {bubbles : true, cancelable : true, key : names[key], shiftKey : key == 1};
+  var init =
+      {bubbles : true, cancelable : true, key : names[key], shiftKey : key == 1 || shift == 1};
   target.dispatchEvent(new KeyboardEvent('keydown', init));
   target.dispatchEvent(new KeyboardEvent('keyup', init));
 });
@@ -182,7 +183,9 @@ class WebProbe : public Probe {
     probe_pointer(idOf(form), 0, x, y, button, 0);
   }
 
-  void key(Form&, Key key) override { probe_key(static_cast<int>(key)); }
+  void key(Form&, Key key, std::int16_t shift) override {
+    probe_key(static_cast<int>(key), shift & 1);
+  }
 
   void closeBox(Form& form) override { probe_close_box(idOf(form)); }
 

@@ -84,6 +84,15 @@ void ButtonPeer::fontChanged() {
 LRESULT ButtonPeer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
   if (routeKey(control_, message, wParam, lParam)) return 0;
   if (message == WM_SETFOCUS) focusArrived();
+  if (message == WM_PAINT && control_ && !control_->form().overlay().empty()) {
+    // The system paints the button; the focus mark goes on top.
+    const LRESULT result = byDefault(message, wParam, lParam);
+    if (HDC dc = GetDC(hwnd_)) {
+      paintOverlay(dc, *control_);
+      ReleaseDC(hwnd_, dc);
+    }
+    return result;
+  }
   return byDefault(message, wParam, lParam);
 }
 

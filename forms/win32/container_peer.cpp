@@ -53,6 +53,7 @@ void ContainerPeer::paint() {
     for (const Control* child : static_cast<Container*>(control_)->children()) {
       if (isWindowless(child->kind()) && child->Visible()) drawWindowless(buffer_, *child);
     }
+    paintOverlay(buffer_.dc(), *control_);
     buffer_.blitTo(target);
   }
   EndPaint(hwnd_, &ps);

@@ -79,6 +79,14 @@ class FormPeer : public ContainerPeer {
     SetForegroundWindow(hwnd_);
   }
 
+  // The focus mark or the aiming cross moved: what was and what is, on
+  // the form and on every child window over it.
+  void overlayChanged() override {
+    const PixelArea a = form()->overlayChangedArea();
+    const RECT changed{a.left, a.top, a.right, a.bottom};
+    RedrawWindow(hwnd_, &changed, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  }
+
   void captionChanged() override { SetWindowTextW(hwnd_, wide(form()->Caption()).c_str()); }
 
   void coloursChanged() override { InvalidateRect(hwnd_, nullptr, FALSE); }

@@ -123,6 +123,8 @@ UINT virtualKey(Key key) {
       return VK_UP;
     case Key::Down:
       return VK_DOWN;
+    case Key::Enter:
+      return VK_RETURN;
   }
   return 0;
 }
@@ -175,12 +177,12 @@ class Win32Probe : public Probe {
     postMouse(form, x, y, button, 0, false);
   }
 
-  void key(Form& form, Key key) override {
+  void key(Form& form, Key key, std::int16_t shift) override {
     settle();
     HWND target = GetFocus();
     if (!target) target = windowOfControl(form);
     const UINT code = virtualKey(key);
-    withKeyDown(VK_SHIFT, key == Key::BackTab, [&] {
+    withKeyDown(VK_SHIFT, key == Key::BackTab || (shift & 1), [&] {
       PostMessageW(target, WM_KEYDOWN, code, 1);
       PostMessageW(target, WM_KEYUP, code, 1 | (1L << 30) | (1UL << 31));
       settle();

@@ -146,7 +146,7 @@ LRESULT CALLBACK windowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 bool routeKey(Control* control, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_KEYDOWN && message != WM_KEYUP && message != WM_CHAR) return false;
   if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
-  if (message == WM_CHAR) return wParam == L' ' || wParam == L'\t';
+  if (message == WM_CHAR) return wParam == L' ' || wParam == L'\t' || wParam == L'\r';
   Key key;
   switch (wParam) {
     case VK_TAB:
@@ -167,13 +167,33 @@ bool routeKey(Control* control, UINT message, WPARAM wParam, LPARAM lParam) {
     case VK_DOWN:
       key = Key::Down;
       break;
+    case VK_RETURN:
+      key = Key::Enter;
+      break;
     default:
       return false;
   }
   // Bit 30: the key was already down, an auto-repeat.
   const bool repeat = (lParam & (1L << 30)) != 0;
-  if (message == WM_KEYDOWN && !repeat && control) control->form().dispatchKey(key);
+  if (message == WM_KEYDOWN && !repeat && control) {
+    control->form().dispatchKey(key, GetKeyState(VK_SHIFT) < 0 ? 1 : 0);
+  }
   return true;
+}
+
+void paintOverlay(HDC dc, const Control& control) {
+  const Form& form = control.form();
+  if (form.overlay().empty()) return;
+  // The runs are in the client area's device pixels; this window's origin
+  // is placed by the same rounding.
+  const PixelArea at = control.kind() == ControlKind::Form ? PixelArea{} : devicePixelsOf(control);
+  for (const OverlayRun& run : form.overlay()) {
+    const RECT r{run.area.left - at.left, run.area.top - at.top, run.area.right - at.left,
+                 run.area.bottom - at.top};
+    HBRUSH brush = CreateSolidBrush(run.colour);
+    FillRect(dc, &r, brush);
+    DeleteObject(brush);
+  }
 }
 
 void showAll(ControlPeer& peer) {

@@ -61,11 +61,16 @@ class WindowPeer : public ControlPeer {
 // The window procedure of every window class this backend registers.
 LRESULT CALLBACK windowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Tab, Shift+Tab, Space and the arrow keys go through Form::dispatchKey, so
+// Tab, Shift+Tab, Space, Enter and the arrow keys go through Form::dispatchKey, so
 // the keyboard behaves alike on every backend: once per press, never on
 // auto-repeat, and the window's own handling of them is swallowed. Returns
 // whether the message was one of them.
 bool routeKey(Control* control, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Fills the part of the form's keyboard overlay (the focus mark, the aiming
+// cross) that lies on `control`'s window, on a DC of that window; drawn
+// last, so it lies above everything the window shows.
+void paintOverlay(HDC dc, const Control& control);
 
 // Shows the whole state of a freshly made peer at once.
 void showAll(ControlPeer& peer);

@@ -118,6 +118,23 @@ TEST_CASE_FIXTURE(StartedProgram, "every way into a shape opens its window and h
   }
 }
 
+TEST_CASE_FIXTURE(StartedProgram, "the keyboard reaches every card, row by row, and opens it") {
+  MenuWindow& menu = program.menu;
+  REQUIRE(menu.focused() == menu.finishButton);
+  for (const ShapeLayout& layout : shapeLayouts()) {
+    t::pressKey(menu, forms::Key::Tab);
+    CHECK(menu.focused() == menu.card(layout.shape.name).button);
+  }
+  t::pressKey(menu, forms::Key::Tab);
+  CHECK(menu.focused() == menu.finishButton);
+  // Back to the last card; Enter or Space opens it.
+  t::pressKey(menu, forms::Key::BackTab);
+  SUBCASE("Enter") { t::pressKey(menu, forms::Key::Enter); }
+  SUBCASE("Space") { t::pressKey(menu, forms::Key::Space); }
+  const ShapeLayout& last = shapeLayouts().back();
+  checkOpened(program, program.window(last.shape.name), "Velmora：" + last.cardCaption);
+}
+
 TEST_CASE_FIXTURE(StartedProgram, "going back to the menu") {
   MenuWindow& menu = program.menu;
   t::click(*menu.card("t").button);

@@ -203,18 +203,55 @@ TEST_CASE_FIXTURE(PlateOpen, "handlers called on a closed window touch nothing")
   CHECK(window.heat.pieces[0].sourceX == 3240);
 }
 
-TEST_CASE_FIXTURE(PlateOpen, "Tab goes from \"もどる\" to the metal, then to the speeds") {
+TEST_CASE_FIXTURE(PlateOpen, "from the keyboard alone: aim, light, once more, and the same heat") {
   REQUIRE(window.focused() == window.backButton);
   t::pressKey(window, forms::Key::Tab);
-  CHECK(window.focused() == window.metal[0]);
-  // Space on the metal does nothing: no burner is lit from the keyboard.
+  REQUIRE(window.focused() == window.metal[0]);
+  forms::PictureBox& metal = *window.metal[0];
+  CHECK(metal.aim().x == metal.Width() / 2);
+  CHECK(metal.aim().y == metal.Height() / 2);
+  t::pressKey(window, forms::Key::Right);
+  t::pressKey(window, forms::Key::Down, 1);
+  const forms::Point aimed = metal.aim();
+  CHECK(aimed.x == metal.Width() / 2 + forms::aimStep);
+  CHECK(aimed.y == metal.Height() / 2 + forms::fineAimStep);
+
+  // Space lights the burner at the cross, and the run goes to its end.
   t::pressKey(window, forms::Key::Space);
-  CHECK_FALSE(window.heat.running());
-  // "もう一度" is hidden, so the next stop is the speed chosen, "ふつう".
+  REQUIRE(window.heat.running());
+  CHECK(window.heat.pieces[0].pressedPoint.x == aimed.x);
+  CHECK(window.heat.pieces[0].pressedPoint.y == aimed.y);
+  // While the metal heats, the arrows leave the aim where it is.
+  t::pressKey(window, forms::Key::Left);
+  CHECK(metal.aim().x == aimed.x);
+  int keyTicks = 0;
+  while (!window.retryButton->Visible() && keyTicks < 2000) {
+    ticks(1);
+    ++keyTicks;
+  }
+  const std::vector<forms::Color> keyHeat = metal.canvas().pixels();
+  const double keyRadius = window.heat.pieces[0].frontRadius;
+
+  // "もう一度" from the keyboard gives the focus back to the heated metal,
+  // its cross where it was.
   t::pressKey(window, forms::Key::Tab);
-  CHECK(window.focused() == window.speedOptions[1]);
-  t::pressKey(window, forms::Key::Tab);
-  CHECK(window.focused() == window.backButton);
+  REQUIRE(window.focused() == window.retryButton);
+  t::pressKey(window, forms::Key::Enter);
+  checkIdle(window);
+  CHECK(window.focused() == &metal);
+  CHECK(metal.aim().x == aimed.x);
+  CHECK(metal.aim().y == aimed.y);
+
+  // A mouse press on the same point heats exactly alike, to the last tick.
+  press(aimed.x, aimed.y);
+  int mouseTicks = 0;
+  while (!window.retryButton->Visible() && mouseTicks < 2000) {
+    ticks(1);
+    ++mouseTicks;
+  }
+  CHECK(mouseTicks == keyTicks);
+  CHECK(window.heat.pieces[0].frontRadius == keyRadius);
+  CHECK(metal.canvas().pixels() == keyHeat);
 }
 
 TEST_CASE_FIXTURE(StartedProgram, "the rod") {

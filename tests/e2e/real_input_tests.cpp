@@ -10,10 +10,12 @@
 #include <QString>
 #include <QTest>
 #include <QWidget>
+#include <string>
 
 #include "app/program.h"
 #include "forms/application.h"
 #include "forms/testing.h"
+#include "tests/model/heat_trace_run.h"
 
 using namespace velmora;
 
@@ -103,6 +105,47 @@ TEST_CASE("a run on the plate through real mouse events") {
   QApplication::processEvents();
   CHECK(menu->isVisible());
   CHECK(windowTitled("Velmora：長方形") == nullptr);
+}
+
+TEST_CASE("a burner lit by real keys heats as heat-trace says for the aimed point") {
+  forms::testing::Session session;
+  Program program;
+  program.start();
+  // A real key on whatever has the focus in the window captioned `title`.
+  const auto key = [](const char* title, Qt::Key code, Qt::KeyboardModifiers modifiers = {}) {
+    QWidget* window = windowTitled(title);
+    REQUIRE(window != nullptr);
+    QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+    QTest::keyClick(target, code, modifiers);
+  };
+  // おわり, the rod's card, the plate's card: Enter opens the plate.
+  key("Velmora", Qt::Key_Tab);
+  key("Velmora", Qt::Key_Tab);
+  key("Velmora", Qt::Key_Return);
+  SimulationWindow& window = *program.window("plate");
+  REQUIRE(window.Visible());
+  const char* plate = "Velmora：長方形";
+  key(plate, Qt::Key_Tab);
+  REQUIRE(window.focused() == window.metal[0]);
+  key(plate, Qt::Key_Left);
+  key(plate, Qt::Key_Left);
+  key(plate, Qt::Key_Up, Qt::ShiftModifier);
+  const forms::Point aim = window.metal[0]->aim();
+  key(plate, Qt::Key_Space);
+  REQUIRE(window.heat.running());
+  int retryTick = 0;
+  while (!window.retryButton->Visible() && retryTick < 2000) {
+    session.advance(50);
+    ++retryTick;
+  }
+  const velmora::testing::ToolResult traced = velmora::testing::runHeatTrace(
+      {"plate", "0", std::to_string(aim.x), std::to_string(aim.y), "50"});
+  REQUIRE(traced.exitStatus == 0);
+  const std::string& trace = traced.out;
+  CHECK(velmora::testing::jsonNumber(trace, "sourceX") == aim.x);
+  CHECK(velmora::testing::jsonNumber(trace, "sourceY") == aim.y);
+  CHECK(velmora::testing::jsonNumber(trace, "maxReach") == window.heat.pieces[0].maxReach);
+  CHECK(velmora::testing::jsonValue(trace, "retryTick") == std::to_string(retryTick));
 }
 
 TEST_CASE("\"おわり\" clicked for real ends the program") {

@@ -74,6 +74,8 @@ const char* keyName(forms::Key key) {
       return "Up";
     case forms::Key::Down:
       return "Down";
+    case forms::Key::Enter:
+      return "Enter";
   }
   return "?";
 }
@@ -350,12 +352,13 @@ Act RandomChild::pressAround(SimulationWindow& window, int number) {
 }
 
 Act RandomChild::pressKey(forms::Form& form, const std::string& where) {
-  static constexpr std::array<forms::Key, 7> keys{
+  static constexpr std::array<forms::Key, 8> keys{
       forms::Key::Tab,   forms::Key::BackTab, forms::Key::Space, forms::Key::Left,
-      forms::Key::Right, forms::Key::Up,      forms::Key::Down};
-  const forms::Key key = keys[static_cast<std::size_t>(below(7))];
-  t::pressKey(form, key);
-  return {Deed::Key, format("%s: key %s", where.c_str(), keyName(key))};
+      forms::Key::Right, forms::Key::Up,      forms::Key::Down,  forms::Key::Enter};
+  const forms::Key key = keys[static_cast<std::size_t>(below(8))];
+  const std::int16_t shift = chance(0.2) ? 1 : 0;
+  t::pressKey(form, key, shift);
+  return {Deed::Key, format("%s: key %s%s", where.c_str(), shift ? "Shift+" : "", keyName(key))};
 }
 
 Act RandomChild::wait(ProgramRun& run, const std::string& where) {

@@ -2,7 +2,7 @@
 // with trusted input through the browser's own pipeline (page.mouse,
 // page.touchscreen, page.keyboard): the menu, every shape window pressed by
 // mouse or by finger until the heat covers the whole metal, もう一度, もどる
-// and the close box, the speed options, then おわり. Checks what the browser
+// and the close box, the speed options, then a keyboard-only run to おわり. Checks what the browser
 // shows by the pixels of its screenshots (and the page's canvases), and
 // writes a screenshot of each step.
 //   node child_walk.js PAGE.html OUTPUT-FOLDER [RATIO]
@@ -11,7 +11,7 @@ const fs = require('fs');
 const path = require('path');
 const {
   Chromium, decodePng, sleep, lookUntil, heatedAround, shapes, backButton, retryButton, fastOption,
-  endButton, coldMetal, heatedMetal, coloursAround,
+  coldMetal, heatedMetal, coloursAround,
 } = require('./chromium');
 
 const [page, out, ratioArgument] = process.argv.slice(2);
@@ -135,6 +135,68 @@ async function main() {
       await browser.until(`document.title === ${JSON.stringify(shape.caption)}`);
     };
 
+    // A child who uses only the keyboard: Tab to the plate's card and
+    // Enter, Tab to the metal (the focus mark and the aiming cross show),
+    // the arrows move the cross, Space lights the burner there and the heat
+    // spreads from it, もう一度 by Space puts the cross back where it was,
+    // もどる, and Space on おわり ends the program.
+    const keyboardOnly = async () => {
+      const plate = shapes.find((shape) => shape.name === 'plate');
+      // The screenshot's pixel (0xRRGGBB) under a point of the client area (twips).
+      const pixel = (shot, [x, y]) => {
+        const px = Math.floor((shot.client[0] + x / 15) * ratio);
+        const py = Math.floor((shot.client[1] + y / 15) * ratio);
+        const i = (py * shot.width + px) * 3;
+        return (shot.rgb[i] << 16) | (shot.rgb[i + 1] << 8) | shot.rgb[i + 2];
+      };
+      await keyboard.press('Tab');
+      await keyboard.press('Tab');
+      await keyboard.press('Enter');
+      await browser.until(`document.title === ${JSON.stringify(plate.caption)}`);
+      // The focused element's box, in twips of the client area.
+      const focusedBox = async () => browser.evaluate(`(() => {
+        const r = document.activeElement.getBoundingClientRect(), c = clientBox();
+        return [(r.left - c.left) * 15, (r.top - c.top) * 15, r.width * 15, r.height * 15]; })()`);
+      await keyboard.press('Tab');
+      const [left, top, width, height] = await focusedBox();
+      const edge = [left + 15, top + height / 2];
+      const centre = [left + width / 2, top + height / 2];
+      const aimed = [centre[0] + 1500, centre[1]];
+      const far = [left + 300, top + height / 2];
+      let shot = await shoot('keys-metal');
+      const cross = pixel(shot, centre);
+      check(pixel(shot, edge) !== coldMetal && cross !== coldMetal,
+        'keys: Tab to the metal shows the focus mark round it and the aiming cross at its centre');
+      for (let i = 0; i < 10; ++i) await keyboard.press('ArrowRight');
+      shot = await shoot('keys-aimed');
+      check(pixel(shot, aimed) === cross && pixel(shot, centre) === coldMetal,
+        'keys: ten presses of the right arrow move the cross 1500 twips to the right');
+      await keyboard.press('Space');
+      const warm = await lookUntil(async () => colours(await shoot('keys-heating'), aimed, 12),
+        (count) => heatedAround(count, ratio));
+      check(heatedAround(warm, ratio) && pixel(await shoot('keys-far'), far) === coldMetal,
+        'keys: Space lights the burner at the cross, the far end still cold');
+      await browser.until('shownButton("もう一度")', 60000);
+      await keyboard.press('Tab');
+      await keyboard.press('Space');
+      await browser.until('!shownButton("もう一度")');
+      shot = await shoot('keys-again');
+      check(pixel(shot, far) === coldMetal && pixel(shot, aimed) === cross,
+        'keys: もう一度 by Space cools the metal, the cross back where it was');
+      await keyboard.down('Shift');
+      await keyboard.press('Tab');
+      await keyboard.up('Shift');
+      await keyboard.press('Space');
+      await browser.until('document.title === "Velmora"');
+      check(true, 'keys: Shift+Tab and Space press もどる');
+      // From the plate's card back past the rod's to おわり.
+      await keyboard.down('Shift');
+      await keyboard.press('Tab');
+      await keyboard.press('Tab');
+      await keyboard.up('Shift');
+      await keyboard.press('Space');
+    };
+
     // The page zoomed (or dragged onto a denser screen) in the middle of a
     // run: the metal is drawn again at the new density, heat and all.
     const zoomDuringRun = async () => {
@@ -221,7 +283,7 @@ async function main() {
     }
     check(await browser.evaluate('front().querySelector(".vm-option") === null'),
       'the menu is in front again');
-    await click(endButton);
+    await keyboardOnly();
     await browser.until('document.body.classList.contains("vm-ended")');
     check(await browser.evaluate('front() === undefined'), 'おわり closes every window');
     const png = await browser.screenshot();

@@ -4,14 +4,15 @@
 
 #include <cmath>
 
+#include "app/looks.h"
 #include "app/program.h"
 #include "forms/testing.h"
 
 namespace velmora::test {
 
-constexpr forms::Color grey = forms::rgb(224, 224, 224);
-constexpr forms::Color lightRed = forms::rgb(255, 128, 128);
-constexpr forms::Color black = forms::rgb(0, 0, 0);
+constexpr forms::Color grey = coldMetal;
+constexpr forms::Color lightRed = heatedMetal;
+constexpr forms::Color black = frontRim;
 
 struct StartedProgram {
   forms::testing::Session session;

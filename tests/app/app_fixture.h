@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "app/looks.h"
+#include "app/metal_on_window.h"
 #include "app/program.h"
 #include "forms/testing.h"
 
@@ -13,6 +14,8 @@ namespace velmora::test {
 constexpr forms::Color grey = coldMetal;
 constexpr forms::Color lightRed = heatedMetal;
 constexpr forms::Color black = frontRim;
+// The burner and the markers are centred on the pressed point.
+constexpr float markerHalf = markerSize / 2;
 
 struct StartedProgram {
   forms::testing::Session session;

@@ -6,7 +6,7 @@
 # Wine session of scripts/test-windows.sh (DISPLAY and WINEPREFIX set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-VELMORA_DESCRIBE="wine build-windows/describe-velmora.exe" source scripts/x-windows.sh
+VELMORA_DESCRIBE="wine build-windows/tools/describe-velmora.exe" source scripts/x-windows.sh
 
 fail() {
   echo "e2e-windows: $*" >&2

@@ -17,7 +17,7 @@ if [ "${1:-}" = "--windows" ]; then
   [ -f "$program" ] || { echo "Build velmora.exe first (bash scripts/build-windows.sh)." >&2; exit 1; }
   source scripts/wine-session.sh
   wine_session_start build-windows
-  export VELMORA_DESCRIBE="wine build-windows/describe-velmora.exe"
+  export VELMORA_DESCRIBE="wine build-windows/tools/describe-velmora.exe"
   wine "$program" &
   velmora=$!
   trap 'kill $velmora 2>/dev/null || true; wine_session_stop' EXIT

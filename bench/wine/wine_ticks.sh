@@ -27,7 +27,7 @@ mkdir -p "$raw"
 source scripts/wine-session.sh
 trap wine_session_stop EXIT
 wine_session_start build-bench-windows
-VELMORA_DESCRIBE="wine build-bench-windows/describe-velmora.exe" source scripts/x-windows.sh
+VELMORA_DESCRIBE="wine build-bench-windows/tools/describe-velmora.exe" source scripts/x-windows.sh
 
 # Waits up to $2 seconds until the file $1 holds $3 lines saying a run ended.
 wait_for_runs_ended() {

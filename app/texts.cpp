@@ -17,6 +17,7 @@ const CaptionSet& captions() {
       .title = {"Velmora　 "},
       .titleHeat = {"熱"},
       .question = {"いろいろな形の金ぞくの板を熱すると、熱はどのように伝わっていくでしょう。"},
+      .lampPicture = {},
       .finish = {"おわり"},
       .back = {"もどる"},
       .retry = {"もう一度"},

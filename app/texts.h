@@ -19,13 +19,15 @@ struct Text {
   std::string_view description = {};
 };
 
-// A shape's texts: its card on the menu (also the shape's word in its
-// window's caption), and its window's heading, the shape's word in red and
-// the rest in blue.
+// A shape's texts: its card on the menu (the picture button and its
+// caption; also the shape's word in its window's caption), its window's
+// heading, the shape's word in red and the rest in blue, and its metal,
+// which shows no text but may have a name.
 struct ShapeTexts {
   Text card;
   Text shapeWord;
   Text heading;
+  Text metal = {};
 };
 
 struct CaptionSet {
@@ -36,6 +38,7 @@ struct CaptionSet {
   Text title;      // the program's name, with a blank where 熱 stands
   Text titleHeat;  // 熱, larger and in the colour of the heat
   Text question;
+  Text lampPicture;  // no text shown; room for its name
   Text finish;
 
   // Every shape's window.

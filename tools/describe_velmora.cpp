@@ -110,7 +110,7 @@ std::string menu(MenuWindow& menu) {
   controls.add("title", control(*menu.title, texts.title));
   controls.add("titleHeat", control(*menu.titleHeat, texts.titleHeat));
   controls.add("question", control(*menu.question, texts.question));
-  controls.add("lampPicture", place(menu.lampPicture->rect()).json());
+  controls.add("lampPicture", control(*menu.lampPicture, texts.lampPicture));
   controls.add("finishButton", control(*menu.finishButton, texts.finish));
   controls.add("versionLine", place(menu.versionLine->rect()).json());
   return client(menu)
@@ -132,8 +132,8 @@ std::string window(const SimulationWindow& window) {
     speeds.push_back(control(*window.speedOptions[i], texts.speeds[i]));
   }
   std::vector<std::string> pieces;
-  for (const heat::Rect& piece : window.layout.shape.pieces) {
-    pieces.push_back(place(onWindow(piece)).json());
+  for (const forms::PictureBox* piece : window.metal) {
+    pieces.push_back(control(*piece, shapeTexts.metal));
   }
   return client(window)
       .add("outerWidth", window.Width())

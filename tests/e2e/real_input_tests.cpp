@@ -74,11 +74,8 @@ TEST_CASE("a run on the plate through real mouse events") {
   REQUIRE(menu != nullptr);
   const std::string plateCaption = windowCaption(captions(), captions().plate);
 
-  // The "長方形" picture button, clicked on its grey pictogram.
-  const MenuWindow::ShapeCard& card = program.menu.card("plate");
-  const forms::Control& pictogram = *card.pictogram.front();
-  const Hit button = widgetAt(*menu, card.button->Left() + pictogram.Left() + pictogram.Width() / 2,
-                              card.button->Top() + pictogram.Top() + pictogram.Height() / 2);
+  // The "長方形" picture button, clicked in its middle, on its grey pictogram.
+  const Hit button = widgetAt(*menu, *program.menu.card("plate").button);
   QTest::mouseClick(button.widget, Qt::LeftButton, Qt::NoModifier, button.local);
   QWidget* plate = windowTitled(plateCaption.c_str());
   REQUIRE(plate != nullptr);

@@ -58,6 +58,10 @@ POINT clientPoint(const Form& form, float x, float y) {
           static_cast<LONG>(y / twipsPerPixel * ratio)};
 }
 
+// The buttons held down, reported with every press and release as Windows
+// reports them: a right press while the left is down holds both.
+WPARAM heldButtons = 0;
+
 void postMouse(const Form& form, float x, float y, std::int16_t button, std::int16_t shift,
                bool press) {
   settle();
@@ -79,13 +83,14 @@ void postMouse(const Form& form, float x, float y, std::int16_t button, std::int
       held = MK_LBUTTON;
       break;
   }
-  WPARAM keys = press ? held : 0;
+  heldButtons = press ? heldButtons | held : heldButtons & ~held;
+  WPARAM keys = heldButtons;
   if (shift & 1) keys |= MK_SHIFT;
   if (shift & 2) keys |= MK_CONTROL;
   // While a button is held, the window that took the press has the mouse
-  // captured, and Windows sends it the release wherever that lands.
+  // captured, and Windows sends it every press and release wherever it lands.
   HWND capture = GetCapture();
-  if (!press && capture) {
+  if (capture) {
     at = clientPoint(form, x, y);
     MapWindowPoints(windowOfControl(form), capture, &at, 1);
     target = capture;

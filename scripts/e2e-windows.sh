@@ -6,7 +6,8 @@
 # Wine session of scripts/test-windows.sh (DISPLAY and WINEPREFIX set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-VELMORA_DESCRIBE="wine build-windows/tools/describe-velmora.exe" source scripts/x-windows.sh
+export VELMORA_DESCRIBE="wine build-windows/tools/describe-velmora.exe"
+source scripts/x-windows.sh
 
 fail() {
   echo "e2e-windows: $*" >&2
@@ -35,9 +36,7 @@ timeout 60 wine build-windows/velmora.exe &
 velmora=$!
 trap 'kill $velmora 2>/dev/null || true' EXIT
 
-# Where the menu shows a card's pale face, below its pictogram; the faces
-# of もう一度 and もどる beside their captions; the fast speed.
-card_face=$(inside menu cards 0 60 1160)
+# The faces of もう一度 and もどる beside their captions; the fast speed.
 retry_face=$(inside windows rod controls retryButton 40 60)
 back_face=$(inside windows rod controls backButton 40 60)
 fast_option=$(fact windows rod speedOptions 2 press)

@@ -35,47 +35,57 @@ colour_other_than() {
   echo "$5"
 }
 
+# Where the walk looks on the plate, from the program's own layout: its
+# metal's left edge, centre and far left, the point ten arrow steps (1500
+# twips) right of the centre, and the faces of もう一度 and もどる.
+plate=$(fact menu cards shape=plate window)
+read -r left _ <<<"$(inside window "$plate" pieces 0 0 0)"
+read -r centre_x centre_y <<<"$(fact window "$plate" pieces 0 press)"
+edge_x=$((left + twips_per_pixel))
+far_x=$((left + 240))
+aimed_x=$((centre_x + 1500))
+read -r retry_x retry_y <<<"$(inside window "$plate" controls retryButton 40 60)"
+read -r back_x _ <<<"$(inside window "$plate" controls backButton 40 60)"
+
 timeout 90 "$@" &
 program=$!
 trap 'kill $program 2>/dev/null || true' EXIT
-wait_for_colour Velmora 20 2460 2600 "$pale_button"
+wait_for_colour "$menu" 20 $card_face "$pale_button"
 # The keys go to the window with the input focus: the menu's, once it has it.
-menu=$(window_named Velmora)
+menu_window=$(window_named "$menu")
 for _ in $(seq 30); do
-  [ "$(xdotool getwindowfocus 2>/dev/null)" = "$menu" ] && break
+  [ "$(xdotool getwindowfocus 2>/dev/null)" = "$menu_window" ] && break
   sleep 0.1
 done
 
 # おわり holds the focus; the rod's card, then the plate's.
 key Tab Tab
 key Return
-plate="Velmora：長方形"
-# The plate's metal: its left edge 360 twips in, its centre at (3607, 3067).
-wait_for_colour "$plate" 10 3607 3067 "$cold_metal"
-[ "$(colour_at "$plate" 375 3067)" = "$cold_metal" ] || fail "a mark on the metal before any key"
+wait_for_colour "$plate" 10 "$centre_x" "$centre_y" "$cold_metal"
+[ "$(colour_at "$plate" "$edge_x" "$centre_y")" = "$cold_metal" ] || fail "a mark on the metal before any key"
 key Tab
-mark=$(colour_other_than "$plate" 5 375 3067 "$cold_metal")
-cross=$(colour_other_than "$plate" 5 3607 3067 "$cold_metal")
+mark=$(colour_other_than "$plate" 5 "$edge_x" "$centre_y" "$cold_metal")
+cross=$(colour_other_than "$plate" 5 "$centre_x" "$centre_y" "$cold_metal")
 [ "$mark" != "$cold_metal" ] || fail "no focus mark round the focused metal"
 [ "$cross" != "$cold_metal" ] || fail "no aiming cross at the metal's centre"
 # Ten steps to the right: 1500 twips.
 key Right Right Right Right Right Right Right Right Right Right
-wait_for_colour "$plate" 5 5107 3067 "$cross"
-[ "$(colour_at "$plate" 3607 3067)" = "$cold_metal" ] || fail "the cross stayed at the centre"
+wait_for_colour "$plate" 5 "$aimed_x" "$centre_y" "$cross"
+[ "$(colour_at "$plate" "$centre_x" "$centre_y")" = "$cold_metal" ] || fail "the cross stayed at the centre"
 key space
 # The heat spreads from the aimed point, while the far left is still cold.
-wait_for_colour "$plate" 5 5407 3067 "$hot_metal"
-[ "$(colour_at "$plate" 600 3067)" = "$cold_metal" ] || fail "the heat did not start at the cross"
+wait_for_colour "$plate" 5 $((aimed_x + 300)) "$centre_y" "$hot_metal"
+[ "$(colour_at "$plate" "$far_x" "$centre_y")" = "$cold_metal" ] || fail "the heat did not start at the cross"
 # The whole plate warm: もう一度 shows (a button's face as on もどる).
-wait_for_colour "$plate" 30 6520 180 "$(colour_at "$plate" 7600 180)"
+wait_for_colour "$plate" 30 "$retry_x" "$retry_y" "$(colour_at "$plate" "$back_x" "$retry_y")"
 key Tab
 key space
-wait_for_colour "$plate" 5 600 3067 "$cold_metal"
+wait_for_colour "$plate" 5 "$far_x" "$centre_y" "$cold_metal"
 # The focus is back on the metal, the cross where the child left it.
-wait_for_colour "$plate" 5 5107 3067 "$cross"
+wait_for_colour "$plate" 5 "$aimed_x" "$centre_y" "$cross"
 key shift+Tab
 key space
-wait_for_colour Velmora 5 2460 2600 "$pale_button"
+wait_for_colour "$menu" 5 $card_face "$pale_button"
 # From the plate's card back past the rod's to おわり.
 key shift+Tab shift+Tab
 key space

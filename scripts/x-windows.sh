@@ -87,6 +87,7 @@ colour_at() {
 
 # The program's colours on the screen, as colour_at reads them.
 pale_button=$(fact colours card | tr ' ' ,)  # the menu's picture buttons
+card_face=$(inside menu cards 0 60 1160)  # where a card shows it, below its pictogram
 cold_metal=$(fact colours coldMetal | tr ' ' ,)
 hot_metal=$(fact colours heatedMetal | tr ' ' ,)
 

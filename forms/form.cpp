@@ -126,9 +126,9 @@ void Form::releaseAt(const MouseEvent& event) {
 void Form::dispatchPixelRatio(double ratio) {
   if (!(ratio > 0) || ratio == pixelRatio_) return;
   pixelRatio_ = ratio;
-  for (Control* control : controls()) {
-    if (auto* box = dynamic_cast<PictureBox*>(control)) box->pixelRatioChanged(ratio);
-  }
+  // Every edge is snapped again at the new ratio, and every canvas drawn
+  // again at it.
+  for (Control* child : std::vector<Control*>(children())) child->snapAgain();
 }
 
 std::vector<Control*> Form::controls() const {

@@ -13,7 +13,10 @@ extern "C" {
 // windowed ones of the same container, each new one above its own kind.
 void page_create(int id, int kind, int parent);
 void page_destroy(int id);
-void page_geometry(int id, int left, int top, int width, int height);
+// Lengths in CSS pixels of the window's contents: a control's edges are
+// its device pixels divided by the window's pixel ratio, so the browser
+// puts each edge on the very device pixel the core snapped it to.
+void page_geometry(int id, double left, double top, double width, double height);
 void page_visible(int id, int visible);
 void page_raise(int id);
 void page_caption(int id, const char* text);

@@ -215,19 +215,36 @@ var Page = (function () {
     var scale = 1;
     if (fitsScreen() && box.offsetWidth > 0 && box.offsetHeight > 0) {
       scale = Math.min(window.innerWidth / box.offsetWidth, window.innerHeight / box.offsetHeight);
-      box.style.transformOrigin = '0 0';
-      box.style.transform = 'scale(' + scale + ')';
-      box.style.setProperty('--vm-scale', scale);
+      setScale(box, scale);
     }
     var left = (window.innerWidth - box.offsetWidth * scale) / 2;
     var top = (window.innerHeight - box.offsetHeight * scale) / 2;
-    box.style.left = Math.max(0, scale === 1 ? Math.floor(left) : left) + 'px';
-    box.style.top = Math.max(0, scale === 1 ? Math.floor(top) : top) + 'px';
+    left = Math.max(0, scale === 1 ? Math.floor(left) : left);
+    top = Math.max(0, scale === 1 ? Math.floor(top) : top);
+    // A zoomed window's own left and top are zoomed with it.
+    var own = zooms ? scale : 1;
+    box.style.left = left / own + 'px';
+    box.style.top = top / own + 'px';
     if (record.scale !== scale) {
       record.scale = scale;
       // Once the core that may have called here has returned.
       Promise.resolve().then(function () { tellRatio(record); });
     }
+  }
+
+  // A window is enlarged by zooming it, so the browser lays its contents
+  // out at their final size and each edge the core snapped to a device
+  // pixel stays on it (a transform would smear every edge across two).
+  // Where zoom is unknown, a transform does it.
+  var zooms = typeof CSS !== 'undefined' && CSS.supports && CSS.supports('zoom', '2');
+  function setScale(box, scale) {
+    box.style.setProperty('--vm-scale', scale);
+    if (zooms) {
+      box.style.zoom = scale;
+      return;
+    }
+    box.style.transformOrigin = '0 0';
+    box.style.transform = 'scale(' + scale + ')';
   }
 
   // Screen pixels per CSS pixel of a window's contents: the browser's
@@ -265,8 +282,8 @@ var Page = (function () {
     if (!line) return;
     var canvas = record.box;
     var ratio = ratioOf(record);
-    var width = parseInt(canvas.style.width, 10) || 1;
-    var height = parseInt(canvas.style.height, 10) || 1;
+    var width = parseFloat(canvas.style.width) || 1;
+    var height = parseFloat(canvas.style.height) || 1;
     canvas.width = Math.round(width * ratio);
     canvas.height = Math.round(height * ratio);
     var context = canvas.getContext('2d');
@@ -464,6 +481,11 @@ var Page = (function () {
       if (record.kind === FORM) {
         record.inside.style.background = colour(back);
       } else if (record.kind === LABEL) {
+        record.box.style.color = colour(fore);
+      } else if (record.kind === PICTURE_BOX) {
+        // The canvas is the whole box, background and all, on exactly the
+        // box's device pixels; a colour beneath it would show at its edges
+        // as a light seam wherever the browser smooths them.
         record.box.style.color = colour(fore);
       } else {
         record.box.style.background = colour(back);

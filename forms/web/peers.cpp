@@ -208,15 +208,16 @@ ElementPeer* ElementPeer::find(int id) {
 }
 
 void ElementPeer::geometryChanged() {
-  const Rect r = control_.rect();
-  int width = pixels(r.width);
-  int height = pixels(r.height);
+  const PixelArea device = control_.deviceRect();
+  const double ratio = control_.form().pixelRatio();
+  double width = (device.right - device.left) / ratio;
+  double height = (device.bottom - device.top) / ratio;
   // A line's box holds both its end pixels.
   if (control_.kind() == ControlKind::Line) {
     ++width;
     ++height;
   }
-  page_geometry(id_, pixels(r.left), pixels(r.top), width, height);
+  page_geometry(id_, device.left / ratio, device.top / ratio, width, height);
 }
 
 void ElementPeer::visibilityChanged() { page_visible(id_, control_.Visible()); }

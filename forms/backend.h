@@ -44,6 +44,9 @@ class ControlPeer {
   virtual void drawingChanged() {}
   // The control gained or lost the toolkit's keyboard focus.
   virtual void focusChanged() {}
+  // A form: full screen was entered or left (forms::fullScreen()). A form
+  // shown while it holds is shown full screen at once.
+  virtual void screenModeChanged() {}
 };
 
 class TimerPeer {

@@ -123,13 +123,25 @@ void Form::releaseAt(const MouseEvent& event) {
   if (hitTest(event.x, event.y) == pressed) pressed->dispatchClick();
 }
 
-void Form::dispatchPixelRatio(double ratio) {
-  if (!(ratio > 0) || ratio == pixelRatio_) return;
+void Form::dispatchPixelRatio(double ratio) { dispatchPlacement(ratio, clientLeft_, clientTop_); }
+
+void Form::dispatchPlacement(double ratio, int clientLeft, int clientTop) {
+  if (!(ratio > 0)) return;
+  if (ratio == pixelRatio_ && clientLeft == clientLeft_ && clientTop == clientTop_) return;
   pixelRatio_ = ratio;
+  clientLeft_ = clientLeft;
+  clientTop_ = clientTop;
   // Every edge is snapped again at the new ratio, and every canvas drawn
   // again at it.
   for (Control* child : std::vector<Control*>(children())) child->snapAgain();
 }
+
+Point Form::twipsAt(double deviceX, double deviceY) const {
+  return {static_cast<float>((deviceX - clientLeft_) / pixelRatio_ * twipsPerPixel),
+          static_cast<float>((deviceY - clientTop_) / pixelRatio_ * twipsPerPixel)};
+}
+
+void Form::screenModeChanged() { tell(&ControlPeer::screenModeChanged); }
 
 std::vector<Control*> Form::controls() const {
   std::vector<Control*> all;
@@ -158,6 +170,12 @@ void Form::dispatchKey(Key key) {
       if (dynamic_cast<CommandButton*>(focused_) || dynamic_cast<OptionButton*>(focused_)) {
         focused_->dispatchClick();
       }
+      return;
+    case Key::FullScreen:
+      setFullScreen(!fullScreen());
+      return;
+    case Key::Escape:
+      setFullScreen(false);
       return;
     case Key::Left:
     case Key::Right:

@@ -74,6 +74,10 @@ const char* keyName(forms::Key key) {
       return "Up";
     case forms::Key::Down:
       return "Down";
+    case forms::Key::FullScreen:
+      return "F11";
+    case forms::Key::Escape:
+      return "Esc";
   }
   return "?";
 }

@@ -42,6 +42,10 @@ void page_timer_stop(int id);
 // Device pixels per CSS pixel of a window's contents: the screen's density
 // times the zoom, times the window's fit to the page.
 double page_pixel_ratio(int form);
+// Full screen entered or left, for every window: the page asks the
+// browser for the whole screen (where it can) and scales the window in
+// front to fill it on a plain background of this colour.
+void page_full_screen(int on, std::uint32_t surround);
 // Paints what is waiting for the next frame now.
 void page_flush();
 // The program has ended: the page says so calmly and offers a new start.

@@ -29,6 +29,7 @@ mergeInto(LibraryManager.library, {
   page_timer_start: function (id, intervalMs) { Page.timerStart(id, intervalMs); },
   page_timer_stop: function (id) { Page.timerStop(id); },
   page_flush: function () { Page.flush(); },
+  page_full_screen: function (on, surround) { Page.fullScreen(on, surround); },
   page_pixel_ratio: function (id) { return Page.pixelRatio(id); },
   page_ended: function () { Page.ended(); }
 });

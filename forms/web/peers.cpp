@@ -4,6 +4,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "forms/application.h"
 #include "forms/pictures.h"
 #include "forms/web/page_bridge.h"
 
@@ -25,7 +26,8 @@ int pixels(float twips) { return static_cast<int>(std::lround(twips / twipsPerPi
 // Windows, the Japanese Gothic each other system has.
 std::string cssFamily(const std::string& face) {
   if (face == "ＭＳ ゴシック") {
-    return "'Velmora Gothic', 'IPAGothic', 'IPAゴシック', 'MS Gothic', 'ＭＳ ゴシック', 'Osaka-Mono', "
+    return "'Velmora Gothic', 'IPAGothic', 'IPAゴシック', 'MS Gothic', 'ＭＳ ゴシック', "
+           "'Osaka-Mono', "
            "'Noto Sans Mono CJK JP', monospace";
   }
   if (face == "ＭＳ Ｐゴシック") {
@@ -62,7 +64,9 @@ class FormPeer : public ElementPeer {
   void geometryChanged() override {
     page_geometry(id(), 0, 0, pixels(form_.ClientWidth()), pixels(form_.ClientHeight()));
   }
+  void screenModeChanged() override { page_full_screen(fullScreen(), fullScreenSurround); }
   void visibilityChanged() override {
+    if (form_.Visible()) screenModeChanged();
     ElementPeer::visibilityChanged();
     // The drawing follows the density of the screen the window shows on.
     if (form_.Visible()) form_.dispatchPixelRatio(page_pixel_ratio(id()));

@@ -137,9 +137,10 @@ EMSCRIPTEN_KEEPALIVE void velmora_focus_arrived(int id) {
   if (form.loaded() && form.focused() != &peer->control()) form.setFocus(&peer->control());
 }
 
-// Tab, Shift+Tab, Space or an arrow key (forms::Key) on a window.
+// Tab, Shift+Tab, Space, an arrow key, F11 or Escape (forms::Key) on a
+// window.
 EMSCRIPTEN_KEEPALIVE void velmora_key(int form, int key) {
-  if (key < 0 || key > static_cast<int>(forms::Key::Down)) return;
+  if (key < 0 || key > static_cast<int>(forms::Key::Escape)) return;
   if (forms::Form* f = forms::web::formOf(form)) f->dispatchKey(static_cast<forms::Key>(key));
 }
 

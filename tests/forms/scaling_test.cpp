@@ -109,12 +109,11 @@ TEST_CASE("a window dragged onto a screen of twice the scale keeps its heat, dra
 
 TEST_CASE("pieces that meet at an edge show no seam at any scale once warm") {
   Session session;
-  // A bar of three pieces, meeting edge to edge at one joint and
-  // overlapping by a pixel at the other, as the shapes' pieces do, with
-  // edges that fall between device pixels at fractional ratios (3375
-  // twips is 281.25 pixels at 125 %).
+  // A bar of three pieces overlapping by a pixel at each joint, as the
+  // shapes' pieces do, with edges that fall between device pixels at
+  // fractional ratios (3375 twips is 281.25 pixels at 125 %).
   const std::vector<forms::Rect> pieces{
-      {345, 840, 3030, 855}, {3375, 840, 960, 855}, {4320, 840, 3975, 855}};
+      {345, 840, 3030, 855}, {3360, 840, 975, 855}, {4320, 840, 3975, 855}};
   constexpr forms::Color cold = 0xC0C0C0;
   constexpr forms::Color warm = 0x8080FF;
   std::vector<forms::PictureBox*> boxes;

@@ -22,6 +22,9 @@ bool programEnded();
 // screen as the teacher goes between them. F11 toggles it, Escape leaves it.
 bool fullScreen();
 void setFullScreen(bool on);
+// The command's name where a platform lists it (the window's system menu,
+// the page's button).
+constexpr const char* fullScreenCommand = "全画面表示 (F11)";
 
 // The version record compiled into the executable.
 const VersionRecord& versionRecord();

@@ -46,6 +46,8 @@ double page_pixel_ratio(int form);
 // browser for the whole screen (where it can) and scales the window in
 // front to fill it on a plain background of this colour.
 void page_full_screen(int on, std::uint32_t surround);
+// The name of the full-screen button in each window's title bar.
+void page_full_screen_caption(const char* text);
 // Paints what is waiting for the next frame now.
 void page_flush();
 // The program has ended: the page says so calmly and offers a new start.

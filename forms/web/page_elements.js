@@ -17,6 +17,7 @@ var Page = (function () {
   var waitingToPaint = new Set();
   var FULL_SCREEN_KEY = 7, ESCAPE_KEY = 8;
   var fullScreenOn = false;
+  var fullScreenCaption = '';
   var frameAsked = false;
   var nextLayer = 1;
 
@@ -102,8 +103,8 @@ var Page = (function () {
     var fullBox = make('button', 'vm-full-screen-box');
     fullBox.type = 'button';
     fullBox.tabIndex = -1;
-    fullBox.title = '全画面表示 (F11)';
-    fullBox.setAttribute('aria-label', '全画面表示 (F11)');
+    fullBox.title = fullScreenCaption;
+    fullBox.setAttribute('aria-label', fullScreenCaption);
     fullBox.addEventListener('pointerdown', function (event) { event.preventDefault(); });
     fullBox.addEventListener('click', function () { _velmora_key(record.id, FULL_SCREEN_KEY); });
     var closeBox = make('button', 'vm-close-box');
@@ -641,6 +642,7 @@ var Page = (function () {
     },
     flush: paintWaiting,
     fullScreen: showFullScreen,
+    fullScreenCaption: function (text) { fullScreenCaption = text; },
     // For the conformance suite's probe: an element's record, how many
     // there are, and the ratio looked at again after a test changed it.
     element: function (id) { return elements.get(id); },

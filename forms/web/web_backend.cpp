@@ -4,6 +4,7 @@
 
 #include <unordered_map>
 
+#include "forms/application.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/web/page_bridge.h"
@@ -63,7 +64,7 @@ const Canvas* canvasOf(int id) {
 
 }  // namespace
 
-void WebBackend::start(bool) {}
+void WebBackend::start(bool) { page_full_screen_caption(fullScreenCommand); }
 
 int WebBackend::runEventLoop() {
   looping_ = true;

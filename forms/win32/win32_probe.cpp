@@ -54,8 +54,8 @@ HWND windowAt(HWND form, POINT& at) {
 // A point of the client area in twips, in the form's device pixels.
 POINT clientPoint(const Form& form, float x, float y) {
   const double ratio = form.pixelRatio();
-  return {static_cast<LONG>(x / twipsPerPixel * ratio),
-          static_cast<LONG>(y / twipsPerPixel * ratio)};
+  return {form.clientLeft() + static_cast<LONG>(x / twipsPerPixel * ratio),
+          form.clientTop() + static_cast<LONG>(y / twipsPerPixel * ratio)};
 }
 
 void postMouse(const Form& form, float x, float y, std::int16_t button, std::int16_t shift,
@@ -123,6 +123,10 @@ UINT virtualKey(Key key) {
       return VK_UP;
     case Key::Down:
       return VK_DOWN;
+    case Key::FullScreen:
+      return VK_F11;
+    case Key::Escape:
+      return VK_ESCAPE;
   }
   return 0;
 }
@@ -150,10 +154,18 @@ class Win32Probe : public Probe {
     settle();
     RECT client;
     GetClientRect(hwnd, &client);
+    int left = 0, top = 0;
+    if (form.clientLeft() != 0 || form.clientTop() != 0) {
+      // Full screen: the client area where it is centred on the screen.
+      const PixelArea area = form.deviceRect();
+      left = form.clientLeft();
+      top = form.clientTop();
+      client = RECT{0, 0, area.right, area.bottom};
+    }
     win32::Surface copy;
     copy.resize(client.right, client.bottom);
     HDC source = GetDC(hwnd);
-    BitBlt(copy.dc(), 0, 0, client.right, client.bottom, source, 0, 0, SRCCOPY);
+    BitBlt(copy.dc(), 0, 0, client.right, client.bottom, source, left, top, SRCCOPY);
     ReleaseDC(hwnd, source);
     Screenshot shot;
     shot.width = copy.width();
@@ -185,6 +197,14 @@ class Win32Probe : public Probe {
       PostMessageW(target, WM_KEYUP, code, 1 | (1L << 30) | (1UL << 31));
       settle();
     });
+  }
+
+  ScreenSize screenOf(const Form& form) override {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(windowOfControl(form), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    return {monitor.rcMonitor.right - monitor.rcMonitor.left,
+            monitor.rcMonitor.bottom - monitor.rcMonitor.top};
   }
 
   void closeBox(Form& form) override {

@@ -52,10 +52,15 @@ HWND windowAt(HWND form, POINT& at) {
 }
 
 // A point of the client area in twips, in the form's device pixels.
+// A point between two device pixels (an edge that falls mid-pixel at
+// 150 %) goes to the one the core snaps that edge to: the nearest.
 POINT clientPoint(const Form& form, float x, float y) {
   const double ratio = form.pixelRatio();
-  return {form.clientLeft() + static_cast<LONG>(x / twipsPerPixel * ratio),
-          form.clientTop() + static_cast<LONG>(y / twipsPerPixel * ratio)};
+  const auto device = [ratio](float twips) {
+    const double exact = twips / twipsPerPixel * ratio;
+    return static_cast<LONG>(ratio == std::floor(ratio) ? std::floor(exact) : std::lround(exact));
+  };
+  return {form.clientLeft() + device(x), form.clientTop() + device(y)};
 }
 
 void postMouse(const Form& form, float x, float y, std::int16_t button, std::int16_t shift,

@@ -17,7 +17,8 @@ wine_session_start() {
   # A display of its own: the first number no X server holds.
   local n=90
   while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  # A projector's screen, for the full-screen runs too.
+  Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
   wine_session_xvfb=$!
   export DISPLAY=:$n
   # A GUI program with no display would wait for ever: the display first.

@@ -36,6 +36,12 @@ class PictureBoxWidget : public QWidget, public ControlWidget {
   // tick touches the ring the front grew by, not the whole metal.
   void showDrawing() override {
     const double ratio = devicePixelRatioF();
+    if (!canvasFits()) {
+      // Drawn stretched (below): a changed area lands a little elsewhere.
+      box()->takeChangedAreas();
+      update();
+      return;
+    }
     for (const PixelArea& area : box()->takeChangedAreas()) {
       const QPoint topLeft(static_cast<int>(std::floor(area.left / ratio)),
                            static_cast<int>(std::floor(area.top / ratio)));
@@ -50,9 +56,7 @@ class PictureBoxWidget : public QWidget, public ControlWidget {
     if (!control_) return;
     QPainter painter(this);
     const Canvas& canvas = box()->canvas();
-    const double ratio = devicePixelRatioF();
-    if (std::lround(width() * ratio) == canvas.width() &&
-        std::lround(height() * ratio) == canvas.height()) {
+    if (canvasFits()) {
       for (const QRect& rect : event->region()) drawCanvas(painter, rect);
     } else {
       // Full screen on a scaled desktop: the widget stands on whole
@@ -81,6 +85,13 @@ class PictureBoxWidget : public QWidget, public ControlWidget {
   // The canvas's pixels under a rectangle of the widget. Its 0x00BBGGRR
   // words are, in memory, the bytes red, green, blue and one unused: Qt
   // reads them as they lie, and only those being repainted.
+  // The canvas has a pixel for each device pixel of the widget.
+  bool canvasFits() const {
+    const double ratio = devicePixelRatioF();
+    return std::lround(width() * ratio) == box()->canvas().width() &&
+           std::lround(height() * ratio) == box()->canvas().height();
+  }
+
   // Where the box's own corner lies in the widget: the widget stands on
   // whole logical pixels, its corner on the device pixel the core snapped
   // it to, so a marker is centred on the pointer at 125 % too.

@@ -137,9 +137,6 @@ while :; do
 done
 [ "$(screen_colour 5 $((screen_height / 2)))" != "$surround" ] || fail "the dark surround stayed"
 shot left
-# おわり ends the program.
-xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 4)) click 1
-xdotool key F11 Escape
 kill $velmora 2>/dev/null || true
 wait $velmora 2>/dev/null || true
 trap - EXIT

@@ -15,7 +15,8 @@ std::uint64_t nextTimerSerial() {
 
 }  // namespace
 
-Timer::Timer(int intervalMs) : interval_(intervalMs), serial_(nextTimerSerial()) {
+Timer::Timer(int intervalMs)
+    : interval_(intervalMs), serial_(nextTimerSerial()) {
   lifetime::timerCreated();
 }
 

@@ -104,8 +104,8 @@ class Win32TimerPeer : public TimerPeer {
   }
 
   static HANDLE makeWaitableTimer() {
-    if (HANDLE timer =
-            CreateWaitableTimerExW(nullptr, nullptr, highResolutionTimer, TIMER_ALL_ACCESS)) {
+    if (HANDLE timer = CreateWaitableTimerExW(nullptr, nullptr, highResolutionTimer,
+                                              TIMER_ALL_ACCESS)) {
       return timer;
     }
     return CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS);

@@ -183,7 +183,8 @@ TEST_CASE("the named Japanese faces map to the platform's Gothic faces, sized th
   CHECK(big.pixelSize == 32);
   CHECK(big.bold);
   const forms::testing::ShownFont heading = probe().font(*proportional);
-  CHECK(oneOf(heading.family, {"IPAPGothic", "Velmora P Gothic", "MS PGothic", "ＭＳ Ｐゴシック"}));
+  CHECK(oneOf(heading.family,
+              {"IPAPGothic", "Velmora P Gothic", "MS PGothic", "ＭＳ Ｐゴシック"}));
   CHECK(heading.pixelSize == 29);
   CHECK_FALSE(heading.bold);
   // The default: the proportional Gothic at 9 pt.

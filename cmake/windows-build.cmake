@@ -43,6 +43,10 @@ velmora_windows_test(forms_tests forms velmora_app velmora_forms_win32 velmora_f
 add_test(NAME forms_tests_scale2 COMMAND forms_tests)
 set_tests_properties(forms_tests_scale2 PROPERTIES ENVIRONMENT
   "WINEPREFIX=${PROJECT_BINARY_DIR}/wineprefix-200")
+# And at 150 %, as many laptops are: every edge between device pixels.
+add_test(NAME forms_tests_scale1_5 COMMAND forms_tests)
+set_tests_properties(forms_tests_scale1_5 PROPERTIES ENVIRONMENT
+  "WINEPREFIX=${PROJECT_BINARY_DIR}/wineprefix-150")
 
 # The tick period of the Windows backend's timers, measured under Wine by
 # scripts/measure-ticks-windows.sh (a figure, not a test).

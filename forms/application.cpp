@@ -17,6 +17,7 @@ namespace {
 struct ProgramState {
   Backend* backend = nullptr;
   bool ended = false;
+  bool fullScreen = false;
   std::vector<Form*> forms;
   std::unordered_map<const Control*, std::uint64_t> controls;
   std::uint64_t nextSerial = 1;
@@ -43,6 +44,14 @@ void endProgram() {
 }
 
 bool programEnded() { return state().ended; }
+
+bool fullScreen() { return state().fullScreen; }
+
+void setFullScreen(bool on) {
+  if (state().fullScreen == on || programEnded()) return;
+  state().fullScreen = on;
+  for (Form* form : lifetime::forms()) form->screenModeChanged();
+}
 
 int liveObjectCount() { return static_cast<int>(state().controls.size()) + state().timers; }
 
@@ -88,7 +97,10 @@ void closeEveryForm() {
   }
 }
 
-void resetProgramEnded() { state().ended = false; }
+void resetProgramEnded() {
+  state().ended = false;
+  state().fullScreen = false;
+}
 
 }  // namespace lifetime
 

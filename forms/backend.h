@@ -47,6 +47,9 @@ class ControlPeer {
   // A form's keyboard overlay (Form::overlay) changed: repaint
   // Form::overlayChangedArea, with the overlay's runs above everything.
   virtual void overlayChanged() {}
+  // A form: full screen was entered or left (forms::fullScreen()). A form
+  // shown while it holds is shown full screen at once.
+  virtual void screenModeChanged() {}
 };
 
 class TimerPeer {

@@ -57,11 +57,16 @@ void PixelArea::add(const PixelArea& other) {
 
 void Canvas::resize(float widthTwips, float heightTwips, double devicePixelRatio) {
   const double ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-  const int width = devicePixels(widthTwips, ratio);
-  const int height = devicePixels(heightTwips, ratio);
-  if (width == width_ && height == height_ && ratio == ratio_) return;
+  resize(devicePixels(widthTwips, ratio), devicePixels(heightTwips, ratio), ratio, Point{});
+}
+
+bool Canvas::resize(int width, int height, double devicePixelRatio, Point offset) {
+  const double ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+  width = std::max(0, width);
+  height = std::max(0, height);
+  const bool sameDensity = ratio == ratio_ && offset.x == offset_.x && offset.y == offset_.y;
+  if (width == width_ && height == height_ && sameDensity) return false;
   std::vector<Color> pixels(static_cast<std::size_t>(width) * height, background_);
-  const bool sameDensity = ratio == ratio_;
   if (sameDensity) {
     // What was drawn stays where it was; new area shows the background.
     for (int y = 0; y < std::min(height, height_); ++y) {
@@ -72,11 +77,13 @@ void Canvas::resize(float widthTwips, float heightTwips, double devicePixelRatio
   width_ = width;
   height_ = height;
   ratio_ = ratio;
+  offset_ = offset;
   pixels_ = std::move(pixels);
   changedEverywhere();
   if (!sameDensity) {
     for (const Disc& disc : discs_) draw(disc);
   }
+  return true;
 }
 
 void Canvas::fill(Color color) {
@@ -103,8 +110,8 @@ void Canvas::draw(const Disc& disc) {
   if (width_ == 0 || height_ == 0) return;
   const Color rim = disc.rim;
   const Color inside = disc.inside;
-  const double cx = disc.x / twipsPerPixel * ratio_;
-  const double cy = disc.y / twipsPerPixel * ratio_;
+  const double cx = disc.x / twipsPerPixel * ratio_ + offset_.x;
+  const double cy = disc.y / twipsPerPixel * ratio_ + offset_.y;
   const double r = disc.radius / twipsPerPixel * ratio_;
   // The rim is one screen pixel wide: ratio_ device pixels.
   const double innerR = r - ratio_;
@@ -173,8 +180,8 @@ Color Canvas::pixel(int x, int y) const {
 }
 
 Color Canvas::pixelAtTwips(float x, float y) const {
-  const int px = static_cast<int>(std::floor(x / twipsPerPixel * ratio_));
-  const int py = static_cast<int>(std::floor(y / twipsPerPixel * ratio_));
+  const int px = static_cast<int>(std::floor(x / twipsPerPixel * ratio_ + offset_.x));
+  const int py = static_cast<int>(std::floor(y / twipsPerPixel * ratio_ + offset_.y));
   return pixel(px, py);
 }
 

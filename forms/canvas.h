@@ -24,6 +24,12 @@ class Canvas {
   // At the same density what was drawn stays where it was; at another one
   // it is drawn again from what was drawn since the last fill.
   void resize(float widthTwips, float heightTwips, double devicePixelRatio);
+  // The same with the size in device pixels already snapped by its owner,
+  // and `offset`: where the canvas's twip origin lies in its device pixels
+  // (the fraction of a pixel its snapped edges moved it by), so a disc
+  // lands where the pointer was whichever way the edges were rounded.
+  // Returns whether anything changed.
+  bool resize(int width, int height, double devicePixelRatio, Point offset);
   void fill(Color color);
   // A solid disc in `inside` with a rim one screen pixel wide in `rim`,
   // not anti-aliased, clipped to the canvas.
@@ -52,6 +58,7 @@ class Canvas {
   int width_ = 0;
   int height_ = 0;
   double ratio_ = 1.0;
+  Point offset_;
   Color background_ = rgb(255, 255, 255);  // last fill: the colour of new area
   std::vector<Color> pixels_;
   // Drawn since the last fill, oldest first; a disc wholly covered by a

@@ -1,6 +1,7 @@
 // Control and Container: geometry, visibility, parentage, hit testing and
 // the one dispatch path every mouse event takes.
 #include <algorithm>
+#include <cmath>
 
 #include "forms/backend.h"
 #include "forms/controls.h"
@@ -47,10 +48,48 @@ void Control::setLeft(float left) { move({left, rect_.top, rect_.width, rect_.he
 void Control::setTop(float top) { move({rect_.left, top, rect_.width, rect_.height}); }
 
 void Control::move(Rect rect) {
-  const bool resized = rect.width != rect_.width || rect.height != rect_.height;
   rect_ = rect;
-  if (resized) sizeChanged();
+  snapAgain();
+}
+
+void Control::snapAgain() {
+  edgesChanged();
   tell(&ControlPeer::geometryChanged);
+  if (auto* container = dynamic_cast<Container*>(this)) {
+    for (Control* child : container->children_) child->snapAgain();
+  }
+}
+
+Point Control::clientPosition() const {
+  double x = 0, y = 0;
+  for (const Control* c = this; c && c->kind_ != ControlKind::Form; c = c->parent_) {
+    x += c->rect_.left;
+    y += c->rect_.top;
+  }
+  return {static_cast<float>(x), static_cast<float>(y)};
+}
+
+namespace {
+
+int snapped(double twips, double ratio) {
+  return static_cast<int>(std::lround(twips / twipsPerPixel * ratio));
+}
+
+}  // namespace
+
+PixelArea Control::deviceRect() const {
+  const Form& owner = form();
+  const double ratio = owner.pixelRatio();
+  if (kind_ == ControlKind::Form) {
+    return {0, 0, snapped(owner.ClientWidth(), ratio), snapped(owner.ClientHeight(), ratio)};
+  }
+  const Point at = clientPosition();
+  const Point origin = parent_ ? parent_->clientPosition() : Point{};
+  const int originX = snapped(origin.x, ratio);
+  const int originY = snapped(origin.y, ratio);
+  return {snapped(at.x, ratio) - originX, snapped(at.y, ratio) - originY,
+          snapped(double(at.x) + rect_.width, ratio) - originX,
+          snapped(double(at.y) + rect_.height, ratio) - originY};
 }
 
 void Control::setVisible(bool visible) {

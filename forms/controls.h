@@ -57,6 +57,14 @@ class Control {
   void setTop(float top);
   void move(Rect rect);
   Rect rect() const { return rect_; }
+  // The control's top-left corner in its form's client area, in twips.
+  Point clientPosition() const;
+  // The control's rectangle in device pixels of its container, at its
+  // form's pixel ratio (a form: its client area). Each edge is snapped
+  // once, from where it lies in the form's client area, so controls that
+  // meet at an edge in twips meet at the same device pixel at any ratio,
+  // fractional ones too: no seam, no gap, whatever the backend.
+  PixelArea deviceRect() const;
 
   bool Visible() const { return visible_; }
   void setVisible(bool visible);
@@ -88,8 +96,11 @@ class Control {
   void attachPeer();
   // Tells the peer, if any, one thing that changed.
   void tell(void (ControlPeer::*message)());
-  // The size changed (a picture box resizes its canvas).
-  virtual void sizeChanged() {}
+  // Moved, resized, or the form's pixel ratio changed: its device pixels
+  // are snapped again (a picture box fits its canvas to them).
+  virtual void edgesChanged() {}
+  // Tells the peer and everything inside the control that its edges moved.
+  void snapAgain();
 
  private:
   friend class Container;
@@ -173,14 +184,14 @@ class PictureBox : public Container {
   Color pixelAt(float x, float y) const;
 
  protected:
-  void sizeChanged() override;
+  void edgesChanged() override;
 
  private:
-  friend class Form;
   std::unique_ptr<ControlPeer> makePeer(Backend& backend) override;
-  // The form moved to a screen of another scale: the drawing is drawn
-  // again at the new density.
-  void pixelRatioChanged(double ratio);
+  // The canvas takes the box's device pixels; at another density or
+  // another rounding of its edges the drawing is drawn again. Returns
+  // whether anything changed.
+  bool fitCanvas();
 
   Color backColor_ = rgb(255, 255, 255);
   Color foreColor_ = rgb(0, 0, 0);

@@ -134,14 +134,26 @@ void Form::releaseAt(const MouseEvent& event) {
   if (hitTest(event.x, event.y) == pressed) pressed->dispatchClick();
 }
 
-void Form::dispatchPixelRatio(double ratio) {
-  if (!(ratio > 0) || ratio == pixelRatio_) return;
+void Form::dispatchPixelRatio(double ratio) { dispatchPlacement(ratio, clientLeft_, clientTop_); }
+
+void Form::dispatchPlacement(double ratio, int clientLeft, int clientTop) {
+  if (!(ratio > 0)) return;
+  if (ratio == pixelRatio_ && clientLeft == clientLeft_ && clientTop == clientTop_) return;
   pixelRatio_ = ratio;
-  for (Control* control : controls()) {
-    if (auto* box = dynamic_cast<PictureBox*>(control)) box->pixelRatioChanged(ratio);
-  }
+  clientLeft_ = clientLeft;
+  clientTop_ = clientTop;
+  // Every edge is snapped again at the new ratio, and every canvas drawn
+  // again at it.
+  for (Control* child : std::vector<Control*>(children())) child->snapAgain();
   refreshOverlay();
 }
+
+Point Form::twipsAt(double deviceX, double deviceY) const {
+  return {static_cast<float>((deviceX - clientLeft_) / pixelRatio_ * twipsPerPixel),
+          static_cast<float>((deviceY - clientTop_) / pixelRatio_ * twipsPerPixel)};
+}
+
+void Form::screenModeChanged() { tell(&ControlPeer::screenModeChanged); }
 
 std::vector<Control*> Form::controls() const {
   std::vector<Control*> all;
@@ -181,6 +193,12 @@ void Form::actOnKey(Key key, std::int16_t shift) {
         const Point at = box->aim();
         pressOn(box, MouseEvent{leftButton, 0, at.x, at.y});
       }
+      return;
+    case Key::FullScreen:
+      setFullScreen(!fullScreen());
+      return;
+    case Key::Escape:
+      setFullScreen(false);
       return;
     case Key::Left:
     case Key::Right:

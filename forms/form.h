@@ -58,6 +58,21 @@ class Form : public Container {
   double pixelRatio() const { return pixelRatio_; }
   void dispatchPixelRatio(double ratio);
 
+  // Where the client area lies in the window the backend shows, in device
+  // pixels: (0, 0), except in full screen, where it is centred on the
+  // screen. The backend places the form's own controls from it and maps
+  // every press back through it.
+  int clientLeft() const { return clientLeft_; }
+  int clientTop() const { return clientTop_; }
+  // The backend's placing of the form in full screen, or back in its
+  // window: the ratio and where the client area lies, both at once.
+  void dispatchPlacement(double ratio, int clientLeft, int clientTop);
+  // A point of the window the backend shows, in device pixels, as twips of
+  // the client area: through the same origin and ratio the drawing used.
+  Point twipsAt(double deviceX, double deviceY) const;
+  // Full screen was entered or left: the window follows.
+  void screenModeChanged();
+
   // The user closed the window with its frame's close box.
   void dispatchCloseBox();
   // Keyboard: Tab and Shift+Tab move the focus in the tab order; Enter or
@@ -131,6 +146,8 @@ class Form : public Container {
   std::vector<Control*> tabOrder_;
   Control* focused_ = nullptr;
   double pixelRatio_ = 1.0;
+  int clientLeft_ = 0;
+  int clientTop_ = 0;
   // The control the left button went down on, while it is held.
   Control* pressed_ = nullptr;
   std::uint64_t pressedSerial_ = 0;

@@ -74,15 +74,16 @@ void addCross(std::vector<OverlayRun>& runs, const PictureBox& box, const PixelA
 }  // namespace
 
 PixelArea devicePixelsOf(const Control& control) {
-  const double ratio = control.form().pixelRatio();
-  int left = 0;
-  int top = 0;
-  for (const Control* c = &control; c && c->kind() != ControlKind::Form; c = c->parent()) {
-    left += devicePixel(c->Left(), ratio);
-    top += devicePixel(c->Top(), ratio);
-  }
-  return {left, top, left + devicePixel(control.Width(), ratio),
-          top + devicePixel(control.Height(), ratio)};
+  // The control's own snapped box, moved by its container's: each edge is
+  // where the control itself is drawn, to the pixel, at any ratio.
+  PixelArea box = control.deviceRect();
+  if (control.kind() == ControlKind::Form || !control.parent()) return box;
+  const PixelArea origin = devicePixelsOf(*control.parent());
+  box.left += origin.left;
+  box.right += origin.left;
+  box.top += origin.top;
+  box.bottom += origin.top;
+  return box;
 }
 
 std::vector<OverlayRun> keyboardOverlay(const Form& form) {

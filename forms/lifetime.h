@@ -30,7 +30,8 @@ std::uint64_t serialOf(const Control* control);
 
 // Closes every form without running any handler (test teardown, end).
 void closeEveryForm();
-// Clears the "program ended" state so the next test starts afresh.
+// Clears the "program ended" state (and full screen) so the next test
+// starts afresh.
 void resetProgramEnded();
 
 }  // namespace lifetime

@@ -2,6 +2,7 @@
 // buttons. Its drawing lives in its canvas, so it survives repaints and a
 // move to a screen of another scale.
 #include <algorithm>
+#include <cmath>
 
 #include "forms/backend.h"
 #include "forms/controls.h"
@@ -12,7 +13,7 @@ namespace forms {
 PictureBox::PictureBox(Container& parent, Rect rect)
     : Container(&parent, ControlKind::PictureBox, rect) {
   canvas_.fill(backColor_);
-  canvas_.resize(rect.width, rect.height, form().pixelRatio());
+  fitCanvas();
   attachPeer();
 }
 
@@ -20,14 +21,22 @@ std::unique_ptr<ControlPeer> PictureBox::makePeer(Backend& backend) {
   return backend.createPictureBox(*this);
 }
 
-void PictureBox::sizeChanged() {
-  canvas_.resize(Width(), Height(), canvas_.devicePixelRatio());
-  tell(&ControlPeer::drawingChanged);
+bool PictureBox::fitCanvas() {
+  const double ratio = form().pixelRatio();
+  const PixelArea device = deviceRect();
+  // Where the box's twip origin lies in its own device pixels: its exact
+  // place less the pixel its left and top edges were snapped to.
+  const Point at = clientPosition();
+  const auto fraction = [ratio](float twips) {
+    const double exact = double(twips) / twipsPerPixel * ratio;
+    return static_cast<float>(exact - static_cast<double>(std::lround(exact)));
+  };
+  return canvas_.resize(device.right - device.left, device.bottom - device.top, ratio,
+                        Point{fraction(at.x), fraction(at.y)});
 }
 
-void PictureBox::pixelRatioChanged(double ratio) {
-  canvas_.resize(Width(), Height(), ratio);
-  tell(&ControlPeer::drawingChanged);
+void PictureBox::edgesChanged() {
+  if (fitCanvas()) tell(&ControlPeer::drawingChanged);
 }
 
 void PictureBox::setBackColor(Color color) {

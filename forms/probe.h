@@ -65,6 +65,12 @@ struct ShownCursor {
   int height = 0;
 };
 
+// The screen a form's window is on, in device pixels.
+struct ScreenSize {
+  int width = 0;
+  int height = 0;
+};
+
 // What the window system reports of a form's window.
 struct ShownWindow {
   std::string title;
@@ -115,6 +121,7 @@ class Probe {
   virtual ShownCursor cursorAt(const Form& form, float x, float y) = 0;
   virtual ShownWindow window(const Form& form) = 0;
   virtual ShownFont font(const Label& label) = 0;
+  virtual ScreenSize screenOf(const Form& form) = 0;
   // Moves the form to a screen whose pixel ratio is `ratio`, as a teacher
   // drags a window onto the projector; false if the platform has none.
   virtual bool moveToScreenOfRatio(Form& form, double ratio) = 0;

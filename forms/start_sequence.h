@@ -12,12 +12,14 @@
 
 namespace forms {
 
-inline int runProgram() {
+// `fullScreenAtStart`: started with --fullscreen, for a projector.
+inline int runProgram(bool fullScreenAtStart = false) {
   Backend* platform = platformBackend();
   if (!platform) return 1;  // a program needs a window system to show
   platform->start(false);
   setBackend(platform);
   setClock(nullptr);  // the real clock
+  setFullScreen(fullScreenAtStart);
   startProgram();
   if (programEnded()) return 0;
   return platform->runEventLoop();

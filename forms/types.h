@@ -54,6 +54,10 @@ constexpr Color systemColor(int index) {
   }
 }
 
+// Around a window shown full screen: a plain dark surround, so the
+// projected picture is the window alone.
+constexpr Color fullScreenSurround = rgb(24, 24, 24);
+
 // A font request; the backend maps the face name to a face it has.
 struct Font {
   std::string face = "ＭＳ Ｐゴシック";
@@ -91,7 +95,8 @@ struct MouseEvent {
   float y = 0;
 };
 
-enum class Key { Tab, BackTab, Space, Left, Right, Up, Down, Enter };
+// F11 toggles full screen and Escape leaves it, on every window.
+enum class Key { Tab, BackTab, Space, Left, Right, Up, Down, Enter, FullScreen, Escape };
 
 // The product's version record, defined once in the build.
 struct VersionRecord {

@@ -35,9 +35,14 @@ else
   trap 'kill $velmora $xvfb 2>/dev/null || true' EXIT
   prefix=
 fi
-sleep 2
 
 source scripts/x-windows.sh
+# The menu, however long a cold start takes, and a moment to paint it.
+for _ in $(seq 100); do window_named "$menu" >/dev/null 2>&1 && break; sleep 0.2; done
+sleep 1
+# The pointer in a corner, so no button shows the hover look of a pointer
+# resting on it.
+xdotool mousemove 0 0
 
 shoot() {
   import -window "$(window_named "$1")" "$out/$prefix$2.png"

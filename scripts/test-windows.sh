@@ -12,6 +12,9 @@ wine_session_start build-windows
 # fails after its time instead of stopping the whole run.
 ctest --test-dir build-windows --output-on-failure --timeout 300 "$@"
 bash scripts/e2e-windows.sh
+# Full screen on the 1920 × 1080 display, at 100 % and at 150 %.
+bash scripts/e2e-full-screen.sh wine 1
+bash scripts/e2e-full-screen.sh wine 1.5
 # The timers' tick period under Wine, printed to read (not checked: it
 # depends on the machine's load).
 bash scripts/measure-ticks-windows.sh 200

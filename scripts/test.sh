@@ -14,6 +14,9 @@ echo "== Normal build =="
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure
+# Full screen with real input on a 1920 × 1080 display, at 100 % and 150 %.
+bash scripts/e2e-full-screen.sh qt 1
+bash scripts/e2e-full-screen.sh qt 1.5
 
 echo "== Debian package of the normal build =="
 bash scripts/package-deb.sh build

@@ -1,8 +1,10 @@
 # Sourced by the scripts that run Windows programs under Wine: a virtual
 # display and fresh Wine prefixes set up as a classroom PC would look.
 #   wine_session_start FOLDER   Xvfb on a free display; a prefix at 100 % in
-#                               FOLDER/wineprefix (WINEPREFIX), and one at
-#                               200 % in FOLDER/wineprefix-200, as a projector
+#                               FOLDER/wineprefix (WINEPREFIX), one at 150 %
+#                               in FOLDER/wineprefix-150, as a laptop, and
+#                               one at 200 % in FOLDER/wineprefix-200, as a
+#                               projector
 #   wine_session_stop           ends the Wine servers and the display
 # Needs wine, wine64, fonts-wine, xvfb and fonts-ipafont-gothic
 # (scripts/install-deps.sh).
@@ -11,11 +13,12 @@ wine_session_start() {
   local folder
   folder=$(realpath "$1")
   export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  wine_session_prefixes=("$folder/wineprefix" "$folder/wineprefix-200")
+  wine_session_prefixes=("$folder/wineprefix" "$folder/wineprefix-150" "$folder/wineprefix-200")
   # A display of its own: the first number no X server holds.
   local n=90
   while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  # A projector's screen, for the full-screen runs too.
+  Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
   wine_session_xvfb=$!
   export DISPLAY=:$n
   # A GUI program with no display would wait for ever: the display first.
@@ -25,11 +28,13 @@ wine_session_start() {
     tries=$((tries + 1))
     [ $tries -lt 100 ] || { echo "Xvfb did not start" >&2; return 1; }
   done
-  # Both prefixes at once: each has its own Wine server.
+  # The prefixes at once: each has its own Wine server.
   make_wine_prefix "$folder/wineprefix" 96 &
   local first=$!
+  make_wine_prefix "$folder/wineprefix-150" 144 &
+  local second=$!
   make_wine_prefix "$folder/wineprefix-200" 192
-  wait $first
+  wait $first $second
   export WINEPREFIX=$folder/wineprefix
 }
 

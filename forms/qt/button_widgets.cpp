@@ -29,6 +29,7 @@ class CommandButtonWidget : public QPushButton, public ControlWidget {
   void showCaption() override {
     setText(QString::fromStdString(static_cast<CommandButton*>(control_)->Caption()));
   }
+  void showFont() override { setFont(defaultControlFont(zoom())); }
 
  protected:
   bool hitButton(const QPoint& at) const override { return rect().contains(at); }
@@ -63,6 +64,7 @@ class OptionButtonWidget : public QRadioButton, public ControlWidget {
   OptionButton* option() const { return static_cast<OptionButton*>(control_); }
 
   void showCaption() override { setText(QString::fromStdString(option()->Caption())); }
+  void showFont() override { setFont(defaultControlFont(zoom())); }
   void showColours() override {
     QPalette colours = palette();
     colours.setColor(QPalette::Window, toQColor(option()->BackColor()));

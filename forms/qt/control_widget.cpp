@@ -12,6 +12,17 @@ namespace forms::qt {
 
 int pixels(float twips) { return static_cast<int>(std::lround(twips / twipsPerPixel)); }
 
+QPointF clientOrigin(const Form& form, qreal devicePixelRatio) {
+  return QPointF(form.clientLeft() / devicePixelRatio, form.clientTop() / devicePixelRatio);
+}
+
+double ControlWidget::zoom() const {
+  if (!control_) return 1.0;
+  const double ratio = self_.devicePixelRatioF();
+  const double formRatio = control_->form().pixelRatio();
+  return ratio > 0 && std::abs(formRatio - ratio) > 1e-9 ? formRatio / ratio : 1.0;
+}
+
 namespace {
 
 std::int16_t buttonCode(Qt::MouseButton button) {
@@ -44,6 +55,7 @@ constexpr KeyPair keys[] = {
     {Qt::Key_Tab, Key::Tab},   {Qt::Key_Backtab, Key::BackTab}, {Qt::Key_Space, Key::Space},
     {Qt::Key_Left, Key::Left}, {Qt::Key_Right, Key::Right},     {Qt::Key_Up, Key::Up},
     {Qt::Key_Down, Key::Down}, {Qt::Key_Return, Key::Enter},    {Qt::Key_Enter, Key::Enter},
+    {Qt::Key_F11, Key::FullScreen}, {Qt::Key_Escape, Key::Escape},
 };
 
 }  // namespace
@@ -56,11 +68,41 @@ int qtKeyOf(Key key) {
 }
 
 void ControlWidget::showGeometry() {
-  const Rect r = control_->rect();
-  QRect geometry(pixels(r.left), pixels(r.top), pixels(r.width), pixels(r.height));
-  // A line's box holds both its end pixels.
-  if (control_->kind() == ControlKind::Line) geometry.adjust(0, 0, 1, 1);
-  self_.setGeometry(geometry);
+  const double shown = zoom();
+  const Form& form = control_->form();
+  const bool onClient = control_->parent() == &form;
+  if (shown == 1.0 && (!onClient || (form.clientLeft() == 0 && form.clientTop() == 0))) {
+    const Rect r = control_->rect();
+    QRect geometry(pixels(r.left), pixels(r.top), pixels(r.width), pixels(r.height));
+    // A line's box holds both its end pixels.
+    if (control_->kind() == ControlKind::Line) geometry.adjust(0, 0, 1, 1);
+    self_.setGeometry(geometry);
+  } else {
+    // Enlarged (full screen): the core's device pixels, on the client
+    // area where it is centred.
+    const double ratio = self_.devicePixelRatioF();
+    const PixelArea d = control_->deviceRect();
+    const int left = onClient ? form.clientLeft() : 0;
+    const int top = onClient ? form.clientTop() : 0;
+    const auto logical = [ratio](int device) {
+      return static_cast<int>(std::lround(device / ratio));
+    };
+    QRect geometry(QPoint(logical(d.left + left), logical(d.top + top)),
+                   QPoint(logical(d.right + left) - 1, logical(d.bottom + top) - 1));
+    if (control_->kind() == ControlKind::Line) {
+      const int extra = static_cast<int>(std::ceil(shown));
+      geometry.adjust(0, 0, extra, extra);
+    }
+    self_.setGeometry(geometry);
+  }
+  // Fonts, pictures and cursors follow the window's enlargement.
+  if (shown != shownZoom_) {
+    shownZoom_ = shown;
+    showFont();
+    showPicture();
+    showCursor();
+    self_.update();
+  }
 }
 
 void ControlWidget::showVisibility() { self_.setVisible(control_->Visible()); }
@@ -84,23 +126,32 @@ void ControlWidget::showAll() {
   showVisibility();
 }
 
+Point ControlWidget::twipsOf(const QMouseEvent& event) const {
+  const Form& form = control_->form();
+  const QPointF at = self_.mapTo(self_.window(), event.position());
+  // Logical pixels times 15 in its own window, whatever the screen's
+  // scale; in full screen, through the ratio and origin it is drawn with.
+  if (zoom() == 1.0 && form.clientLeft() == 0 && form.clientTop() == 0) {
+    return {static_cast<float>(at.x() * twipsPerPixel), static_cast<float>(at.y() * twipsPerPixel)};
+  }
+  const double ratio = self_.devicePixelRatioF();
+  return form.twipsAt(at.x() * ratio, at.y() * ratio);
+}
+
 void ControlWidget::mousePressed(QMouseEvent& event) {
   const std::int16_t button = buttonCode(event.button());
   if (button == 0 || !control_) return;
-  // Logical pixels times 15: the same twips whatever the screen's scale.
-  const QPointF at = self_.mapTo(self_.window(), event.position());
-  control_->form().pressAt({button, shiftCode(event.modifiers()),
-                            static_cast<float>(at.x() * twipsPerPixel),
-                            static_cast<float>(at.y() * twipsPerPixel)});
+  Form& form = control_->form();
+  const Point twips = twipsOf(event);
+  form.pressAt({button, shiftCode(event.modifiers()), twips.x, twips.y});
 }
 
 void ControlWidget::mouseReleased(QMouseEvent& event) {
   const std::int16_t button = buttonCode(event.button());
   if (button == 0 || !control_) return;
-  const QPointF at = self_.mapTo(self_.window(), event.position());
-  control_->form().releaseAt({button, shiftCode(event.modifiers()),
-                              static_cast<float>(at.x() * twipsPerPixel),
-                              static_cast<float>(at.y() * twipsPerPixel)});
+  Form& form = control_->form();
+  const Point twips = twipsOf(event);
+  form.releaseAt({button, shiftCode(event.modifiers()), twips.x, twips.y});
 }
 
 void ControlWidget::focusArrived() {

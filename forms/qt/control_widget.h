@@ -41,19 +41,28 @@ class ControlWidget {
   virtual void showDrawing() {}
   virtual void showFocus();
   virtual void showOverlay() {}
+  virtual void showScreenMode() {}
   // The whole state at once, when the widget is made.
   void showAll();
+  // How many times larger than its logical size the form is shown: its
+  // pixel ratio over the screen's (full screen), 1 in its own window.
+  double zoom() const;
 
  protected:
   // A press or release on this widget goes to the form at that point of
   // its client area: the core finds the control there.
   void mousePressed(QMouseEvent& event);
+  // The point of the form's client area an event happened at, in twips.
+  Point twipsOf(const QMouseEvent& event) const;
   void mouseReleased(QMouseEvent& event);
   // The focus arrived here from the platform (a mouse press on a button).
   void focusArrived();
 
   Control* control_;
   QWidget& self_;
+
+ private:
+  double shownZoom_ = 1.0;
 };
 
 // The Qt key of each key the toolkit handles.
@@ -82,6 +91,7 @@ class WidgetPeer : public ControlPeer {
   void drawingChanged() override { pass(&ControlWidget::showDrawing); }
   void focusChanged() override { pass(&ControlWidget::showFocus); }
   void overlayChanged() override { pass(&ControlWidget::showOverlay); }
+  void screenModeChanged() override { pass(&ControlWidget::showScreenMode); }
 
   QWidget* widget() const { return widget_.data(); }
 
@@ -104,6 +114,10 @@ std::unique_ptr<ControlPeer> makeWidgetPeer(C& control, QWidget* parent) {
 
 // Twips to whole logical pixels.
 int pixels(float twips);
+
+// The form's client area in its widget, in logical pixels: where full
+// screen centres it (the whole widget otherwise).
+QPointF clientOrigin(const Form& form, qreal devicePixelRatio);
 
 inline QColor toQColor(Color c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 

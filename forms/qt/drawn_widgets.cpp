@@ -33,7 +33,7 @@ class ImageWidget : public DrawnWidget {
 
  protected:
   void paint(QPainter& painter) override {
-    drawPicture(painter, static_cast<Image*>(control_)->picture(), QPointF(0, 0));
+    drawPicture(painter, static_cast<Image*>(control_)->picture(), QPointF(0, 0), zoom());
   }
 };
 
@@ -47,10 +47,11 @@ class LineWidget : public DrawnWidget {
     // screen pixel wide.
     const Line& line = *static_cast<Line*>(control_);
     const Rect box = line.rect();
+    const double scale = zoom();
     const auto at = [&](Point p) {
-      return QPointF(pixels(p.x - box.left) + 0.5, pixels(p.y - box.top) + 0.5);
+      return QPointF((pixels(p.x - box.left) + 0.5) * scale, (pixels(p.y - box.top) + 0.5) * scale);
     };
-    painter.setPen(QPen(toQColor(line.BorderColor()), 1.0, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(QPen(toQColor(line.BorderColor()), scale, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(at(line.from()), at(line.to()));
   }
 };
@@ -64,9 +65,10 @@ class FilledRectWidget : public DrawnWidget {
     const FilledRect& shape = *static_cast<FilledRect*>(control_);
     painter.fillRect(rect(), toQColor(shape.FillColor()));
     if (shape.outlined()) {
-      painter.setPen(QPen(Qt::black, 1.0));
+      const double half = zoom() / 2;
+      painter.setPen(QPen(Qt::black, 2 * half));
       painter.setBrush(Qt::NoBrush);
-      painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+      painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
     }
   }
 };

@@ -14,15 +14,15 @@ QString platformFace(const std::string& face) {
 
 }  // namespace
 
-QFont toQFont(const Font& font) {
+QFont toQFont(const Font& font, double zoom) {
   QFont result(platformFace(font.face));
   result.setStyleHint(QFont::SansSerif);
   result.setPixelSize(
-      std::max(1, static_cast<int>(std::lround(font.size * 20.0f / twipsPerPixel))));
+      std::max(1, static_cast<int>(std::lround(font.size * 20.0 / twipsPerPixel * zoom))));
   result.setBold(font.bold);
   return result;
 }
 
-QFont defaultControlFont() { return toQFont(Font{}); }
+QFont defaultControlFont(double zoom) { return toQFont(Font{}, zoom); }
 
 }  // namespace forms::qt

@@ -7,7 +7,10 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 
+#include "forms/application.h"
 #include "forms/benchmark_marks.h"
 #include "forms/qt/control_widget.h"
 #include "forms/qt/fonts.h"
@@ -21,6 +24,14 @@ namespace {
 // The toolkit's focus mark and aiming cross, above every other widget of
 // the window; made only once a key was pressed there, and never in the
 // mouse's way.
+// Device pixels of the client area on the window, in Qt's logical pixels:
+// in full screen the client area is centred and drawn at the form's ratio.
+QRectF onWidget(const Form& form, const PixelArea& a, double devicePixelRatio) {
+  return QRectF((form.clientLeft() + a.left) / devicePixelRatio,
+                (form.clientTop() + a.top) / devicePixelRatio, (a.right - a.left) / devicePixelRatio,
+                (a.bottom - a.top) / devicePixelRatio);
+}
+
 class OverlayWidget : public QWidget {
  public:
   OverlayWidget(Form& form, QWidget* parent) : QWidget(parent), form_(form) {
@@ -32,12 +43,8 @@ class OverlayWidget : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    const double ratio = form_.pixelRatio();
     for (const OverlayRun& run : form_.overlay()) {
-      const PixelArea& a = run.area;
-      painter.fillRect(QRectF(a.left / ratio, a.top / ratio, (a.right - a.left) / ratio,
-                              (a.bottom - a.top) / ratio),
-                       toQColor(run.colour));
+      painter.fillRect(onWidget(form_, run.area, devicePixelRatioF()), toQColor(run.colour));
     }
   }
 
@@ -58,7 +65,9 @@ class FormWidget : public QWidget, public ControlWidget {
   Form* form() const { return static_cast<Form*>(control_); }
 
   void showGeometry() override {
-    setFixedSize(pixels(form()->ClientWidth()), pixels(form()->ClientHeight()));
+    if (!fullScreenShown_) {
+      setFixedSize(pixels(form()->ClientWidth()), pixels(form()->ClientHeight()));
+    }
   }
 
   void showVisibility() override {
@@ -73,9 +82,28 @@ class FormWidget : public QWidget, public ControlWidget {
       placed_ = true;
     }
     // A window coming onto the screen comes on top of the others.
-    show();
+    if (fullScreen()) {
+      enterFullScreen();
+    } else {
+      show();
+    }
     activateWindow();
     showPixelRatio();
+  }
+
+  // Full screen: the client area scaled to fill the screen, centred on
+  // the dark surround; back in its own window, as it was.
+  void showScreenMode() override {
+    if (!control_ || !form()->Visible()) return;
+    if (fullScreen()) {
+      enterFullScreen();
+    } else if (fullScreenShown_) {
+      fullScreenShown_ = false;
+      showNormal();
+      showGeometry();
+      form()->dispatchPlacement(devicePixelRatioF(), 0, 0);
+      update();
+    }
   }
 
   void bringToFront() override {
@@ -88,11 +116,8 @@ class FormWidget : public QWidget, public ControlWidget {
     overlay_->setGeometry(rect());
     overlay_->raise();
     overlay_->show();
-    const PixelArea a = form()->overlayChangedArea();
-    const double ratio = form()->pixelRatio();
-    overlay_->update(QRectF(a.left / ratio, a.top / ratio, (a.right - a.left) / ratio,
-                            (a.bottom - a.top) / ratio)
-                         .toAlignedRect());
+    overlay_->update(
+        onWidget(*form(), form()->overlayChangedArea(), devicePixelRatioF()).toAlignedRect());
   }
 
   void showCaption() override { setWindowTitle(QString::fromStdString(form()->Caption())); }
@@ -105,9 +130,15 @@ class FormWidget : public QWidget, public ControlWidget {
   }
 
   // The scale of the screen the window is on, told to the core, which
-  // draws every picture box again at it.
+  // draws every picture box again at it; in full screen, the screen's
+  // size over the client area's.
   void showPixelRatio() {
-    if (control_) form()->dispatchPixelRatio(devicePixelRatioF());
+    if (!control_) return;
+    if (fullScreenShown_) {
+      placeOnScreen();
+    } else {
+      form()->dispatchPixelRatio(devicePixelRatioF());
+    }
   }
 
  protected:
@@ -121,10 +152,23 @@ class FormWidget : public QWidget, public ControlWidget {
 #endif
     return handled;
   }
+  void resizeEvent(QResizeEvent* event) override {
+    QWidget::resizeEvent(event);
+    if (fullScreenShown_) placeOnScreen();
+  }
   void paintEvent(QPaintEvent*) override {
     if (!control_) return;
     QPainter painter(this);
-    painter.fillRect(rect(), toQColor(form()->style().backColor));
+    if (fullScreenShown_) {
+      painter.fillRect(rect(), toQColor(fullScreenSurround));
+      const double ratio = devicePixelRatioF();
+      const PixelArea client = form()->deviceRect();
+      painter.fillRect(
+          QRectF(clientOrigin(*form(), ratio), QSizeF(client.right / ratio, client.bottom / ratio)),
+          toQColor(form()->style().backColor));
+    } else {
+      painter.fillRect(rect(), toQColor(form()->style().backColor));
+    }
 #if VELMORA_BENCHMARK
     // Marked once the whole window, children too, has been painted: the
     // end of start-up the benchmark measures.
@@ -152,8 +196,42 @@ class FormWidget : public QWidget, public ControlWidget {
     move(area.center() - QPoint(width() / 2, height() / 2));
   }
 
+  void enterFullScreen() {
+    if (!fullScreenShown_) {
+      fullScreenShown_ = true;
+      setMinimumSize(0, 0);
+      setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    // Its size at once, not only once the window system has answered: the
+    // controls are laid out on it straight away.
+    if (QScreen* screen = this->screen()) setGeometry(screen->geometry());
+    showFullScreen();
+    placeOnScreen();
+  }
+
+  // The ratio that fills the screen at the client area's own proportions
+  // (3.30 for a shape window on a 1920 × 1080 projector), and the client
+  // area centred.
+  void placeOnScreen() {
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen || !control_) return;
+    const double ratio = devicePixelRatioF();
+    // The screen in device pixels (its logical size is rounded).
+    const double width = std::lround(screen->geometry().width() * ratio);
+    const double height = std::lround(screen->geometry().height() * ratio);
+    const double clientWidth = form()->ClientWidth() / twipsPerPixel;
+    const double clientHeight = form()->ClientHeight() / twipsPerPixel;
+    const double scale = std::min(width / clientWidth, height / clientHeight);
+    const int shownWidth = static_cast<int>(std::lround(clientWidth * scale));
+    const int shownHeight = static_cast<int>(std::lround(clientHeight * scale));
+    form()->dispatchPlacement(scale, (static_cast<int>(width) - shownWidth) / 2,
+                              (static_cast<int>(height) - shownHeight) / 2);
+    update();
+  }
+
   bool placed_ = false;
   QWidget* overlay_ = nullptr;  // a child: Qt deletes it with the window
+  bool fullScreenShown_ = false;
 };
 
 }  // namespace

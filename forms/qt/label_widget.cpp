@@ -21,7 +21,7 @@ class LabelWidget : public QWidget, public ControlWidget {
   void showCaption() override { update(); }
   void showColours() override { update(); }
   void showFont() override {
-    setFont(toQFont(label()->font()));
+    setFont(toQFont(label()->font(), zoom()));
     update();
   }
 

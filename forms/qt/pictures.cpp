@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmapCache>
+#include <cmath>
 
 #include "forms/pictures.h"
 
@@ -43,20 +44,25 @@ QPixmap picturePixmap(const Picture& picture, qreal devicePixelRatio) {
   return pixmap;
 }
 
-void drawPicture(QPainter& painter, const Picture& picture, QPointF at) {
-  const QPixmap pixmap = picturePixmap(picture, painter.device()->devicePixelRatioF());
+void drawPicture(QPainter& painter, const Picture& picture, QPointF at, double zoom) {
+  const QPixmap pixmap = picturePixmap(picture, painter.device()->devicePixelRatioF() * zoom);
   if (pixmap.isNull()) return;
   painter.save();
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawPixmap(QRectF(at, pixmap.deviceIndependentSize()), pixmap, QRectF(pixmap.rect()));
+  painter.drawPixmap(QRectF(at, pixmap.deviceIndependentSize() * zoom), pixmap,
+                     QRectF(pixmap.rect()));
   painter.restore();
 }
 
-QCursor pictureCursor(const Cursor& cursor, qreal devicePixelRatio) {
-  const QPixmap pixmap = picturePixmap(cursor.icon, devicePixelRatio);
+QCursor pictureCursor(const Cursor& cursor, qreal devicePixelRatio, double zoom) {
+  QPixmap pixmap = picturePixmap(cursor.icon, devicePixelRatio * zoom);
   if (pixmap.isNull()) return QCursor(Qt::ArrowCursor);
-  // The hot spot is in icon pixels, which are logical pixels here.
-  return QCursor(pixmap, cursor.hotX, cursor.hotY);
+  // The hot spot is in icon pixels, which are logical pixels here; in full
+  // screen the cursor grows with the window.
+  if (zoom == 1.0) return QCursor(pixmap, cursor.hotX, cursor.hotY);
+  pixmap.setDevicePixelRatio(devicePixelRatio);
+  return QCursor(pixmap, static_cast<int>(std::lround(cursor.hotX * zoom)),
+                 static_cast<int>(std::lround(cursor.hotY * zoom)));
 }
 
 }  // namespace forms::qt

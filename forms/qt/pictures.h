@@ -16,8 +16,9 @@ namespace forms::qt {
 QPixmap picturePixmap(const Picture& picture, qreal devicePixelRatio);
 
 // Draws the picture with its top-left corner at `at` (logical pixels).
-void drawPicture(QPainter& painter, const Picture& picture, QPointF at);
+// `zoom` as for fonts: the picture is drawn that many times larger, smoothly.
+void drawPicture(QPainter& painter, const Picture& picture, QPointF at, double zoom = 1.0);
 
-QCursor pictureCursor(const Cursor& cursor, qreal devicePixelRatio);
+QCursor pictureCursor(const Cursor& cursor, qreal devicePixelRatio, double zoom = 1.0);
 
 }  // namespace forms::qt

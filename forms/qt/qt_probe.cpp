@@ -27,8 +27,16 @@ QWidget& widget(const Control& control) {
   return *w;
 }
 
-// Twips of the client area to the window's logical pixels.
-QPointF windowPoint(float x, float y) { return QPointF(x / twipsPerPixel, y / twipsPerPixel); }
+// Twips of the client area to the window's logical pixels: through the
+// ratio and origin the form is shown with (full screen: centred, enlarged).
+QPointF windowPoint(const Form& form, float x, float y) {
+  const double ratio = widget(form).devicePixelRatioF();
+  if (form.clientLeft() == 0 && form.clientTop() == 0 && form.pixelRatio() == ratio) {
+    return QPointF(x / twipsPerPixel, y / twipsPerPixel);
+  }
+  return QPointF((form.clientLeft() + x / twipsPerPixel * form.pixelRatio()) / ratio,
+                 (form.clientTop() + y / twipsPerPixel * form.pixelRatio()) / ratio);
+}
 
 Qt::MouseButton qtButton(std::int16_t button) {
   switch (button) {
@@ -62,7 +70,7 @@ void sendMouse(const Form& form, QEvent::Type type, float x, float y, std::int16
   QCoreApplication::processEvents();
   QWindow* window = w.windowHandle();
   if (!window) throw std::logic_error("the form has no window");
-  const QPointF at = windowPoint(x, y);
+  const QPointF at = windowPoint(form, x, y);
   const Qt::MouseButton which = qtButton(button);
   heldButtons.setFlag(which, type == QEvent::MouseButtonPress);
   QMouseEvent event(type, at, at, w.mapToGlobal(at), which, heldButtons, qtModifiers(shift));
@@ -72,8 +80,14 @@ void sendMouse(const Form& form, QEvent::Type type, float x, float y, std::int16
 class QtProbe : public Probe {
  public:
   Screenshot screenshot(const Form& form) override {
-    const QImage image = widget(form).grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage image = widget(form).grab().toImage().convertToFormat(QImage::Format_RGB32);
     Screenshot shot;
+    if (form.clientLeft() != 0 || form.clientTop() != 0) {
+      // Full screen: the client area where it is centred on the screen.
+      const PixelArea client = form.deviceRect();
+      image = image.copy(form.clientLeft(), form.clientTop(), client.right, client.bottom);
+      image.setDevicePixelRatio(form.pixelRatio());
+    }
     shot.width = image.width();
     shot.height = image.height();
     shot.ratio = image.devicePixelRatio();
@@ -133,7 +147,7 @@ class QtProbe : public Probe {
 
   ShownCursor cursorAt(const Form& form, float x, float y) override {
     QWidget& window = widget(form);
-    QWidget* under = window.childAt(windowPoint(x, y).toPoint());
+    QWidget* under = window.childAt(windowPoint(form, x, y).toPoint());
     const QCursor cursor = (under ? under : &window)->cursor();
     ShownCursor shown;
     shown.custom = cursor.shape() == Qt::BitmapCursor;
@@ -164,6 +178,14 @@ class QtProbe : public Probe {
   ShownFont font(const Label& label) override {
     const QFont font = widget(label).font();
     return {QFontInfo(font).family().toStdString(), font.pixelSize(), font.bold()};
+  }
+
+  ScreenSize screenOf(const Form& form) override {
+    const QWidget& w = widget(form);
+    QScreen* screen = w.screen() ? w.screen() : QGuiApplication::primaryScreen();
+    const double ratio = w.devicePixelRatioF();
+    return {static_cast<int>(std::lround(screen->geometry().width() * ratio)),
+            static_cast<int>(std::lround(screen->geometry().height() * ratio))};
   }
 
   bool moveToScreenOfRatio(Form& form, double ratio) override {

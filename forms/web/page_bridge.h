@@ -13,7 +13,10 @@ extern "C" {
 // windowed ones of the same container, each new one above its own kind.
 void page_create(int id, int kind, int parent);
 void page_destroy(int id);
-void page_geometry(int id, int left, int top, int width, int height);
+// Lengths in CSS pixels of the window's contents: a control's edges are
+// its device pixels divided by the window's pixel ratio, so the browser
+// puts each edge on the very device pixel the core snapped it to.
+void page_geometry(int id, double left, double top, double width, double height);
 void page_visible(int id, int visible);
 void page_raise(int id);
 void page_caption(int id, const char* text);
@@ -44,6 +47,12 @@ void page_timer_stop(int id);
 // Device pixels per CSS pixel of a window's contents: the screen's density
 // times the zoom, times the window's fit to the page.
 double page_pixel_ratio(int form);
+// Full screen entered or left, for every window: the page asks the
+// browser for the whole screen (where it can) and scales the window in
+// front to fill it on a plain background of this colour.
+void page_full_screen(int on, std::uint32_t surround);
+// The name of the full-screen button in each window's title bar.
+void page_full_screen_caption(const char* text);
 // Paints what is waiting for the next frame now.
 void page_flush();
 // The program has ended: the page says so calmly and offers a new start.

@@ -32,6 +32,8 @@ mergeInto(LibraryManager.library, {
   page_timer_start: function (id, intervalMs) { Page.timerStart(id, intervalMs); },
   page_timer_stop: function (id) { Page.timerStop(id); },
   page_flush: function () { Page.flush(); },
+  page_full_screen: function (on, surround) { Page.fullScreen(on, surround); },
+  page_full_screen_caption: function (text) { Page.fullScreenCaption(UTF8ToString(text)); },
   page_pixel_ratio: function (id) { return Page.pixelRatio(id); },
   page_ended: function () { Page.ended(); }
 });

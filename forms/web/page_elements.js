@@ -15,6 +15,9 @@ var Page = (function () {
   var intervals = new Map();  // timer number -> the page's interval
   var pictures = new Map();  // picture name -> canvas holding its pixels
   var waitingToPaint = new Set();
+  var FULL_SCREEN_KEY = 8, ESCAPE_KEY = 9;
+  var fullScreenOn = false;
+  var fullScreenCaption = '';
   var frameAsked = false;
   var nextLayer = 1;
 
@@ -95,6 +98,15 @@ var Page = (function () {
     var bar = make('div', 'vm-title-bar');
     record.icon = make('span', 'vm-icon');
     record.title = make('span', 'vm-title');
+    // Full screen, beside the close box, for the teacher with a projector
+    // (hidden by the page's style where the browser has no full screen).
+    var fullBox = make('button', 'vm-full-screen-box');
+    fullBox.type = 'button';
+    fullBox.tabIndex = -1;
+    fullBox.title = fullScreenCaption;
+    fullBox.setAttribute('aria-label', fullScreenCaption);
+    fullBox.addEventListener('pointerdown', function (event) { event.preventDefault(); });
+    fullBox.addEventListener('click', function () { _velmora_key(record.id, FULL_SCREEN_KEY, 0); });
     var closeBox = make('button', 'vm-close-box');
     closeBox.type = 'button';
     closeBox.tabIndex = -1;
@@ -102,7 +114,7 @@ var Page = (function () {
     // The frame's button never takes the keyboard focus from the window.
     closeBox.addEventListener('pointerdown', function (event) { event.preventDefault(); });
     closeBox.addEventListener('click', function () { _velmora_close_box(record.id); });
-    bar.append(record.icon, record.title, closeBox);
+    bar.append(record.icon, record.title, fullBox, closeBox);
     var client = make('div', 'vm-client');
     win.append(bar, client);
     win.style.display = 'none';
@@ -213,21 +225,57 @@ var Page = (function () {
   function placeAtCentre(record) {
     var box = record.box;
     var scale = 1;
-    if (fitsScreen() && box.offsetWidth > 0 && box.offsetHeight > 0) {
+    if (fullScreenOn) {
+      // Full screen: the client area alone (the frame is hidden) fills the
+      // screen at its own proportions, whatever the page's fitting.
       scale = Math.min(window.innerWidth / box.offsetWidth, window.innerHeight / box.offsetHeight);
-      box.style.transformOrigin = '0 0';
-      box.style.transform = 'scale(' + scale + ')';
-      box.style.setProperty('--vm-scale', scale);
+      setScale(box, scale);
+    } else if (fitsScreen() && box.offsetWidth > 0 && box.offsetHeight > 0) {
+      scale = Math.min(window.innerWidth / box.offsetWidth, window.innerHeight / box.offsetHeight);
+      setScale(box, scale);
+    } else {
+      setScale(box, 1);
     }
     var left = (window.innerWidth - box.offsetWidth * scale) / 2;
     var top = (window.innerHeight - box.offsetHeight * scale) / 2;
-    box.style.left = Math.max(0, scale === 1 ? Math.floor(left) : left) + 'px';
-    box.style.top = Math.max(0, scale === 1 ? Math.floor(top) : top) + 'px';
+    left = Math.max(0, scale === 1 ? Math.floor(left) : left);
+    top = Math.max(0, scale === 1 ? Math.floor(top) : top);
+    // A zoomed window's own left and top are zoomed with it.
+    var own = zooms ? scale : 1;
+    box.style.left = left / own + 'px';
+    box.style.top = top / own + 'px';
+    if (scale !== 1) {
+      // The client area's corner on a whole device pixel, so every edge
+      // the core snapped lands on one, not halfway for the browser to
+      // round either way.
+      var dpr = window.devicePixelRatio || 1;
+      var corner = record.inside.getBoundingClientRect();
+      var dx = (Math.round(corner.left * dpr) - corner.left * dpr) / dpr;
+      var dy = (Math.round(corner.top * dpr) - corner.top * dpr) / dpr;
+      box.style.left = (left + dx) / own + 'px';
+      box.style.top = (top + dy) / own + 'px';
+    }
     if (record.scale !== scale) {
       record.scale = scale;
       // Once the core that may have called here has returned.
       Promise.resolve().then(function () { tellRatio(record); });
     }
+  }
+
+  // A window is enlarged by zooming it, so the browser lays its contents
+  // out at their final size and each edge the core snapped to a device
+  // pixel stays on it (a transform would smear every edge across two).
+  // Where zoom is unknown, a transform does it.
+  var zooms = typeof CSS !== 'undefined' && CSS.supports && CSS.supports('zoom', '2');
+  function setScale(box, scale) {
+    if (scale === 1 && !box.style.getPropertyValue('--vm-scale')) return;
+    box.style.setProperty('--vm-scale', scale);
+    if (zooms) {
+      box.style.zoom = scale;
+      return;
+    }
+    box.style.transformOrigin = '0 0';
+    box.style.transform = 'scale(' + scale + ')';
   }
 
   // Screen pixels per CSS pixel of a window's contents: the browser's
@@ -265,8 +313,8 @@ var Page = (function () {
     if (!line) return;
     var canvas = record.box;
     var ratio = ratioOf(record);
-    var width = parseInt(canvas.style.width, 10) || 1;
-    var height = parseInt(canvas.style.height, 10) || 1;
+    var width = parseFloat(canvas.style.width) || 1;
+    var height = parseFloat(canvas.style.height) || 1;
     canvas.width = Math.round(width * ratio);
     canvas.height = Math.round(height * ratio);
     var context = canvas.getContext('2d');
@@ -353,7 +401,8 @@ var Page = (function () {
   }
 
   var keys = {
-    'Tab': 0, ' ': 2, 'ArrowLeft': 3, 'ArrowRight': 4, 'ArrowUp': 5, 'ArrowDown': 6, 'Enter': 7
+    'Tab': 0, ' ': 2, 'ArrowLeft': 3, 'ArrowRight': 4, 'ArrowUp': 5, 'ArrowDown': 6, 'Enter': 7,
+    'F11': FULL_SCREEN_KEY, 'Escape': ESCAPE_KEY
   };
 
   // Tab, Shift+Tab, Space, Enter and the arrows go to the front window's
@@ -374,7 +423,35 @@ var Page = (function () {
     if (frontWindow() && (event.key === ' ' || event.key === 'Enter')) event.preventDefault();
   }
 
+  // Full screen for every window, as the core says: the browser's whole
+  // screen where it has one, and in any case the window in front scaled to
+  // fill the page on a plain dark surround.
+  function showFullScreen(on, surround) {
+    fullScreenOn = !!on;
+    var root = document.documentElement;
+    root.classList.toggle('vm-full-screen', fullScreenOn);
+    document.body.style.background = fullScreenOn ? colour(surround) : '';
+    if (fullScreenOn && !document.fullscreenElement && root.requestFullscreen) {
+      // Allowed from a key press or a click; otherwise the page alone.
+      root.requestFullscreen().catch(function () {});
+    } else if (!fullScreenOn && document.fullscreenElement && document.exitFullscreen) {
+      document.exitFullscreen().catch(function () {});
+    }
+    elements.forEach(function (record) {
+      if (record.kind === FORM && record.shown) placeAtCentre(record);
+    });
+  }
+
+  // The browser left its full screen by itself (its own Escape, or its
+  // own control): the program leaves it too.
+  function browserFullScreenChanged() {
+    var front = frontWindow();
+    if (!document.fullscreenElement && fullScreenOn && front) _velmora_key(front.id, ESCAPE_KEY, 0);
+  }
+
   function start() {
+    if (!document.fullscreenEnabled) document.documentElement.classList.add('vm-no-full-screen');
+    document.addEventListener('fullscreenchange', browserFullScreenChanged);
     document.addEventListener('keydown', keyDown);
     document.addEventListener('keyup', keyUp);
     // A right press is the program's, never the browser's menu.
@@ -466,6 +543,11 @@ var Page = (function () {
       if (record.kind === FORM) {
         record.inside.style.background = colour(back);
       } else if (record.kind === LABEL) {
+        record.box.style.color = colour(fore);
+      } else if (record.kind === PICTURE_BOX) {
+        // The canvas is the whole box, background and all, on exactly the
+        // box's device pixels; a colour beneath it would show at its edges
+        // as a light seam wherever the browser smooths them.
         record.box.style.color = colour(fore);
       } else {
         record.box.style.background = colour(back);
@@ -586,6 +668,8 @@ var Page = (function () {
       intervals.delete(id);
     },
     flush: paintWaiting,
+    fullScreen: showFullScreen,
+    fullScreenCaption: function (text) { fullScreenCaption = text; },
     // For the conformance suite's probe: an element's record, how many
     // there are, and the ratio looked at again after a test changed it.
     element: function (id) { return elements.get(id); },

@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "forms/application.h"
 #include "forms/pictures.h"
 #include "forms/web/page_bridge.h"
 
@@ -64,7 +65,9 @@ class FormPeer : public ElementPeer {
   void geometryChanged() override {
     page_geometry(id(), 0, 0, pixels(form_.ClientWidth()), pixels(form_.ClientHeight()));
   }
+  void screenModeChanged() override { page_full_screen(fullScreen(), fullScreenSurround); }
   void visibilityChanged() override {
+    if (form_.Visible()) screenModeChanged();
     ElementPeer::visibilityChanged();
     // The drawing follows the density of the screen the window shows on.
     if (form_.Visible()) form_.dispatchPixelRatio(page_pixel_ratio(id()));
@@ -218,15 +221,16 @@ ElementPeer* ElementPeer::find(int id) {
 }
 
 void ElementPeer::geometryChanged() {
-  const Rect r = control_.rect();
-  int width = pixels(r.width);
-  int height = pixels(r.height);
+  const PixelArea device = control_.deviceRect();
+  const double ratio = control_.form().pixelRatio();
+  double width = (device.right - device.left) / ratio;
+  double height = (device.bottom - device.top) / ratio;
   // A line's box holds both its end pixels.
   if (control_.kind() == ControlKind::Line) {
     ++width;
     ++height;
   }
-  page_geometry(id_, pixels(r.left), pixels(r.top), width, height);
+  page_geometry(id_, device.left / ratio, device.top / ratio, width, height);
 }
 
 void ElementPeer::visibilityChanged() { page_visible(id_, control_.Visible()); }

@@ -4,6 +4,7 @@
 
 #include <unordered_map>
 
+#include "forms/application.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/web/page_bridge.h"
@@ -63,7 +64,7 @@ const Canvas* canvasOf(int id) {
 
 }  // namespace
 
-void WebBackend::start(bool) {}
+void WebBackend::start(bool) { page_full_screen_caption(fullScreenCommand); }
 
 int WebBackend::runEventLoop() {
   looping_ = true;
@@ -137,10 +138,10 @@ EMSCRIPTEN_KEEPALIVE void velmora_focus_arrived(int id) {
   if (form.loaded() && form.focused() != &peer->control()) form.setFocus(&peer->control());
 }
 
-// Tab, Shift+Tab, Space, Enter or an arrow key (forms::Key) on a window,
-// with the held keys as the mouse's `shift`.
+// Tab, Shift+Tab, Space, Enter, an arrow key, F11 or Escape (forms::Key)
+// on a window, with the held keys as the mouse's `shift`.
 EMSCRIPTEN_KEEPALIVE void velmora_key(int form, int key, int shift) {
-  if (key < 0 || key > static_cast<int>(forms::Key::Enter)) return;
+  if (key < 0 || key > static_cast<int>(forms::Key::Escape)) return;
   if (forms::Form* f = forms::web::formOf(form)) {
     f->dispatchKey(static_cast<forms::Key>(key), static_cast<std::int16_t>(shift));
   }

@@ -25,8 +25,9 @@ namespace {
 EM_JS(void, probe_pointer, (int form, int down, float x, float y, int button, int shift), {
   var client = Page.element(form).inside;
   var r = client.getBoundingClientRect();
-  var cx = r.left + x / 15;
-  var cy = r.top + y / 15;
+  var scale = r.width / client.offsetWidth;
+  var cx = r.left + x / 15 * scale;
+  var cy = r.top + y / 15 * scale;
   var target = document.elementFromPoint(cx, cy) || document.body;
   var init = {
     bubbles : true,
@@ -65,7 +66,8 @@ EM_JS(void, probe_pointer, (int form, int down, float x, float y, int button, in
 });
 
 EM_JS(void, probe_key, (int key, int shift), {
-  var names = [ 'Tab', 'Tab', ' ', 'ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown', 'Enter' ];
+  var names = [ 'Tab', 'Tab', ' ', 'ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown', 'Enter', 'F11',
+                'Escape' ];
   var target = document.activeElement || document.body;
   var init =
       {bubbles : true, cancelable : true, key : names[key], shiftKey : key == 1 || shift == 1};
@@ -120,6 +122,15 @@ EM_JS(double, probe_ratio, (), {
   return window.devicePixelRatio || 1;
 });
 
+// A window's own ratio: the screen's, times its enlargement (full screen).
+EM_JS(double, probe_form_ratio, (int form), { return Page.pixelRatio(form); });
+
+EM_JS(void, probe_screen, (int* out), {
+  var ratio = window.devicePixelRatio || 1;
+  HEAP32[out >> 2] = Math.round(innerWidth * ratio);
+  HEAP32[(out >> 2) + 1] = Math.round(innerHeight * ratio);
+});
+
 // The driver's screenshot answer: "width height" and the pixels as base64
 // of 0xRRGGBB bytes, decoded into `out`.
 EM_JS(int, probe_decode, (const char* answer, int* size, unsigned char* out, int capacity), {
@@ -166,7 +177,8 @@ class WebProbe : public Probe {
     Screenshot shot;
     shot.width = size[0];
     shot.height = size[1];
-    shot.ratio = probe_ratio();
+    probe_ratio();
+    shot.ratio = probe_form_ratio(idOf(form));
     shot.pixels.reserve(bytes.size() / 3);
     for (std::size_t i = 0; i + 2 < bytes.size(); i += 3) {
       shot.pixels.push_back(rgb(bytes[i], bytes[i + 1], bytes[i + 2]));
@@ -185,9 +197,18 @@ class WebProbe : public Probe {
 
   void key(Form&, Key key, std::int16_t shift) override {
     probe_key(static_cast<int>(key), shift & 1);
+    // What a key changed on the page (full screen: the window's ratio,
+    // told once the page has placed it) is shown before the next look.
+    probe_settle();
   }
 
   void closeBox(Form& form) override { probe_close_box(idOf(form)); }
+
+  ScreenSize screenOf(const Form&) override {
+    int size[2] = {0, 0};
+    probe_screen(size);
+    return {size[0], size[1]};
+  }
 
   int platformObjectCount() override { return probe_count(); }
 

@@ -33,7 +33,7 @@ class DrawnPeer : public ControlPeer {
 
 void drawImage(Surface& buffer, const Image& image) {
   const double ratio = ratioOf(image);
-  const RECT r = pixelRect(image.rect(), ratio);
+  const RECT r = deviceRectOf(image);
   drawPicture(buffer, image.picture(), r.left, r.top, r, ratio);
 }
 
@@ -42,7 +42,7 @@ void drawImage(Surface& buffer, const Image& image) {
 void drawLabel(Surface& buffer, const Label& label) {
   HDC dc = buffer.dc();
   const double ratio = ratioOf(label);
-  RECT r = pixelRect(label.rect(), ratio);
+  RECT r = deviceRectOf(label);
   HGDIOBJ previous = SelectObject(dc, fontOf(label.font(), ratio));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, label.ForeColor());
@@ -57,17 +57,23 @@ void drawLabel(Surface& buffer, const Label& label) {
 void drawLine(Surface& buffer, const Line& line) {
   const double ratio = ratioOf(line);
   const int width = std::max(1, pixels(twipsPerPixel, ratio));
-  const int x1 = pixels(std::min(line.from().x, line.to().x), ratio);
-  const int y1 = pixels(std::min(line.from().y, line.to().y), ratio);
-  const int x2 = pixels(std::max(line.from().x, line.to().x), ratio);
-  const int y2 = pixels(std::max(line.from().y, line.to().y), ratio);
+  // On the form, from where its client area lies.
+  const Form& form = line.form();
+  const int dx = line.parent() == &form ? form.clientLeft() : 0;
+  const int dy = line.parent() == &form ? form.clientTop() : 0;
+  const auto px = [&](float x) { return pixels(x, ratio) + dx; };
+  const auto py = [&](float y) { return pixels(y, ratio) + dy; };
+  const int x1 = px(std::min(line.from().x, line.to().x));
+  const int y1 = py(std::min(line.from().y, line.to().y));
+  const int x2 = px(std::max(line.from().x, line.to().x));
+  const int y2 = py(std::max(line.from().y, line.to().y));
   if (x1 != x2 && y1 != y2) {
     // A slanting line: the pen's own steps.
     HDC dc = buffer.dc();
     HPEN pen = CreatePen(PS_SOLID, width, line.BorderColor());
     HGDIOBJ previous = SelectObject(dc, pen);
-    MoveToEx(dc, pixels(line.from().x, ratio), pixels(line.from().y, ratio), nullptr);
-    LineTo(dc, pixels(line.to().x, ratio), pixels(line.to().y, ratio));
+    MoveToEx(dc, px(line.from().x), py(line.from().y), nullptr);
+    LineTo(dc, px(line.to().x), py(line.to().y));
     SelectObject(dc, previous);
     DeleteObject(pen);
     return;
@@ -80,7 +86,7 @@ void drawLine(Surface& buffer, const Line& line) {
 
 void drawFilledRect(Surface& buffer, const FilledRect& shape) {
   const double ratio = ratioOf(shape);
-  RECT r = pixelRect(shape.rect(), ratio);
+  RECT r = deviceRectOf(shape);
   HBRUSH brush = CreateSolidBrush(shape.FillColor());
   FillRect(buffer.dc(), &r, brush);
   DeleteObject(brush);

@@ -1,6 +1,10 @@
 // A form as a top-level window: the fixed single frame with a close box
 // and no minimise or maximise button, centred, its icon, its background
 // in its own colour.
+#include <algorithm>
+#include <cmath>
+
+#include "forms/application.h"
 #include "forms/win32/container_peer.h"
 #include "forms/win32/peers.h"
 #include "forms/win32/pictures.h"
@@ -31,13 +35,23 @@ UINT dpiOf(HWND hwnd) {
 }
 
 constexpr DWORD formStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+// Full screen: no frame at all.
+constexpr DWORD fullScreenStyle = WS_POPUP | WS_CLIPCHILDREN;
+// The system menu's full-screen item (a command below the system's own).
+constexpr UINT fullScreenItem = 0x0010;
 
 class FormPeer : public ContainerPeer {
  public:
   explicit FormPeer(Form& form) : ContainerPeer(form) {
     CreateWindowExW(0, formClass, L"", formStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                     CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), this);
-    if (hwnd_) form.dispatchPixelRatio(dpiOf(hwnd_) / 96.0);
+    if (!hwnd_) return;
+    form.dispatchPixelRatio(dpiOf(hwnd_) / 96.0);
+    // Alt+Space finds full screen too, for a teacher who looks there.
+    if (HMENU menu = GetSystemMenu(hwnd_, FALSE)) {
+      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+      AppendMenuW(menu, MF_STRING, fullScreenItem, wide(fullScreenCommand).c_str());
+    }
   }
 
   Form* form() const { return static_cast<Form*>(control_); }
@@ -45,6 +59,7 @@ class FormPeer : public ContainerPeer {
   // The client area is the layout's; the frame is whatever the desktop
   // draws, and never enters the twips the program sees.
   void geometryChanged() override {
+    if (fullScreenShown_) return;  // the screen's size, whatever the layout
     const double ratio = form()->pixelRatio();
     // The frame as this window has it now, at its screen's scale.
     RECT outer;
@@ -65,13 +80,34 @@ class FormPeer : public ContainerPeer {
       if (!form()->loaded()) placed_ = false;
       return;
     }
-    if (!placed_) {
+    if (!placed_ && !fullScreen()) {
       placeAtCentre();
       placed_ = true;
     }
+    if (fullScreen()) enterFullScreen();
     // A window coming onto the screen comes on top of the others.
     ShowWindow(hwnd_, SW_SHOW);
     SetForegroundWindow(hwnd_);
+  }
+
+  // Full screen: no frame, the whole screen, the client area enlarged to
+  // fill it and centred on the dark surround; left, the window as it was.
+  void screenModeChanged() override {
+    if (!form()->Visible()) return;
+    if (fullScreen()) {
+      enterFullScreen();
+      return;
+    }
+    if (!fullScreenShown_) return;
+    fullScreenShown_ = false;
+    SetWindowLongPtrW(hwnd_, GWL_STYLE, formStyle | WS_VISIBLE);
+    // The frame comes back before its size is measured.
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    relayOut(dpiOf(hwnd_) / 96.0, 0, 0);
+    geometryChanged();
+    placeAtCentre();
+    placed_ = true;
   }
 
   void raised() override {
@@ -83,7 +119,9 @@ class FormPeer : public ContainerPeer {
   // the form and on every child window over it.
   void overlayChanged() override {
     const PixelArea a = form()->overlayChangedArea();
-    const RECT changed{a.left, a.top, a.right, a.bottom};
+    const int x = form()->clientLeft();
+    const int y = form()->clientTop();
+    const RECT changed{x + a.left, y + a.top, x + a.right, y + a.bottom};
     RedrawWindow(hwnd_, &changed, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
   }
 
@@ -104,6 +142,12 @@ class FormPeer : public ContainerPeer {
         // The frame's close box: the form decides what closing means.
         form()->dispatchCloseBox();
         return 0;
+      case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == fullScreenItem) {
+          form()->dispatchKey(Key::FullScreen);
+          return 0;
+        }
+        return byDefault(message, wParam, lParam);
       case WM_DPICHANGED:
         // Dragged to a screen of another scale: the same twips in larger
         // or smaller pixels, every control laid out and drawn again.
@@ -126,8 +170,16 @@ class FormPeer : public ContainerPeer {
 
  protected:
   void paintBackground(Surface& buffer) override {
-    HBRUSH brush = CreateSolidBrush(form()->style().backColor);
     RECT all{0, 0, buffer.width(), buffer.height()};
+    if (fullScreenShown_) {
+      HBRUSH surround = CreateSolidBrush(fullScreenSurround);
+      FillRect(buffer.dc(), &all, surround);
+      DeleteObject(surround);
+      const PixelArea client = form()->deviceRect();
+      all = RECT{form()->clientLeft(), form()->clientTop(), form()->clientLeft() + client.right,
+                 form()->clientTop() + client.bottom};
+    }
+    HBRUSH brush = CreateSolidBrush(form()->style().backColor);
     FillRect(buffer.dc(), &all, brush);
     DeleteObject(brush);
   }
@@ -147,7 +199,44 @@ class FormPeer : public ContainerPeer {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 
+  void enterFullScreen() {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT screen = monitor.rcMonitor;
+    const int width = screen.right - screen.left;
+    const int height = screen.bottom - screen.top;
+    if (!fullScreenShown_) {
+      fullScreenShown_ = true;
+      SetWindowLongPtrW(hwnd_, GWL_STYLE,
+                        fullScreenStyle | (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE));
+    }
+    SetWindowPos(hwnd_, HWND_TOP, screen.left, screen.top, width, height,
+                 SWP_FRAMECHANGED | SWP_NOACTIVATE);
+    // The ratio that fills the screen at the client area's own
+    // proportions (3.30 for a shape window on a 1920 × 1080 projector).
+    const double clientWidth = form()->ClientWidth() / twipsPerPixel;
+    const double clientHeight = form()->ClientHeight() / twipsPerPixel;
+    const double ratio = std::min(width / clientWidth, height / clientHeight);
+    const int shownWidth = static_cast<int>(std::lround(clientWidth * ratio));
+    const int shownHeight = static_cast<int>(std::lround(clientHeight * ratio));
+    relayOut(ratio, (width - shownWidth) / 2, (height - shownHeight) / 2);
+  }
+
+  // Every control laid out and drawn again at a new ratio and origin.
+  void relayOut(double ratio, int clientLeft, int clientTop) {
+    form()->dispatchPlacement(ratio, clientLeft, clientTop);
+    for (Control* control : form()->controls()) {
+      if (ControlPeer* peer = control->peer()) showAll(*peer);
+    }
+    InvalidateRect(hwnd_, nullptr, FALSE);
+  }
+
   void moveToScale(UINT dpi, const RECT& suggested) {
+    if (fullScreenShown_) {
+      enterFullScreen();
+      return;
+    }
     form()->dispatchPixelRatio(dpi / 96.0);
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -159,6 +248,7 @@ class FormPeer : public ContainerPeer {
   }
 
   bool placed_ = false;
+  bool fullScreenShown_ = false;
 };
 
 }  // namespace

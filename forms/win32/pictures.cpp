@@ -48,17 +48,48 @@ HICON makeIcon(const PicturePixels& source, bool icon, int hotX, int hotY) {
   return result;
 }
 
-// The picture with each pixel covering `ratio` pixels a side.
+// The picture's colour at device pixel (px, py) of a copy `ratio` times
+// its size: its own pixel at 100 %, otherwise smoothly between the four
+// nearest (with their transparency), so an enlarged marker has soft
+// edges instead of blocks.
+std::uint32_t sampled(const PicturePixels& source, int px, int py, double ratio) {
+  if (ratio == 1.0)
+    return source.at(std::min(px, source.width - 1), std::min(py, source.height - 1));
+  const double sx = std::clamp((px + 0.5) / ratio - 0.5, 0.0, source.width - 1.0);
+  const double sy = std::clamp((py + 0.5) / ratio - 0.5, 0.0, source.height - 1.0);
+  const int x0 = static_cast<int>(sx);
+  const int y0 = static_cast<int>(sy);
+  const int x1 = std::min(x0 + 1, source.width - 1);
+  const int y1 = std::min(y0 + 1, source.height - 1);
+  const double fx = sx - x0;
+  const double fy = sy - y0;
+  const std::uint32_t corners[4] = {source.at(x0, y0), source.at(x1, y0), source.at(x0, y1),
+                                    source.at(x1, y1)};
+  const double weights[4] = {(1 - fx) * (1 - fy), fx * (1 - fy), (1 - fx) * fy, fx * fy};
+  // Colours weighted by their opacity, so a transparent neighbour lends
+  // no colour of its own to the edge.
+  double alpha = 0, channels[3] = {0, 0, 0};
+  for (int i = 0; i < 4; ++i) {
+    const double a = (corners[i] >> 24) * weights[i];
+    alpha += a;
+    for (int c = 0; c < 3; ++c) channels[c] += ((corners[i] >> (8 * c)) & 0xFF) * a;
+  }
+  if (alpha < 0.5) return 0;
+  std::uint32_t result = static_cast<std::uint32_t>(std::lround(alpha)) << 24;
+  for (int c = 0; c < 3; ++c) {
+    result |= static_cast<std::uint32_t>(std::lround(channels[c] / alpha)) << (8 * c);
+  }
+  return result;
+}
+
+// The picture `ratio` times its size, smoothly.
 PicturePixels scaled(const PicturePixels& source, double ratio) {
   PicturePixels result;
   result.width = static_cast<int>(std::lround(source.width * ratio));
   result.height = static_cast<int>(std::lround(source.height * ratio));
   result.argb.reserve(static_cast<std::size_t>(result.width) * result.height);
   for (int y = 0; y < result.height; ++y) {
-    for (int x = 0; x < result.width; ++x) {
-      result.argb.push_back(source.at(std::min(source.width - 1, static_cast<int>(x / ratio)),
-                                      std::min(source.height - 1, static_cast<int>(y / ratio))));
-    }
+    for (int x = 0; x < result.width; ++x) result.argb.push_back(sampled(source, x, y, ratio));
   }
   return result;
 }
@@ -98,10 +129,8 @@ void drawPicture(Surface& surface, const Picture& picture, int x, int y, RECT cl
   const int bottom = std::min({y + height, static_cast<int>(clip.bottom), surface.height()});
   for (int py = top; py < bottom; ++py) {
     std::uint32_t* row = bits + static_cast<std::ptrdiff_t>(py) * surface.width();
-    const int sy = std::min(source.height - 1, static_cast<int>((py - y) / ratio));
     for (int px = left; px < right; ++px) {
-      const int sx = std::min(source.width - 1, static_cast<int>((px - x) / ratio));
-      const std::uint32_t argb = source.at(sx, sy);
+      const std::uint32_t argb = sampled(source, px - x, py - y, ratio);
       const std::uint32_t alpha = argb >> 24;
       if (alpha == 0) continue;
       if (alpha == 255) {

@@ -52,10 +52,15 @@ HWND windowAt(HWND form, POINT& at) {
 }
 
 // A point of the client area in twips, in the form's device pixels.
+// A point between two device pixels (an edge that falls mid-pixel at
+// 150 %) goes to the one the core snaps that edge to: the nearest.
 POINT clientPoint(const Form& form, float x, float y) {
   const double ratio = form.pixelRatio();
-  return {static_cast<LONG>(x / twipsPerPixel * ratio),
-          static_cast<LONG>(y / twipsPerPixel * ratio)};
+  const auto device = [ratio](float twips) {
+    const double exact = twips / twipsPerPixel * ratio;
+    return static_cast<LONG>(ratio == std::floor(ratio) ? std::floor(exact) : std::lround(exact));
+  };
+  return {form.clientLeft() + device(x), form.clientTop() + device(y)};
 }
 
 // The buttons held down, reported with every press and release as Windows
@@ -130,6 +135,10 @@ UINT virtualKey(Key key) {
       return VK_DOWN;
     case Key::Enter:
       return VK_RETURN;
+    case Key::FullScreen:
+      return VK_F11;
+    case Key::Escape:
+      return VK_ESCAPE;
   }
   return 0;
 }
@@ -157,10 +166,18 @@ class Win32Probe : public Probe {
     settle();
     RECT client;
     GetClientRect(hwnd, &client);
+    int left = 0, top = 0;
+    if (form.clientLeft() != 0 || form.clientTop() != 0) {
+      // Full screen: the client area where it is centred on the screen.
+      const PixelArea area = form.deviceRect();
+      left = form.clientLeft();
+      top = form.clientTop();
+      client = RECT{0, 0, area.right, area.bottom};
+    }
     win32::Surface copy;
     copy.resize(client.right, client.bottom);
     HDC source = GetDC(hwnd);
-    BitBlt(copy.dc(), 0, 0, client.right, client.bottom, source, 0, 0, SRCCOPY);
+    BitBlt(copy.dc(), 0, 0, client.right, client.bottom, source, left, top, SRCCOPY);
     ReleaseDC(hwnd, source);
     Screenshot shot;
     shot.width = copy.width();
@@ -192,6 +209,14 @@ class Win32Probe : public Probe {
       PostMessageW(target, WM_KEYUP, code, 1 | (1L << 30) | (1UL << 31));
       settle();
     });
+  }
+
+  ScreenSize screenOf(const Form& form) override {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(windowOfControl(form), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    return {monitor.rcMonitor.right - monitor.rcMonitor.left,
+            monitor.rcMonitor.bottom - monitor.rcMonitor.top};
   }
 
   void closeBox(Form& form) override {

@@ -12,10 +12,13 @@ int pixels(float twips, double ratio) {
   return static_cast<int>(std::lround(twips / twipsPerPixel * ratio));
 }
 
-RECT pixelRect(Rect r, double ratio) {
-  const int left = pixels(r.left, ratio);
-  const int top = pixels(r.top, ratio);
-  return {left, top, left + pixels(r.width, ratio), top + pixels(r.height, ratio)};
+RECT deviceRectOf(const Control& control) {
+  const PixelArea d = control.deviceRect();
+  const Form& form = control.form();
+  const bool onClient = control.parent() == &form;
+  const int left = onClient ? form.clientLeft() : 0;
+  const int top = onClient ? form.clientTop() : 0;
+  return {d.left + left, d.top + top, d.right + left, d.bottom + top};
 }
 
 std::wstring wide(const std::string& text) {
@@ -57,7 +60,7 @@ WindowPeer::~WindowPeer() {
 }
 
 void WindowPeer::geometryChanged() {
-  const RECT r = pixelRect(control_->rect(), ratioOf(*control_));
+  const RECT r = deviceRectOf(*control_);
   SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -113,13 +116,16 @@ void WindowPeer::mouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
   } else if (!(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) {
     ReleaseCapture();
   }
-  // Device pixels over the ratio, times 15: the same twips whatever the
-  // screen's scale.
+  // Device pixels over the ratio, times 15, from the client area's corner:
+  // the same twips whatever the screen's scale, in full screen too.
   POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   MapWindowPoints(hwnd_, GetAncestor(hwnd_, GA_ROOT), &at, 1);
   Form& form = control_->form();
   const float scale = static_cast<float>(twipsPerPixel / form.pixelRatio());
-  const MouseEvent event{button, shiftOf(wParam), at.x * scale, at.y * scale};
+  const Point twips = form.clientLeft() == 0 && form.clientTop() == 0
+                          ? Point{at.x * scale, at.y * scale}
+                          : form.twipsAt(at.x, at.y);
+  const MouseEvent event{button, shiftOf(wParam), twips.x, twips.y};
   if (press) {
     form.pressAt(event);
   } else {
@@ -169,6 +175,11 @@ bool routeKey(Control* control, UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case VK_RETURN:
       key = Key::Enter;
+    case VK_F11:
+      key = Key::FullScreen;
+      break;
+    case VK_ESCAPE:
+      key = Key::Escape;
       break;
     default:
       return false;
@@ -184,9 +195,12 @@ bool routeKey(Control* control, UINT message, WPARAM wParam, LPARAM lParam) {
 void paintOverlay(HDC dc, const Control& control) {
   const Form& form = control.form();
   if (form.overlay().empty()) return;
-  // The runs are in the client area's device pixels; this window's origin
-  // is placed by the same rounding.
-  const PixelArea at = control.kind() == ControlKind::Form ? PixelArea{} : devicePixelsOf(control);
+  // The runs are in the client area's device pixels; a control's window is
+  // placed by the same rounding, and in full screen the form's client area
+  // lies centred in its window.
+  const PixelArea at = control.kind() == ControlKind::Form
+                           ? PixelArea{-form.clientLeft(), -form.clientTop(), 0, 0}
+                           : devicePixelsOf(control);
   for (const OverlayRun& run : form.overlay()) {
     const RECT r{run.area.left - at.left, run.area.top - at.top, run.area.right - at.left,
                  run.area.bottom - at.top};

@@ -87,8 +87,10 @@ std::unique_ptr<ControlPeer> makePeer(C& control, Args&&... args) {
 // Twips to whole device pixels at a form's pixel ratio (2 on a 200 %
 // screen), rounded as the canvas rounds them.
 int pixels(float twips, double ratio);
-// A rectangle in twips as device pixels of its container.
-RECT pixelRect(Rect r, double ratio);
+// The control's device pixels in its container's window, as the core
+// snapped them; on the form, from where its client area lies (centred on
+// the screen in full screen).
+RECT deviceRectOf(const Control& control);
 // The pixel ratio of the screen the control's form is on.
 inline double ratioOf(const Control& control) { return control.form().pixelRatio(); }
 // UTF-8, as the windows are written, to the wide text Win32 takes.

@@ -76,6 +76,10 @@ const char* keyName(forms::Key key) {
       return "Down";
     case forms::Key::Enter:
       return "Enter";
+    case forms::Key::FullScreen:
+      return "F11";
+    case forms::Key::Escape:
+      return "Esc";
   }
   return "?";
 }

@@ -1,0 +1,128 @@
+// F11 shows the window full screen for a class watching a projector: the
+// client area fills the screen at its own proportions, the twips and the
+// heat stay as they were, a press lands where the pointer is, and the
+// teacher can go between windows and leave it with Escape.
+#include <doctest/doctest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "forms/application.h"
+#include "forms/probe.h"
+#include "forms/testing.h"
+#include "test_form.h"
+
+using forms::testing::probe;
+using forms::testing::Screenshot;
+using forms::testing::Session;
+using formstest::TestForm;
+
+namespace {
+
+constexpr forms::Color cold = 0xE0E0E0;
+constexpr forms::Color warm = 0x8080FF;
+constexpr forms::Color rim = 0x000000;
+
+forms::FormStyle windowStyle(float width, float height) {
+  auto style = formstest::testStyle();
+  style.clientWidth = width;
+  style.clientHeight = height;
+  return style;
+}
+
+// A window with one field of metal, recording its presses.
+struct Window {
+  explicit Window(float width = 8640, float height = 5610)
+      : form([this](TestForm& f) { build(f); }, windowStyle(width, height)) {}
+  void build(TestForm& f) {
+    field = f.make<forms::PictureBox>(f, forms::Rect{120, 840, 2400, 1200});
+    field->setBackColor(cold);
+    field->setFillColor(warm);
+    field->onMouseDown = [this](const forms::MouseEvent& e) { press = e; };
+  }
+  forms::PictureBox* field = nullptr;
+  forms::MouseEvent press;
+  TestForm form;
+};
+
+// The ratio that fills the screen with the form's client area, keeping its
+// proportions.
+double fillingRatio(const forms::Form& form) {
+  const forms::testing::ScreenSize screen = probe().screenOf(form);
+  return std::min(screen.width * forms::twipsPerPixel / form.ClientWidth(),
+                  screen.height * forms::twipsPerPixel / form.ClientHeight());
+}
+
+}  // namespace
+
+TEST_CASE("F11 fills the screen with the window, the twips and the drawing kept; Escape leaves") {
+  Session session;
+  Window w;
+  w.form.Show();
+  const double normal = w.form.pixelRatio();
+  const int normalWidth = probe().window(w.form).clientWidth;
+  w.field->Circle(1200, 600, 450);
+
+  probe().key(w.form, forms::Key::FullScreen);
+  REQUIRE(forms::fullScreen());
+  const double ratio = w.form.pixelRatio();
+  CHECK(ratio == doctest::Approx(fillingRatio(w.form)));
+  const Screenshot image = probe().screenshot(w.form);
+  CHECK(image.ratio == ratio);
+  // One side spans the screen; the other fits inside it.
+  const forms::testing::ScreenSize screen = probe().screenOf(w.form);
+  CHECK(image.width <= screen.width);
+  CHECK(image.height <= screen.height);
+  CHECK((std::abs(image.width - screen.width) <= 1 || std::abs(image.height - screen.height) <= 1));
+  // The program's numbers are the same, and the heat is drawn again at
+  // the screen's own pixels, its rim as wide as one pixel of the window.
+  CHECK(w.form.Width() == 8730);
+  CHECK(w.field->Width() == 2400);
+  CHECK(image.at(120 + 1200, 840 + 600) == warm);
+  CHECK(image.at(120 + 1200 + 443, 840 + 600) == rim);
+  CHECK(image.at(120 + 1200 + 420, 840 + 600) == warm);
+  CHECK(image.at(120 + 1200 + 470, 840 + 600) == cold);
+  // A press lands where the pointer is, through the same ratio.
+  probe().click(w.form, 120 + 1500, 840 + 300);
+  CHECK(std::abs(w.press.x - 1500) < 15 / ratio);
+  CHECK(std::abs(w.press.y - 300) < 15 / ratio);
+  // And a front drawn now lies there.
+  w.field->Circle(1500, 300, 200);
+  CHECK(probe().screenshot(w.form).at(120 + 1500, 840 + 300) == warm);
+
+  probe().key(w.form, forms::Key::Escape);
+  CHECK_FALSE(forms::fullScreen());
+  CHECK(w.form.pixelRatio() == normal);
+  CHECK(probe().window(w.form).clientWidth == normalWidth);
+  const Screenshot back = probe().screenshot(w.form);
+  CHECK(back.at(120 + 1200 + 443, 840 + 600) == rim);
+  CHECK(back.at(120 + 1500, 840 + 300) == warm);
+  probe().click(w.form, 120 + 900, 840 + 150);
+  CHECK(w.press.x == 900);
+  CHECK(w.press.y == 150);
+}
+
+TEST_CASE("full screen stays on from one window to the next until it is left") {
+  Session session;
+  Window menu{5600, 4800};
+  Window shape;
+  menu.form.Show();
+  const int menuWidth = probe().window(menu.form).clientWidth;
+  probe().key(menu.form, forms::Key::FullScreen);
+  CHECK(menu.form.pixelRatio() == doctest::Approx(fillingRatio(menu.form)));
+  // The teacher opens a shape: it comes full screen at its own ratio.
+  menu.form.Hide();
+  shape.form.Show();
+  CHECK(forms::fullScreen());
+  CHECK(shape.form.pixelRatio() == doctest::Approx(fillingRatio(shape.form)));
+  probe().click(shape.form, 120 + 600, 840 + 600);
+  CHECK(std::abs(shape.press.x - 600) < 15 / shape.form.pixelRatio());
+  // Back to the menu, still full screen; F11 there leaves it.
+  shape.form.Hide();
+  menu.form.Show();
+  CHECK(menu.form.pixelRatio() == doctest::Approx(fillingRatio(menu.form)));
+  probe().key(menu.form, forms::Key::FullScreen);
+  CHECK_FALSE(forms::fullScreen());
+  CHECK(probe().window(menu.form).clientWidth == menuWidth);
+}

@@ -42,9 +42,16 @@ class OverlayWidget : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override {
+    // Drawn in device pixels, so a run lands on whole pixels at any ratio
+    // (1.5 too) and never loses a row to rounding.
     QPainter painter(this);
+    const double ratio = devicePixelRatioF();
+    painter.scale(1 / ratio, 1 / ratio);
     for (const OverlayRun& run : form_.overlay()) {
-      painter.fillRect(onWidget(form_, run.area, devicePixelRatioF()), toQColor(run.colour));
+      const PixelArea& a = run.area;
+      painter.fillRect(QRect(form_.clientLeft() + a.left, form_.clientTop() + a.top,
+                             a.right - a.left, a.bottom - a.top),
+                       toQColor(run.colour));
     }
   }
 

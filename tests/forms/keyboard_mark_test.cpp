@@ -9,6 +9,7 @@
 #include <cmath>
 #include <vector>
 
+#include "forms/keyboard_overlay.h"
 #include "forms/pictures.h"
 #include "forms/probe.h"
 #include "forms/testing.h"
@@ -64,20 +65,27 @@ struct Window {
   }
 };
 
-// The mark's thickness in twips: two pixels at 100 %, as many more as the
-// ratio gives, so always 30 twips.
-constexpr float markTwips = forms::focusMarkPixels * forms::twipsPerPixel;
-
-// A frame of the mark's colour lies just inside the control's box, all round.
+// A frame of the mark's colour lies just inside the control's box, all
+// round, as thick as the ratio makes two pixels. Counted on the device
+// pixels the toolkit snapped the box to: at 150 % an edge may fall mid-pixel.
 void checkMarkAround(const Screenshot& s, const forms::Control& c) {
-  const Rect r = c.rect();
-  const Rect edges[] = {{r.left, r.top, r.width, markTwips},
-                        {r.left, r.top + r.height - markTwips, r.width, markTwips},
-                        {r.left, r.top, markTwips, r.height},
-                        {r.left + r.width - markTwips, r.top, markTwips, r.height}};
+  const forms::PixelArea box = forms::devicePixelsOf(c);
+  const int mark = static_cast<int>(std::lround(forms::focusMarkPixels * s.ratio));
+  // The twips that the screenshot reads as device pixels left..right,
+  // top..bottom (a quarter pixel in, so no rounding moves an edge).
+  const auto pixels = [&s](int left, int top, int right, int bottom) {
+    const auto twips = [&s](int device) {
+      return static_cast<float>((device + 0.25) * forms::twipsPerPixel / s.ratio);
+    };
+    return Rect{twips(left), twips(top), twips(right) - twips(left), twips(bottom) - twips(top)};
+  };
+  const Rect edges[] = {pixels(box.left, box.top, box.right, box.top + mark),
+                        pixels(box.left, box.bottom - mark, box.right, box.bottom),
+                        pixels(box.left, box.top, box.left + mark, box.bottom),
+                        pixels(box.right - mark, box.top, box.right, box.bottom)};
   for (const Rect& edge : edges) CHECK(s.count(edge, forms::focusMarkColour) == s.area(edge));
   // And no thicker: the pixels just inside it are the control's own.
-  const Rect inside{r.left + markTwips, r.top + markTwips, r.width - 2 * markTwips, 15};
+  const Rect inside = pixels(box.left + mark, box.top + mark, box.right - mark, box.top + mark + 1);
   CHECK(s.count(inside, forms::focusMarkColour) == 0);
 }
 

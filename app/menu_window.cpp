@@ -6,6 +6,7 @@
 #include "app/looks.h"
 #include "app/program.h"
 #include "app/shape_layouts.h"
+#include "app/texts.h"
 
 namespace velmora {
 
@@ -33,19 +34,22 @@ std::string copyrightNotice() {
 }  // namespace
 
 MenuWindow::MenuWindow(Program& program)
-    : forms::Form(forms::FormStyle{"Velmora", 7860, 4665, forms::systemColor(19), lampIcon()}),
+    : forms::Form(forms::FormStyle{std::string(captions().programName), 7860, 4665,
+                                   forms::systemColor(19), lampIcon()}),
       program_(program) {}
 
 void MenuWindow::buildLayout() {
-  title = add<forms::Label>(*this, forms::Rect{360, 360, 5295, 495}, "Velmora　 ",
-                            forms::Font{titleFace, 24, true}, titleBlue);
-  titleHeat = add<forms::Label>(*this, forms::Rect{2400, 120, 855, 735}, "熱",
+  const CaptionSet& texts = captions();
+  title =
+      add<forms::Label>(*this, forms::Rect{360, 360, 5295, 495}, std::string(texts.title.caption),
+                        forms::Font{titleFace, 24, true}, titleBlue);
+  titleHeat = add<forms::Label>(*this, forms::Rect{2400, 120, 855, 735},
+                                std::string(texts.titleHeat.caption),
                                 forms::Font{titleFace, 36, true}, heatedMetal);
   titleUnderline =
       add<forms::Line>(*this, forms::Point{120, 840}, forms::Point{5760, 840}, underlineGreen);
-  question =
-      add<forms::Label>(*this, forms::Rect{720, 1080, 5655, 255},
-                        "いろいろな形の金ぞくの板を熱すると、熱はどのように伝わっていくでしょう。");
+  question = add<forms::Label>(*this, forms::Rect{720, 1080, 5655, 255},
+                               std::string(texts.question.caption));
   lampPicture =
       add<forms::Image>(*this, forms::Rect{240, 1680, 1935, 2670}, forms::Picture{"menu.gif"});
 
@@ -63,7 +67,7 @@ void MenuWindow::buildLayout() {
     card.caption = add<forms::Label>(
         *card.button,
         forms::Rect{captionInset, captionInset, layout.cardCaptionWidth, captionHeight},
-        layout.cardCaption);
+        std::string(textsOf(layout, texts).card.caption));
     card.caption->onClick = [this, name] { shapeChosen(name); };
     // Outlined, so the pale grey shape stands out on the pale yellow card.
     for (const forms::Rect& part : layout.pictogram) {
@@ -72,7 +76,8 @@ void MenuWindow::buildLayout() {
     cards.push_back(card);
   }
 
-  finishButton = add<forms::CommandButton>(*this, forms::Rect{6360, 4200, 1335, 375}, "おわり");
+  finishButton = add<forms::CommandButton>(*this, forms::Rect{6360, 4200, 1335, 375},
+                                           std::string(texts.finish.caption));
   finishButton->onClick = [this] { finishClicked(); };
 
   // The load writes the whole version line; the layout holds its end.

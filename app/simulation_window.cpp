@@ -2,16 +2,13 @@
 
 #include "app/heat_tick_log.h"
 #include "app/looks.h"
+#include "app/metal_on_window.h"
 #include "app/program.h"
+#include "app/texts.h"
 
 namespace velmora {
 
 namespace {
-
-constexpr float clientWidth = 8640;
-constexpr float clientHeight = 5610;
-static_assert(clientWidth + 2 * forms::frameTwips == heat::windowOuterWidth,
-              "the heat slows against this window's outer width");
 
 // The controls every simulation window has in the same place (twips).
 constexpr forms::Rect backRect{7560, 120, 975, 375};
@@ -21,8 +18,7 @@ constexpr std::array<forms::Rect, 3> speedRects{{
     {7560, 4920, 975, 255},
     {7560, 5160, 975, 255},
 }};
-constexpr std::array<const char*, 3> speedCaptions{"ゆっくり", "ふつう", "はやい"};
-constexpr float markerSize = 2 * heat::markerHalf;
+constexpr float markerHalf = markerSize / 2;
 
 constexpr forms::Color headingRed = 0x0000FF;
 constexpr forms::Color headingBlue = 0xFF0000;
@@ -35,10 +31,11 @@ forms::Rect markerAt(forms::Point corner) {
 }  // namespace
 
 SimulationWindow::SimulationWindow(const ShapeLayout& layout, Program& program)
-    : forms::Form(forms::FormStyle{"Velmora：" + layout.cardCaption, clientWidth, clientHeight,
+    : forms::Form(forms::FormStyle{windowCaption(captions(), textsOf(layout)),
+                                   simulationClientWidth, simulationClientHeight,
                                    forms::systemColor(24), lampIcon()}),
       layout(layout),
-      heat(layout.shape),
+      heat(layout.shape, simulationSurroundings),
       program_(program) {}
 
 void SimulationWindow::buildLayout() {
@@ -52,8 +49,8 @@ void SimulationWindow::buildLayout() {
   heatTimers.clear();
   // Pieces made later lie on top where neighbours overlap at a joint.
   for (int i = 0; i < pieceCount(); ++i) {
-    const heat::Rect& at = layout.shape.pieces[static_cast<std::size_t>(i)];
-    auto* piece = add<forms::PictureBox>(*this, forms::Rect{at.left, at.top, at.width, at.height});
+    auto* piece =
+        add<forms::PictureBox>(*this, onWindow(layout.shape.pieces[static_cast<std::size_t>(i)]));
     piece->setBackColor(coldMetal);
     piece->setForeColor(frontRim);
     piece->setFillColor(heatedMetal);
@@ -77,22 +74,25 @@ void SimulationWindow::buildLayout() {
     heatTimers.push_back(timer);
   }
 
-  shapeWord =
-      add<forms::Label>(*this, forms::Rect{360, 120, layout.shapeWordWidth, 495}, layout.shapeWord,
-                        forms::Font{headingFace, layout.shapeWordPoints, true}, headingRed);
+  const CaptionSet& texts = captions();
+  const ShapeTexts& shapeTexts = textsOf(layout, texts);
+  shapeWord = add<forms::Label>(*this, forms::Rect{360, 120, layout.shapeWordWidth, 495},
+                                std::string(shapeTexts.shapeWord.caption),
+                                forms::Font{headingFace, layout.shapeWordPoints, true}, headingRed);
   heading = add<forms::Label>(*this, forms::Rect{layout.headingLeft, 240, layout.headingWidth, 375},
-                              layout.heading, forms::Font{headingFace, 18, true}, headingBlue);
+                              std::string(shapeTexts.heading.caption),
+                              forms::Font{headingFace, 18, true}, headingBlue);
 
-  backButton = add<forms::CommandButton>(*this, backRect, "もどる");
+  backButton = add<forms::CommandButton>(*this, backRect, std::string(texts.back.caption));
   backButton->onClick = [this] { backClicked(); };
-  retryButton = add<forms::CommandButton>(*this, retryRect, "もう一度");
+  retryButton = add<forms::CommandButton>(*this, retryRect, std::string(texts.retry.caption));
   retryButton->onClick = [this] { retryClicked(); };
   retryButton->setVisible(false);
 
   for (int i = 0; i < 3; ++i) {
     speedOptions[i] =
-        add<forms::OptionButton>(*this, speedRects[i], speedCaptions[i], forms::systemColor(24),
-                                 speedChoices[i] == normalSpeed);
+        add<forms::OptionButton>(*this, speedRects[i], std::string(texts.speeds[i].caption),
+                                 forms::systemColor(24), speedChoices[i] == normalSpeed);
     speedOptions[i]->onClick = [this, i] { speedChosen(i); };
   }
 
@@ -124,12 +124,12 @@ void SimulationWindow::metalPressed(int piece, std::int16_t button, float x, flo
   // Every marker sits on the pressed point; in a piece the point lies
   // outside of, clipping hides it.
   for (int i = 0; i < pieceCount(); ++i) {
-    const heat::Point at = heat.pieces[static_cast<std::size_t>(i)].pressedPoint;
-    markers[i]->setLeft(at.x - heat::markerHalf);
-    markers[i]->setTop(at.y - heat::markerHalf);
+    const forms::Point at = onWindow(heat.pieces[static_cast<std::size_t>(i)].pressedPoint);
+    markers[i]->setLeft(at.x - markerHalf);
+    markers[i]->setTop(at.y - markerHalf);
   }
-  burner->setLeft(metal[piece]->Left() + x - heat::markerHalf);
-  burner->setTop(metal[piece]->Top() + y - heat::markerHalf);
+  burner->setLeft(metal[piece]->Left() + x - markerHalf);
+  burner->setTop(metal[piece]->Top() + y - markerHalf);
   burner->setVisible(true);
   heat_tick_log::runStarted(pieceCount());
   for (int i = 0; i < pieceCount(); ++i) {

@@ -91,7 +91,9 @@ class Probe {
   virtual Screenshot screenshot(const Form& form) = 0;
   // A mouse press or release at a point of the client area (twips),
   // delivered the way the platform delivers real input (Qt: to the window,
-  // which passes it to whatever widget lies there).
+  // which passes it to whatever widget lies there), with the buttons still
+  // held, as the platform reports them: a right press while the left is
+  // down holds both.
   virtual void press(Form& form, float x, float y, std::int16_t button = leftButton,
                      std::int16_t shift = 0) = 0;
   virtual void release(Form& form, float x, float y, std::int16_t button = leftButton) = 0;

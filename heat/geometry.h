@@ -16,12 +16,4 @@ struct Point {
   float y = 0;
 };
 
-// Every shape's window is 8640 twips wide inside, plus a fixed frame of 45
-// twips a side. The front slows down against this outer width, the same on
-// every screen and theme, so the heat grows identically everywhere.
-constexpr float windowOuterWidth = 8640 + 2 * 45.0f;
-
-// The burner markers are 480 twips square and centred on the pressed point.
-constexpr float markerHalf = 240;
-
 }  // namespace velmora::heat

@@ -13,7 +13,8 @@ constexpr int tickLimit = 1'000'000;
 
 // What a piece shows at its new radius, compared at the width it grew in.
 template <class Wide>
-HeatTick shown(const PieceState& piece, Wide radius, Wide speed, bool finishesRun) {
+HeatTick shown(const PieceState& piece, Wide radius, Wide speed, float markerHalf,
+               bool finishesRun) {
   HeatTick tick;
   // The marker inside the metal appears once the front is larger than it,
   // so it never hides the smallest fronts.
@@ -48,7 +49,8 @@ double farthestCornerDistance(float x, float y, const Rect& piece) {
   return farthest;
 }
 
-HeatRun::HeatRun(const Shape& shape) : pieces(shape.pieces.size()), shape_(&shape) {}
+HeatRun::HeatRun(const Shape& shape, Surroundings surroundings)
+    : pieces(shape.pieces.size()), shape_(&shape), surroundings_(surroundings) {}
 
 bool HeatRun::press(int piece, float x, float y, float speedFactor) {
   if (running_) return false;
@@ -77,20 +79,22 @@ bool HeatRun::press(int piece, float x, float y, float speedFactor) {
 HeatTick HeatRun::tick(int piece, float speedFactor) {
   PieceState& state = pieces.at(static_cast<std::size_t>(piece));
   const Growth& growth = shape_->growth;
+  const float outerWidth = surroundings_.outerWidth;
+  const float markerHalf = surroundings_.markerSize / 2;
   const bool finishes =
       piece == shape_->onPress[static_cast<std::size_t>(clickedPiece_)].finishingPiece;
   if (growth.singleRadius) {
     const long double r = state.frontRadius;
     const long double speed = speedFactor;
-    state.frontRadius = static_cast<float>(
-        r + speed * (growth.stepConstant - growth.slowdown * r / windowOuterWidth));
-    return shown<long double>(state, state.frontRadius, speed, finishes);
+    state.frontRadius =
+        static_cast<float>(r + speed * (growth.stepConstant - growth.slowdown * r / outerWidth));
+    return shown<long double>(state, state.frontRadius, speed, markerHalf, finishes);
   }
   const double speed = speedFactor;
   state.frontRadius =
       state.frontRadius +
-      speed * (growth.stepConstant - growth.slowdown * state.frontRadius / windowOuterWidth);
-  return shown<double>(state, state.frontRadius, speed, finishes);
+      speed * (growth.stepConstant - growth.slowdown * state.frontRadius / outerWidth);
+  return shown<double>(state, state.frontRadius, speed, markerHalf, finishes);
 }
 
 std::vector<int> RunRecord::stopTicks() const {

@@ -40,9 +40,19 @@ struct PieceState {
 // corners: once the front has passed it, the whole piece is warm.
 double farthestCornerDistance(float x, float y, const Rect& piece);
 
+// The two lengths the heat takes from the window that shows its metal,
+// handed in by the program: the front slows down against the window's outer
+// width (the same on every screen and theme, so the heat grows identically
+// everywhere), and a piece's marker, centred on the pressed point, shows
+// once the front is wider than it.
+struct Surroundings {
+  float outerWidth = 0;
+  float markerSize = 0;
+};
+
 class HeatRun {
  public:
-  explicit HeatRun(const Shape& shape);
+  HeatRun(const Shape& shape, Surroundings surroundings);
 
   // A press at (x, y) in piece `piece`'s coordinates starts a run; while a
   // run is on (until reset) presses are ignored and false is returned.
@@ -56,12 +66,14 @@ class HeatRun {
   int clickedPiece() const { return clickedPiece_; }
   int pieceCount() const { return static_cast<int>(pieces.size()); }
   const Shape& shape() const { return *shape_; }
+  const Surroundings& surroundings() const { return surroundings_; }
 
   // Every piece's values for the current run, in the shape's piece order.
   std::vector<PieceState> pieces;
 
  private:
   const Shape* shape_;
+  Surroundings surroundings_;
   bool running_ = false;
   int clickedPiece_ = 0;
 };

@@ -69,7 +69,8 @@ check "the program is /usr/bin/velmora" test -x "$root/usr/bin/velmora"
 check "the program is stripped" grep -q ', stripped' <<<"$(file "$root/usr/bin/velmora")"
 check "the program is the only thing in /usr/bin" \
   test "$(ls "$root/usr/bin")" = velmora
-check "heat-trace is not installed" test -z "$(find "$root" -name 'heat*trace*')"
+check "the developer tools are not installed" \
+  test -z "$(find "$root" -name 'heat*trace*' -o -name 'describe*velmora*')"
 check "the entry starts the installed program" test "$(entry_key Exec)" = velmora
 check "the entry is filed under Education" grep -q '\bEducation;' <<<"$(entry_key Categories)"
 check "the entry is filed under Science" grep -q '\bScience;' <<<"$(entry_key Categories)"

@@ -18,7 +18,7 @@ rm -rf "$report"
 
 echo "== Qt: builds =="
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCHMARK=ON > /dev/null
-cmake --build build-bench --target velmora floor-window floor-disc -j "$jobs"
+cmake --build build-bench --target velmora floor-window floor-disc describe-velmora -j "$jobs"
 # The size is the shipped program's: Release without the marks, stripped as
 # the package strips it.
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release > /dev/null

@@ -6,7 +6,7 @@
 # Wine session of scripts/test-windows.sh (DISPLAY and WINEPREFIX set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/x-windows.sh
+VELMORA_DESCRIBE="wine build-windows/tools/describe-velmora.exe" source scripts/x-windows.sh
 
 fail() {
   echo "e2e-windows: $*" >&2
@@ -35,20 +35,26 @@ timeout 60 wine build-windows/velmora.exe &
 velmora=$!
 trap 'kill $velmora 2>/dev/null || true' EXIT
 
+# Where the menu shows a card's pale face, below its pictogram; the faces
+# of もう一度 and もどる beside their captions; the fast speed.
+card_face=$(inside menu cards 0 60 1160)
+retry_face=$(inside windows rod controls retryButton 40 60)
+back_face=$(inside windows rod controls backButton 40 60)
+fast_option=$(fact windows rod speedOptions 2 press)
 # The menu with its pale picture buttons.
-wait_for_colour Velmora 20 2460 2600 "$pale_button"
-click_at Velmora 3240 2300
-rod="Velmora：ぼう"
+wait_for_colour "$menu" 20 $card_face "$pale_button"
+click_at "$menu" $(fact menu cards shape=rod press)
+rod=$(fact menu cards shape=rod window)
 wait_for_colour "$rod" 10 4400 2347 "$cold_metal"
 # はやい, then a press on the rod: the heat spreads from it.
-click_at "$rod" 8047 5287
+click_at "$rod" $fast_option
 click_at "$rod" 4400 2347
 wait_for_colour "$rod" 5 5000 2347 "$hot_metal"
 # The whole rod warm: もう一度 shows (a button's face where the pale
 # window was, as on もどる beside it), and makes the rod cold again.
 wait_for_colour "$rod" 20 8300 2347 "$hot_metal"
-wait_for_colour "$rod" 10 6520 180 "$(colour_at "$rod" 7600 180)"
-click_at "$rod" 6967 307
+wait_for_colour "$rod" 10 $retry_face "$(colour_at "$rod" $back_face)"
+click_at "$rod" $(fact windows rod controls retryButton press)
 wait_for_colour "$rod" 5 5000 2347 "$cold_metal"
 # The keyboard: with もう一度 gone, the focus is on the chosen speed;
 # Shift+Tab goes back to the metal, Tab twice passes the speed group and
@@ -57,12 +63,12 @@ for key in shift+Tab Tab Tab space; do
   xdotool key "$key"
   sleep 0.2
 done
-wait_for_colour Velmora 5 2460 2600 "$pale_button"
+wait_for_colour "$menu" 5 $card_face "$pale_button"
 
 # The T: a press on its left arm warms the stem from the inner corner
 # first, while the stem's far end is still cold.
-click_at Velmora 6840 2300
-tee="Velmora：T字形"
+click_at "$menu" $(fact menu cards shape=t press)
+tee=$(fact menu cards shape=t window)
 wait_for_colour "$tee" 10 900 1260 "$cold_metal"
 click_at "$tee" 900 1260
 wait_for_colour "$tee" 20 3500 2300 "$hot_metal"
@@ -70,8 +76,8 @@ wait_for_colour "$tee" 20 3500 2300 "$hot_metal"
 # Its close box does what もどる does; the menu's close box ends the
 # program, and おわり would too: with exit code 0.
 click_close_box "$tee"
-wait_for_colour Velmora 5 2460 2600 "$pale_button"
-click_close_box Velmora
+wait_for_colour "$menu" 5 $card_face "$pale_button"
+click_close_box "$menu"
 status=0
 wait $velmora || status=$?
 trap - EXIT
@@ -84,8 +90,8 @@ bash scripts/keyboard-walk.sh wine build-windows/velmora.exe
 timeout 60 wine build-windows/velmora.exe &
 velmora=$!
 trap 'kill $velmora 2>/dev/null || true' EXIT
-wait_for_colour Velmora 20 2460 2600 "$pale_button"
-click_at Velmora 7027 4387
+wait_for_colour "$menu" 20 $card_face "$pale_button"
+click_at "$menu" $(fact menu controls finishButton press)
 status=0
 wait $velmora || status=$?
 trap - EXIT

@@ -17,6 +17,7 @@ if [ "${1:-}" = "--windows" ]; then
   [ -f "$program" ] || { echo "Build velmora.exe first (bash scripts/build-windows.sh)." >&2; exit 1; }
   source scripts/wine-session.sh
   wine_session_start build-windows
+  export VELMORA_DESCRIBE="wine build-windows/tools/describe-velmora.exe"
   wine "$program" &
   velmora=$!
   trap 'kill $velmora 2>/dev/null || true; wine_session_stop' EXIT
@@ -36,43 +37,52 @@ else
 fi
 sleep 2
 
-menu="Velmora"
-
 source scripts/x-windows.sh
 
 shoot() {
   import -window "$(window_named "$1")" "$out/$prefix$2.png"
 }
 
-back() { click_at "$1" 8047 307; }
+# Opens the window of the shape $1 (a name the trace tool knows) from its
+# card on the menu, and prints its caption.
+open_shape() {
+  click_at "$menu" $(fact menu cards "shape=$1" press)
+  fact menu cards "shape=$1" window
+}
+
+# もどる on the window captioned $1.
+back() {
+  click_at "$1" $(fact window "$1" controls backButton press)
+}
 
 shoot "$menu" menu
 
-# Each run: open the shape from the menu, press the metal, wait, capture.
+# Each run: open the shape from the menu, press the metal (twips of the
+# client area), wait, capture.
 run() {
-  local button_x=$1 button_y=$2 caption=$3 press_x=$4 press_y=$5 wait=$6 name=$7
-  click_at "$menu" "$button_x" "$button_y"
+  local shape=$1 press_x=$2 press_y=$3 wait=$4 name=$5 caption
+  caption=$(open_shape "$shape")
   click_at "$caption" "$press_x" "$press_y"
   sleep "$wait"
   shoot "$caption" "$name"
   back "$caption"
 }
 
-click_at "$menu" 5040 2300
-shoot "Velmora：長方形" simulation-window
-back "Velmora：長方形"
+plate=$(open_shape plate)
+shoot "$plate" simulation-window
+back "$plate"
 
-run 5040 2300 "Velmora：長方形" 2400 2200 1.2 plate-heating
-run 3240 2300 "Velmora：ぼう" 2400 2347 1.0 rod-heating
-run 6840 2300 "Velmora：T字形" 900 1260 3.2 t-plate-corner
-run 3240 3600 "Velmora：凹字形" 1300 1300 5.0 concave-plate-corner
-run 5040 3600 "Velmora：H字形" 1400 1300 4.0 h-plate-heating
-run 6840 3600 "Velmora：うず形" 1560 1100 7.0 spiral-heating
+run plate 2400 2200 1.2 plate-heating
+run rod 2400 2347 1.0 rod-heating
+run t 900 1260 3.2 t-plate-corner
+run concave 1300 1300 5.0 concave-plate-corner
+run h 1400 1300 4.0 h-plate-heating
+run spiral 1560 1100 7.0 spiral-heating
 
 if [ -n "$prefix" ]; then
   # Once more on a 200 % screen, as on a classroom projector: the menu
   # and the T, twice as large and as sharp.
-  click_at "$menu" 7027 4387
+  click_at "$menu" $(fact menu controls finishButton press)
   wait $velmora || true
   export WINEPREFIX=$WINEPREFIX-200 VELMORA_SCALE=2
   wine "$program" &
@@ -80,6 +90,6 @@ if [ -n "$prefix" ]; then
   sleep 2
   prefix=windows-200-
   shoot "$menu" menu
-  run 6840 2300 "Velmora：T字形" 900 1260 3.2 t-plate-corner
+  run t 900 1260 3.2 t-plate-corner
 fi
 echo "Screenshots written to $out"

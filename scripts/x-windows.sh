@@ -2,6 +2,45 @@
 # real input (xdotool) and read back what is on the screen (imagemagick):
 # windows by caption, points in twips of a window's client area.
 # VELMORA_SCALE: the screen's pixel ratio (2 on a 200 % screen), 1 if unset.
+# VELMORA_DESCRIBE: the command that prints the program's layout, captions
+# and colours (describe-velmora of the build being driven; the native one
+# if unset). Every number, caption and colour below is read from it.
+
+velmora_facts=$(${VELMORA_DESCRIBE:-build/tools/describe-velmora})
+
+# fact KEY...: the value at that path of the facts, a list as its items
+# separated by blanks. In a list, KEY is an index or NAME=VALUE (the item
+# whose NAME is VALUE: "fact menu cards shape=t press"). With "window
+# CAPTION" first, the path starts at the window captioned so (the menu's or
+# a shape's).
+fact() {
+  python3 -c '
+import json, sys
+value = json.loads(sys.stdin.read())
+keys = sys.argv[1:]
+if keys[:1] == ["window"]:
+    value = next(w for w in [value["menu"], *value["windows"].values()] if w["caption"] == keys[1])
+    keys = keys[2:]
+for key in keys:
+    if isinstance(value, list) and "=" in key:
+        name, wanted = key.split("=", 1)
+        value = next(item for item in value if str(item[name]) == wanted)
+    else:
+        value = value[int(key)] if isinstance(value, list) else value[key]
+print(" ".join(map(str, value)) if isinstance(value, list) else value)
+' "$@" <<<"$velmora_facts"
+}
+
+# inside PATH... DX DY: the point DX, DY twips inside the rectangle at the
+# facts' PATH (as fact takes it), as "x y".
+inside() {
+  local dx=${*: -2:1} dy=${*: -1} left top
+  read -r left top <<<"$(fact "${@:1:$#-2}" left) $(fact "${@:1:$#-2}" top)"
+  echo "$((left + dx)) $((top + dy))"
+}
+
+twips_per_pixel=$(fact twipsPerPixel)
+menu=$(fact menu caption)  # the menu's caption
 
 # The visible window whose caption is exactly $1.
 window_named() {
@@ -16,17 +55,16 @@ window_named() {
 # The screen point ($2, $3) twips into the client area of the window
 # captioned $1 (15 twips a pixel), as "x y". Where the window's frame is
 # part of its X window (Wine draws its own), the client area lies inside
-# it: as wide a frame left, right and below, the caption bar above. The
-# menu's client area is 524 x 311 screen pixels, a shape window's 576 x 374.
+# it: as wide a frame left, right and below, the caption bar above.
 screen_point() {
-  local id scale=${VELMORA_SCALE:-1} client_width=576 client_height=374 border
+  local id scale=${VELMORA_SCALE:-1} client_width client_height border
   id=$(window_named "$1") || return 1
   eval "$(xdotool getwindowgeometry --shell "$id")"
-  if [ "$1" = "Velmora" ]; then client_width=524 client_height=311; fi
-  client_width=$((client_width * scale))
-  client_height=$((client_height * scale))
+  client_width=$(($(fact window "$1" clientWidth) * scale / twips_per_pixel))
+  client_height=$(($(fact window "$1" clientHeight) * scale / twips_per_pixel))
   border=$(((WIDTH - client_width) / 2))
-  echo "$((X + border + $2 * scale / 15)) $((Y + HEIGHT - client_height - border + $3 * scale / 15))"
+  echo "$((X + border + $2 * scale / twips_per_pixel))" \
+    "$((Y + HEIGHT - client_height - border + $3 * scale / twips_per_pixel))"
 }
 
 # Clicks the window captioned $1 at ($2, $3) twips of its client area.
@@ -48,9 +86,9 @@ colour_at() {
 }
 
 # The program's colours on the screen, as colour_at reads them.
-pale_button=255,255,225  # the menu's picture buttons
-cold_metal=224,224,224
-hot_metal=255,128,128
+pale_button=$(fact colours card | tr ' ' ,)  # the menu's picture buttons
+cold_metal=$(fact colours coldMetal | tr ' ' ,)
+hot_metal=$(fact colours heatedMetal | tr ' ' ,)
 
 # Waits up to $2 seconds until the screen at ($3, $4) twips of the window
 # captioned $1 shows the colour $5 ("r,g,b"); fails, saying what it shows,

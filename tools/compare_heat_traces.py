@@ -8,26 +8,28 @@ Every shape, every piece, all three speeds: a grid of presses every 105 twips
 decimals. The old tool is called by the windows' earlier names, the new one by
 the shapes' names; the JSON must be the same byte for byte apart from the
 `window` line that echoes the name. A refactoring of the model must leave
-every run exactly as it was.
+every run exactly as it was. The pieces are the program's own, as the
+describe-velmora beside the new heat-trace prints them.
 """
 import concurrent.futures
+import json
+import os
 import random
 import subprocess
 import sys
 
-# name, earlier name, piece sizes (width, height)
-SHAPES = [
-    ("plate", "simulation1", [(6495, 4455)]),
-    ("rod", "simulation2", [(8415, 135)]),
-    ("t", "simulation3", [(3015, 855), (975, 855), (3975, 855), (855, 3735)]),
-    ("spiral", "simulation4", [(735, 3615), (735, 735), (4215, 735), (735, 735), (735, 2895),
-                               (735, 735), (3015, 735), (735, 735), (735, 2175)]),
-    ("h", "simulation5", [(1935, 1695), (1935, 375), (1935, 2415), (2895, 375), (1095, 1695),
-                          (1095, 375), (1095, 2415)]),
-    ("concave", "simulation6", [(1935, 3615), (1935, 855), (3015, 735), (1095, 735),
-                                (1095, 3735)]),
-]
+# Each shape's name in the windows' earlier names.
+EARLIER = {"plate": "simulation1", "rod": "simulation2", "t": "simulation3",
+           "spiral": "simulation4", "h": "simulation5", "concave": "simulation6"}
 SPEEDS = ["20", "50", "100"]
+
+
+def shapes(new):
+    """name, earlier name, piece sizes (width, height) of every shape"""
+    describe = os.path.join(os.path.dirname(new), "describe-velmora")
+    facts = json.loads(subprocess.run([describe], capture_output=True, check=True).stdout)
+    return [(name, EARLIER[name], [(p["width"], p["height"]) for p in window["pieces"]])
+            for name, window in facts["windows"].items()]
 
 
 def steps(size):
@@ -37,16 +39,16 @@ def steps(size):
     return [str(v) for v in values]
 
 
-def presses():
+def presses(all_shapes):
     rng = random.Random(20261207)
-    for name, earlier, pieces in SHAPES:
+    for name, earlier, pieces in all_shapes:
         for piece, (width, height) in enumerate(pieces):
             for x in steps(width):
                 for y in steps(height):
                     for speed in SPEEDS:
                         yield name, earlier, str(piece), x, y, speed
     for _ in range(600):
-        name, earlier, pieces = rng.choice(SHAPES)
+        name, earlier, pieces = rng.choice(all_shapes)
         piece = rng.randrange(len(pieces))
         width, height = pieces[piece]
         x = f"{rng.uniform(0, width):.{rng.randint(1, 7)}f}"
@@ -66,7 +68,7 @@ def compare(old, new, press):
 
 def main():
     old, new = sys.argv[1], sys.argv[2]
-    all_presses = list(presses())
+    all_presses = list(presses(shapes(new)))
     with concurrent.futures.ThreadPoolExecutor(max_workers=2) as pool:
         differing = [d for d in pool.map(lambda p: compare(old, new, p), all_presses, chunksize=64)
                      if d]

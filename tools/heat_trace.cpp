@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/metal_on_window.h"
 #include "heat/heat_run.h"
 #include "tools/trace_json.h"
 
@@ -112,7 +113,7 @@ int trace(int argc, char** argv) {
   const float y = coordinateArgument("Y", argv[4], pressed.height);
   const int speed = speedArgument(argv[5]);
 
-  velmora::heat::HeatRun run(shape);
+  velmora::heat::HeatRun run(shape, velmora::simulationSurroundings);
   run.press(piece, x, y, static_cast<float>(speed));
   const velmora::heat::RunRecord record = velmora::heat::runToEnd(run, static_cast<float>(speed));
   std::fputs(velmora::trace::traceJson(argv[1], piece, speed, record).c_str(), stdout);

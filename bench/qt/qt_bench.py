@@ -23,25 +23,28 @@ from report import Figure, Size, fragment, tick_targets  # noqa: E402
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), '..', '..'))
 
-# Points in twips of a window's client area, as a child would click them.
-SPIRAL_CARD = (6800, 3300)
-PLATE_CARD = (5000, 2000)
-FAST = (7650, 5287)  # はやい, on its round indicator
-SLOW = (7650, 4807)  # ゆっくり
-SPIRAL_METAL = (1560, 3000)  # the outer bar
-PLATE_METAL = (3600, 3000)
-# The metal's size in pixels, for the floor's disc box.
-SPIRAL_BOX = (377, 289)
-PLATE_BOX = (433, 297)
-
 # Qt's precise timer is held to half a millisecond.
 MEAN_PERIOD_RANGE, DRIFT_RANGE = tick_targets(0.5)
 
-RUNS = [
-    # name, card, speed, press, shape window, metal box
-    ('spiral at はやい', SPIRAL_CARD, FAST, SPIRAL_METAL, 'Velmora：うず形', SPIRAL_BOX),
-    ('plate at ゆっくり', PLATE_CARD, SLOW, PLATE_METAL, 'Velmora：長方形', PLATE_BOX),
-]
+
+def heat_runs(facts):
+    """name, card, speed, press, shape window, metal box of each run measured:
+    points in twips of a window's client area, as a child would click them
+    (a speed on its round indicator), and the box holding the whole metal
+    in pixels, for the floor's disc."""
+    runs = []
+    # The spiral pressed on its outer bar, the plate in its middle.
+    for name, shape, option, press in [('spiral at はやい', 'spiral', 2, (1560, 3000)),
+                                       ('plate at ゆっくり', 'plate', 0, (3600, 3000))]:
+        card = next(c for c in facts['menu']['cards'] if c['shape'] == shape)
+        window = facts['windows'][shape]
+        speed = window['speedOptions'][option]
+        pieces = window['pieces']
+        box = [(max(p[edge] + p[size] for p in pieces) - min(p[edge] for p in pieces)) //
+               facts['twipsPerPixel'] for edge, size in [('left', 'width'), ('top', 'height')]]
+        runs.append((name, card['press'], (speed['left'] + 90, speed['press'][1]), press,
+                     window['caption'], box))
+    return runs
 
 
 class Program:
@@ -118,14 +121,14 @@ def start_up(command):
         program.stop()
 
 
-def heat_run(velmora, card, speed, press, caption):
+def heat_run(velmora, menu, card, speed, press, caption):
     """A whole run as a child starts it: the processor time it took and the
     tick periods the program measured."""
     program = Program([velmora])
     try:
         program.wait_for('first-window-painted')
         time.sleep(0.5)
-        click('Velmora', card)
+        click(menu, card)
         wait_for_window(caption)
         time.sleep(0.5)
         click(caption, speed)
@@ -159,6 +162,11 @@ def main():
     velmora = os.path.join(args.build, 'app', 'velmora')
     floor_window = os.path.join(args.build, 'bench', 'floor-window')
     floor_disc = os.path.join(args.build, 'bench', 'floor-disc')
+    # The program's layout and captions, from the build's describe-velmora,
+    # which the X scripts read too.
+    describe = os.path.join(os.path.abspath(args.build), 'tools', 'describe-velmora')
+    os.environ['VELMORA_DESCRIBE'] = describe
+    facts = json.loads(subprocess.run([describe], capture_output=True, check=True).stdout)
 
     # Once each unmeasured, so both find the libraries and fonts in the
     # page cache; start-up is cheap to measure, so three times as often.
@@ -177,10 +185,10 @@ def main():
         Figure('resident memory with the menu shown', 'MiB', memory, floor_memory, 1.25),
     ]
 
-    for name, card, speed, press, caption, box in RUNS:
+    for name, card, speed, press, caption, box in heat_runs(facts):
         cpu, floor_cpu, means, p99s, worsts, halves = [], [], [], [], [], []
         for _ in range(args.runs):
-            ms, ticks = heat_run(velmora, card, speed, press, caption)
+            ms, ticks = heat_run(velmora, facts['menu']['caption'], card, speed, press, caption)
             cpu.append(ms)
             floor_cpu.append(floor_run(floor_disc, box, int(ticks['ticks'])))
             means.append(float(ticks['mean']))

@@ -11,7 +11,9 @@
 'use strict';
 const fs = require('fs');
 const path = require('path');
-const { Chromium, sleep, shapes, backButton, fastOption } = require('../../tests/web/chromium');
+const {
+  Chromium, sleep, shapes, backButton, fastOption, facts,
+} = require('../../tests/web/chromium');
 
 const args = process.argv.slice(2);
 const quick = args.includes('--quick');
@@ -24,13 +26,18 @@ if (!pagePath || !reportFolder || !(runs >= 1)) {
 }
 const page = path.resolve(pagePath);
 
-// The speed options stand in a column: ゆっくり above ふつう above はやい.
-const slowOption = [fastOption[0], fastOption[1] - 480];
-// The heat runs measured (metal boxes in CSS pixels).
+// The box that holds a window's whole metal, in CSS pixels.
+function metalBox(name) {
+  const { pieces } = facts.windows[name];
+  const extent = (edge, size) => (Math.max(...pieces.map((p) => p[edge] + p[size])) -
+    Math.min(...pieces.map((p) => p[edge]))) / facts.twipsPerPixel;
+  return { width: extent('left', 'width'), height: extent('top', 'height') };
+}
+// The heat runs measured.
 const heatRuns = [
-  { name: 'spiral', title: 'spiral (うず形) at はやい', speed: fastOption, width: 377, height: 289 },
-  { name: 'plate', title: 'plate (長方形) at ゆっくり', speed: slowOption, width: 433, height: 297 },
-].map((run) => ({ ...run, shape: shapes.find((s) => s.name === run.name) }));
+  { name: 'spiral', title: 'spiral (うず形) at はやい', speed: fastOption },
+  { name: 'plate', title: 'plate (長方形) at ゆっくり', speed: facts.windows.plate.speedOptions[0].press },
+].map((run) => ({ ...run, ...metalBox(run.name), shape: shapes.find((s) => s.name === run.name) }));
 const viewport = { width: 720, height: 520 };
 
 // The floor of the first paint: the menu's question in the page's own faces.

@@ -19,15 +19,15 @@ if ! ls build-windows/velmora.exe build-windows/velmora-*-windows-x64.zip >/dev/
 fi
 # The benchmark build: the exe with its tick log, and the bare timer.
 bench_exe=$(bash scripts/build-windows.sh build-bench-windows -DVELMORA_BENCHMARK=ON \
-  -- --target velmora tick-periods | tail -n 1)
+  -- --target velmora tick-periods describe-velmora | tail -n 1)
 raw=build-bench-windows/ticks
 rm -rf "$raw"
 mkdir -p "$raw"
 
 source scripts/wine-session.sh
-source scripts/x-windows.sh
 trap wine_session_stop EXIT
 wine_session_start build-bench-windows
+VELMORA_DESCRIBE="wine build-bench-windows/tools/describe-velmora.exe" source scripts/x-windows.sh
 
 # Waits up to $2 seconds until the file $1 holds $3 lines saying a run ended.
 wait_for_runs_ended() {
@@ -39,16 +39,20 @@ wait_for_runs_ended() {
   done
 }
 
-# Opens the shape whose card is captioned $1 (its card's middle at ($2, $3)
-# twips of the menu), chooses the speed at ($4, $5) and presses the metal
-# at ($6, $7).
+# Where the menu shows the first card's pale face, below its pictogram.
+menu_face=$(inside menu cards 0 60 1160)
+
+# Opens the window of the shape $1 (by its card's middle), chooses the
+# speed option $2 (0 slow, 1 normal, 2 fast), presses the metal at ($3, $4)
+# twips of the client area, and leaves the window's caption in $window.
 run_shape() {
-  local window="Velmora：$1"
-  click_at Velmora "$2" "$3"
-  wait_for_colour "$window" 10 "$6" "$7" "$cold_metal"
-  click_at "$window" "$4" "$5"
-  click_at "$window" "$6" "$7"
+  window=$(fact menu cards "shape=$1" window)
+  click_at "$menu" $(fact menu cards "shape=$1" press)
+  wait_for_colour "$window" 10 "$3" "$4" "$cold_metal"
+  click_at "$window" $(fact windows "$1" speedOptions "$2" press)
+  click_at "$window" "$3" "$4"
 }
+back=$(fact windows rod controls backButton press)
 
 for run in $(seq "$runs"); do
   out=$raw/velmora-$run.txt
@@ -57,19 +61,19 @@ for run in $(seq "$runs"); do
   cut -d ' ' -f 1 /proc/loadavg >>"$raw/load.txt"
   timeout 300 wine "$bench_exe" >"$out" &
   velmora=$!
-  wait_for_colour Velmora 30 2460 2600 "$pale_button"
+  wait_for_colour "$menu" 30 $menu_face "$pale_button"
   # The spiral at はやい, pressed at the outer end of its strip: the heat
   # runs all the way round to its inner end.
-  run_shape うず形 6840 3360 8047 5287 1567 1200
+  run_shape spiral 2 1567 1200
   wait_for_runs_ended "$out" 120 1
-  click_at "Velmora：うず形" 8047 307  # もどる
-  wait_for_colour Velmora 10 2460 2600 "$pale_button"
+  click_at "$window" $back  # もどる
+  wait_for_colour "$menu" 10 $menu_face "$pale_button"
   # The plate at ゆっくり, pressed in its middle.
-  run_shape 長方形 5040 2040 8047 4807 3607 3067
+  run_shape plate 0 $(fact windows plate pieces 0 press)
   wait_for_runs_ended "$out" 120 2
-  click_at "Velmora：長方形" 8047 307
-  wait_for_colour Velmora 10 2460 2600 "$pale_button"
-  click_at Velmora 7027 4387  # おわり
+  click_at "$window" $back
+  wait_for_colour "$menu" 10 $menu_face "$pale_button"
+  click_at "$menu" $(fact menu controls finishButton press)  # おわり
   wait "$velmora"
   timeout 120 wine build-bench-windows/tick-periods.exe "$floor_ticks" >"$raw/floor-$run.txt"
   cut -d ' ' -f 1 /proc/loadavg >>"$raw/load.txt"

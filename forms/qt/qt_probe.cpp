@@ -49,6 +49,11 @@ Qt::KeyboardModifiers qtModifiers(std::int16_t shift) {
   return modifiers;
 }
 
+// The buttons held down, as a window system reports them with every press
+// and release: a right press while the left is down holds both. (A test
+// lets go of every button it presses.)
+Qt::MouseButtons heldButtons;
+
 void sendMouse(const Form& form, QEvent::Type type, float x, float y, std::int16_t button,
                std::int16_t shift) {
   QWidget& w = widget(form);
@@ -59,8 +64,8 @@ void sendMouse(const Form& form, QEvent::Type type, float x, float y, std::int16
   if (!window) throw std::logic_error("the form has no window");
   const QPointF at = windowPoint(x, y);
   const Qt::MouseButton which = qtButton(button);
-  const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : which;
-  QMouseEvent event(type, at, at, w.mapToGlobal(at), which, held, qtModifiers(shift));
+  heldButtons.setFlag(which, type == QEvent::MouseButtonPress);
+  QMouseEvent event(type, at, at, w.mapToGlobal(at), which, heldButtons, qtModifiers(shift));
   QApplication::sendEvent(window, &event);
 }
 

@@ -4,14 +4,18 @@
 
 #include <cmath>
 
+#include "app/looks.h"
+#include "app/metal_on_window.h"
 #include "app/program.h"
 #include "forms/testing.h"
 
 namespace velmora::test {
 
-constexpr forms::Color grey = forms::rgb(224, 224, 224);
-constexpr forms::Color lightRed = forms::rgb(255, 128, 128);
-constexpr forms::Color black = forms::rgb(0, 0, 0);
+constexpr forms::Color grey = coldMetal;
+constexpr forms::Color lightRed = heatedMetal;
+constexpr forms::Color black = frontRim;
+// The burner and the markers are centred on the pressed point.
+constexpr float markerHalf = markerSize / 2;
 
 struct StartedProgram {
   forms::testing::Session session;

@@ -47,12 +47,12 @@ TEST_CASE_FIXTURE(PlateOpen, "a press on the plate lights the burner at the pres
   CHECK(window.heatTimers[0]->Enabled());
   // The burner image is centred on the press, in window coordinates...
   CHECK(window.burner->Visible());
-  CHECK(window.burner->Left() == doctest::Approx(360 + 3240 - 240));
-  CHECK(window.burner->Top() == doctest::Approx(840 + 2220 - 240));
+  CHECK(window.burner->Left() == doctest::Approx(window.metal[0]->Left() + 3240 - markerHalf));
+  CHECK(window.burner->Top() == doctest::Approx(window.metal[0]->Top() + 2220 - markerHalf));
   // ... and so is the marker inside the plate, hidden until the front has
   // grown past it.
-  CHECK(window.markers[0]->Left() == doctest::Approx(3240 - 240));
-  CHECK(window.markers[0]->Top() == doctest::Approx(2220 - 240));
+  CHECK(window.markers[0]->Left() == doctest::Approx(3240 - markerHalf));
+  CHECK(window.markers[0]->Top() == doctest::Approx(2220 - markerHalf));
   CHECK_FALSE(window.markers[0]->Visible());
   // Nothing is drawn before the first tick.
   CHECK(allCold(*window.metal[0]));
@@ -261,8 +261,8 @@ TEST_CASE_FIXTURE(StartedProgram, "the rod") {
   // from the moment of the press.
   t::mouseDown(*rod.metal[0], forms::leftButton, 4200, 60);
   CHECK(rod.burner->Visible());
-  CHECK(rod.burner->Left() == doctest::Approx(120 + 4200 - 240));
-  CHECK(rod.burner->Top() == doctest::Approx(2280 + 60 - 240));
+  CHECK(rod.burner->Left() == doctest::Approx(rod.metal[0]->Left() + 4200 - markerHalf));
+  CHECK(rod.burner->Top() == doctest::Approx(rod.metal[0]->Top() + 60 - markerHalf));
   CHECK_FALSE(rod.markers[0]->Visible());
   ticks(5);
   CHECK(rod.markers[0]->Visible());

@@ -88,8 +88,9 @@ TEST_CASE_FIXTURE(StartedProgram, "T plate: a press on the left arm") {
   SUBCASE("every marker sits on the pressed point, in its own piece") {
     for (std::int16_t i = 0; i < 4; ++i) {
       CHECK(window.markers[i]->Left() ==
-            doctest::Approx(360 + 1005 - window.metal[i]->Left() - 240));
-      CHECK(window.markers[i]->Top() == doctest::Approx(840 + 420 - window.metal[i]->Top() - 240));
+            doctest::Approx(window.metal[0]->Left() + 1005 - window.metal[i]->Left() - markerHalf));
+      CHECK(window.markers[i]->Top() ==
+            doctest::Approx(window.metal[0]->Top() + 420 - window.metal[i]->Top() - markerHalf));
       CHECK(window.metal[i]->mousePointer() == forms::MousePointer::Default);
       CHECK(window.heatTimers[i]->Enabled());
     }

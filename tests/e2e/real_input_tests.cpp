@@ -12,7 +12,9 @@
 #include <QWidget>
 #include <string>
 
+#include "app/looks.h"
 #include "app/program.h"
+#include "app/texts.h"
 #include "forms/application.h"
 #include "forms/testing.h"
 #include "tests/model/heat_trace_run.h"
@@ -47,6 +49,16 @@ Hit widgetAt(QWidget& window, float xTwips, float yTwips) {
   return {child, child->mapFrom(&window, p)};
 }
 
+// The middle of a control on the form.
+Hit widgetAt(QWidget& window, const forms::Control& control) {
+  return widgetAt(window, control.Left() + control.Width() / 2,
+                  control.Top() + control.Height() / 2);
+}
+
+QColor qtColour(forms::Color c) {
+  return QColor(forms::redOf(c), forms::greenOf(c), forms::blueOf(c));
+}
+
 QColor screenColour(QWidget& window, float xTwips, float yTwips) {
   const QImage image = window.grab().toImage();
   const QPoint p = pixel(xTwips, yTwips) * image.devicePixelRatio();
@@ -60,31 +72,34 @@ TEST_CASE("a run on the plate through real mouse events") {
   Program program;
   program.start();
 
-  QWidget* menu = windowTitled("Velmora");
+  QWidget* menu = windowTitled(program.menu.Caption().c_str());
   REQUIRE(menu != nullptr);
+  const std::string plateCaption = windowCaption(captions(), captions().plate);
 
-  // The "長方形" picture button, clicked on its grey pictogram.
-  const Hit button = widgetAt(*menu, 4200 + 120 + 600, 1440 + 360 + 300);
+  // The "長方形" picture button, clicked in its middle, on its grey pictogram.
+  const Hit button = widgetAt(*menu, *program.menu.card("plate").button);
   QTest::mouseClick(button.widget, Qt::LeftButton, Qt::NoModifier, button.local);
-  QWidget* plate = windowTitled("Velmora：長方形");
+  QWidget* plate = windowTitled(plateCaption.c_str());
   REQUIRE(plate != nullptr);
   CHECK_FALSE(menu->isVisible());
 
-  // A press on the middle of the plate (window point 3600, 3060).
-  const Hit metal = widgetAt(*plate, 360 + 3240, 840 + 2220);
+  // A press on the middle of the plate.
+  SimulationWindow& window = *program.window("plate");
+  const forms::PictureBox& plateMetal = *window.metal.front();
+  const Hit metal = widgetAt(*plate, plateMetal);
   QTest::mousePress(metal.widget, Qt::LeftButton, Qt::NoModifier, metal.local);
   QTest::mouseRelease(metal.widget, Qt::LeftButton, Qt::NoModifier, metal.local);
-  SimulationWindow& window = *program.window("plate");
   CHECK(window.heat.running());
-  CHECK(window.heat.pieces[0].sourceX == doctest::Approx(3240).epsilon(0.01));
+  CHECK(window.heat.pieces[0].sourceX == doctest::Approx(plateMetal.Width() / 2).epsilon(0.01));
+  const float pressX = plateMetal.Left() + plateMetal.Width() / 2;
+  const float pressY = plateMetal.Top() + plateMetal.Height() / 2;
 
   // The front grows on the clock; the screen shows the light-red heat with
   // the burner marker over the pressed point.
   session.advance(50 * 20);
-  const QColor heated = screenColour(*plate, 360 + 3240 + 600, 840 + 2220);
-  CHECK(heated == QColor(255, 128, 128));
-  const QColor cold = screenColour(*plate, 360 + 100, 840 + 100);
-  CHECK(cold == QColor(224, 224, 224));
+  CHECK(screenColour(*plate, pressX + 600, pressY) == qtColour(heatedMetal));
+  CHECK(screenColour(*plate, plateMetal.Left() + 100, plateMetal.Top() + 100) ==
+        qtColour(coldMetal));
 
   // A right-button press on the heating plate changes nothing.
   QTest::mouseClick(metal.widget, Qt::RightButton, Qt::NoModifier, metal.local);
@@ -92,19 +107,19 @@ TEST_CASE("a run on the plate through real mouse events") {
 
   // At tick 86 "もう一度" appears; a real click on it cools the plate.
   session.advance(50 * 66);
-  const Hit retry = widgetAt(*plate, 6480 + 480, 120 + 180);
+  const Hit retry = widgetAt(*plate, *window.retryButton);
   CHECK(retry.widget->isVisible());
   QTest::mouseClick(retry.widget, Qt::LeftButton, Qt::NoModifier, retry.local);
   CHECK_FALSE(window.heat.running());
   CHECK_FALSE(window.retryButton->Visible());
-  CHECK(screenColour(*plate, 360 + 3240 + 600, 840 + 2220) == QColor(224, 224, 224));
+  CHECK(screenColour(*plate, pressX + 600, pressY) == qtColour(coldMetal));
 
   // "もどる" takes the child back to the menu.
-  const Hit back = widgetAt(*plate, 7560 + 480, 120 + 180);
+  const Hit back = widgetAt(*plate, *window.backButton);
   QTest::mouseClick(back.widget, Qt::LeftButton, Qt::NoModifier, back.local);
   QApplication::processEvents();
   CHECK(menu->isVisible());
-  CHECK(windowTitled("Velmora：長方形") == nullptr);
+  CHECK(windowTitled(plateCaption.c_str()) == nullptr);
 }
 
 TEST_CASE("a burner lit by real keys heats as heat-trace says for the aimed point") {
@@ -152,10 +167,10 @@ TEST_CASE("\"おわり\" clicked for real ends the program") {
   forms::testing::Session session;
   Program program;
   program.start();
-  QWidget* menu = windowTitled("Velmora");
+  QWidget* menu = windowTitled(program.menu.Caption().c_str());
   REQUIRE(menu != nullptr);
-  const Hit finish = widgetAt(*menu, 6360 + 660, 4200 + 180);
+  const Hit finish = widgetAt(*menu, *program.menu.finishButton);
   QTest::mouseClick(finish.widget, Qt::LeftButton, Qt::NoModifier, finish.local);
   CHECK(forms::programEnded());
-  CHECK(windowTitled("Velmora") == nullptr);
+  CHECK(windowTitled(program.menu.Caption().c_str()) == nullptr);
 }

@@ -3,6 +3,7 @@
 // from a test or from the platform.
 #include <doctest/doctest.h>
 
+#include <functional>
 #include <vector>
 
 #include "forms/probe.h"
@@ -17,12 +18,17 @@ using formstest::TestForm;
 namespace {
 
 // A picture button at (600, 450) twips: a caption label, a grey pictogram
-// rectangle and a line on it; a line on the form above it.
+// rectangle and a line on it; a line on the form above it. Beside it a
+// command button, and two labels of the form made after them that lie over
+// the button's lower-left part and the picture button's lower-left corner,
+// as a menu's version line lies over its last button.
 struct Window {
   forms::PictureBox* field = nullptr;
   forms::FilledRect* shape = nullptr;
   forms::Line* line = nullptr;
   forms::Label* caption = nullptr;
+  forms::CommandButton* button = nullptr;
+  std::vector<forms::Label*> labelsOver;  // the button, the picture button
   std::vector<MouseEvent> presses;
   std::vector<std::string> clicks;
   TestForm form{[this](TestForm& f) {
@@ -31,9 +37,16 @@ struct Window {
     shape = f.make<forms::FilledRect>(*field, forms::Rect{120, 360, 1335, 735}, 0xE0E0E0, true);
     line = f.make<forms::Line>(f, forms::Point{0, 300}, forms::Point{2895, 300}, 0xC0FFC0);
     f.make<forms::Line>(*field, forms::Point{0, 1140}, forms::Point{1695, 1140}, 0x000000);
+    button = f.make<forms::CommandButton>(f, forms::Rect{2100, 1800, 825, 375}, "おわり");
+    for (const forms::Rect over :
+         {forms::Rect{1500, 2040, 900, 210}, forms::Rect{300, 1500, 600, 255}}) {
+      labelsOver.push_back(f.make<forms::Label>(f, over, "Velmora ver.1.0.0"));
+      labelsOver.back()->onClick = [this] { clicks.push_back("label"); };
+    }
     field->onMouseDown = [this](const MouseEvent& e) { presses.push_back(e); };
     field->onClick = [this] { clicks.push_back("field"); };
     caption->onClick = [this] { clicks.push_back("caption"); };
+    button->onClick = [this] { clicks.push_back("button"); };
   }};
 };
 
@@ -62,6 +75,7 @@ TEST_CASE("a real platform press arrives in the picture box's own twips") {
   probe().press(w.form, 2100, 1500, forms::rightButton, 3);
   probe().release(w.form, 2100, 1500, forms::rightButton);
   probe().press(w.form, 615, 465, forms::middleButton);
+  probe().release(w.form, 615, 465, forms::middleButton);
   REQUIRE(w.presses.size() == 3);
   CHECK(w.presses[0].button == forms::leftButton);
   CHECK(w.presses[0].x == 105);
@@ -114,6 +128,60 @@ TEST_CASE("a press on a pictogram rectangle or a line reaches the control beneat
     probe().click(w.form, 900, 1050);
     CHECK(formPresses == 2);
     CHECK(w.presses.empty());
+  }
+}
+
+TEST_CASE("a press where a label lies over a button or a picture box reaches the button") {
+  // Windowless controls lie beneath windowed ones, whichever was made last.
+  Session session;
+  Window w;
+  w.form.Show();
+  SUBCASE("through the toolkit") {
+    CHECK(forms::testing::clickAt(w.form, 2250, 2100) == w.button);
+    CHECK(forms::testing::clickAt(w.form, 750, 1580) == w.field);
+    CHECK(forms::testing::clickAt(w.form, 1700, 2100) == w.labelsOver[0]);
+  }
+  SUBCASE("through the platform") {
+    probe().click(w.form, 2250, 2100);
+    probe().click(w.form, 750, 1580);
+    probe().click(w.form, 1700, 2100);
+  }
+  // Beside the button the label takes its own click.
+  CHECK(w.clicks == std::vector<std::string>{"button", "field", "label"});
+}
+
+TEST_CASE("a right or middle press while the left button is down neither moves nor makes a click") {
+  Session session;
+  Window w;
+  w.form.Show();
+  std::function<void(float, float, std::int16_t)> press;
+  std::function<void(float, float, std::int16_t)> release;
+  SUBCASE("through the toolkit") {
+    press = [&](float x, float y, std::int16_t b) { forms::testing::pressAt(w.form, x, y, b); };
+    release = [&](float x, float y, std::int16_t b) { forms::testing::releaseAt(w.form, x, y, b); };
+  }
+  SUBCASE("through the platform") {
+    press = [&](float x, float y, std::int16_t b) { probe().press(w.form, x, y, b); };
+    release = [&](float x, float y, std::int16_t b) { probe().release(w.form, x, y, b); };
+  }
+  for (const std::int16_t other : {forms::rightButton, forms::middleButton}) {
+    CAPTURE(other);
+    w.clicks.clear();
+    // Left down on the picture button, the other button pressed and let go
+    // on its caption, then the left let go where it went down: its click.
+    press(900, 1050, forms::leftButton);
+    press(800, 650, other);
+    release(800, 650, other);
+    CHECK(w.clicks.empty());
+    release(900, 1050, forms::leftButton);
+    CHECK(w.clicks == std::vector<std::string>{"field"});
+    // The left let go on the caption: the other press did not make the
+    // caption the control the click belongs to.
+    press(900, 1050, forms::leftButton);
+    press(800, 650, other);
+    release(800, 650, other);
+    release(800, 650, forms::leftButton);
+    CHECK(w.clicks == std::vector<std::string>{"field"});
   }
 }
 

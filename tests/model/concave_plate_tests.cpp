@@ -181,7 +181,7 @@ TEST_CASE("every press on a grid over the concave plate ends with every piece co
   // The farthest any piece's front must go: the right pillar, for a press
   // at the top-left corner of the left pillar, at the fast speed.
   CHECK(largestLimit == twips(11207.5, 0.05));
-  CHECK(largestLimit < heat::windowOuterWidth / 0.75);
+  CHECK(largestLimit < simulationSurroundings.outerWidth / 0.75);
   CHECK(pressed(0, 0, 0, fast).pieces[at(4)].maxReach + 2 * fast == twips(11207.5, 0.05));
 }
 

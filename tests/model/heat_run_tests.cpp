@@ -245,7 +245,7 @@ TEST_CASE("a speed changed during a multi-piece run counts from the next tick") 
 }
 
 TEST_CASE("a press on a piece the shape does not have is refused, and starts no run") {
-  HeatRun front(heat::tPlate);
+  HeatRun front(heat::tPlate, simulationSurroundings);
   CHECK_THROWS_AS(front.press(4, 10, 10, normal), std::out_of_range);
   CHECK_THROWS_AS(front.press(-1, 10, 10, normal), std::out_of_range);
   CHECK_FALSE(front.running());

@@ -10,6 +10,7 @@
 #include <set>
 #include <vector>
 
+#include "app/metal_on_window.h"
 #include "heat/heat_run.h"
 
 namespace velmora::testing {
@@ -29,7 +30,7 @@ inline std::size_t at(int i) { return static_cast<std::size_t>(i); }
 // An accepted press on `piece` at (x, y), in that piece's coordinates.
 inline HeatRun pressed(const heat::Shape& shape, int piece, float x, float y,
                        float speed = normal) {
-  HeatRun run(shape);
+  HeatRun run(shape, simulationSurroundings);
   REQUIRE(run.press(piece, x, y, speed));
   return run;
 }

@@ -17,7 +17,7 @@ HeatRun rodPressedAt(float x, float y) { return pressed(heat::rod, 0, x, y); }
 }  // namespace
 
 TEST_CASE("the window's outer width is the client width plus both frames") {
-  CHECK(heat::windowOuterWidth == 8730.0f);
+  CHECK(simulationSurroundings.outerWidth == 8730.0f);
 }
 
 TEST_CASE("the front's first steps at normal speed") {

@@ -153,7 +153,7 @@ TEST_CASE("every press on a grid over the T ends with every piece covered") {
   // The farthest any piece's front must go: the stem, for a press at the
   // right end of the right arm's top edge, at the fast speed.
   CHECK(largestLimit == twips(8297.5, 0.05));
-  CHECK(largestLimit < heat::windowOuterWidth / 0.8);
+  CHECK(largestLimit < simulationSurroundings.outerWidth / 0.8);
   const HeatRun farthest = pressed(2, 3975, 0, fast);
   CHECK(farthest.pieces[at(3)].maxReach + 2 * fast == twips(8297.5, 0.05));
 }

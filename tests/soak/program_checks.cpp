@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "app/looks.h"
+#include "app/metal_on_window.h"
 #include "forms/application.h"
 #include "soak/program_view.h"
 
@@ -9,8 +11,7 @@ namespace velmora::soak {
 
 namespace {
 
-// Cold metal.
-constexpr forms::Color grey = 0xE0E0E0;
+constexpr forms::Color grey = coldMetal;
 
 std::string in(int number) { return shapeName(number) + ": "; }
 
@@ -191,7 +192,7 @@ std::string ProgramChecks::checkWindow(SimulationWindow& window, float speed, bo
       return piece + "shows the burner cursor during a run";
     }
     // A marker shows once its front has passed the marker's half width.
-    if (window.markers[i]->Visible() != (radius > 240)) {
+    if (window.markers[i]->Visible() != (radius > markerSize / 2)) {
       return piece + "marker " + (window.markers[i]->Visible() ? "shown" : "hidden") +
              " at front radius " + std::to_string(radius);
     }

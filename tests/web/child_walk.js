@@ -11,15 +11,13 @@ const fs = require('fs');
 const path = require('path');
 const {
   Chromium, decodePng, sleep, lookUntil, heatedAround, shapes, backButton, retryButton, fastOption,
-  coldMetal, heatedMetal, coloursAround,
+  endButton, coldMetal, heatedMetal, coloursAround, colours: looks, titled, onMenu, retryShown,
+  twipsPerPixel,
 } = require('./chromium');
 
 const [page, out, ratioArgument] = process.argv.slice(2);
 const ratio = Number(ratioArgument || 1);
 
-const menuBackground = 0xd4d0c8;
-const paleYellowCard = 0xffffe1;
-const titleBlue = 0x8080ff;
 
 // Inside the page: the window in front, and what its metal shows.
 const helpers = `
@@ -44,8 +42,8 @@ const helpers = `
       const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
       for (let i = 0; i < data.length; i += 4) {
         const rgb = (data[i] << 16) | (data[i + 1] << 8) | data[i + 2];
-        if (rgb === 0xe0e0e0) count.grey++;
-        else if (rgb === 0xff8080) count.heated++;
+        if (rgb === ${coldMetal}) count.grey++;
+        else if (rgb === ${heatedMetal}) count.heated++;
         else if (rgb === 0) count.rim++;
         else count.other++;
       }
@@ -77,7 +75,7 @@ async function main() {
     await browser.evaluate(helpers);
     const at = async ([x, y]) => {
       const box = await browser.evaluate('clientBox()');
-      return [box.left + x / 15, box.top + y / 15];
+      return [box.left + x / twipsPerPixel, box.top + y / twipsPerPixel];
     };
     const { mouse, touchscreen, keyboard } = browser.page;
     const click = async (point) => mouse.click(...(await at(point)));
@@ -95,7 +93,7 @@ async function main() {
     // How many screenshot pixels of each colour lie within `radius` CSS
     // pixels of a point of the client area (twips).
     const colours = (shot, [x, y], radius) => coloursAround(shot,
-      [(shot.client[0] + x / 15) * ratio, (shot.client[1] + y / 15) * ratio], radius * ratio);
+      [(shot.client[0] + x / twipsPerPixel) * ratio, (shot.client[1] + y / twipsPerPixel) * ratio], radius * ratio);
     const share = (count, rgb) =>
       (count.get(rgb) || 0) / [...count.values()].reduce((a, b) => a + b, 0);
 
@@ -129,10 +127,10 @@ async function main() {
       await keyboard.press('Tab');
       await keyboard.up('Shift');
       await keyboard.press('Space');
-      await browser.until('document.title === "Velmora"');
+      await browser.until(onMenu);
       check(true, 'Shift+Tab and Space press もどる');
       await click(shape.button);
-      await browser.until(`document.title === ${JSON.stringify(shape.caption)}`);
+      await browser.until(titled(shape.caption));
     };
 
     // A child who uses only the keyboard: Tab to the plate's card and
@@ -144,22 +142,22 @@ async function main() {
       const plate = shapes.find((shape) => shape.name === 'plate');
       // The screenshot's pixel (0xRRGGBB) under a point of the client area (twips).
       const pixel = (shot, [x, y]) => {
-        const px = Math.floor((shot.client[0] + x / 15) * ratio);
-        const py = Math.floor((shot.client[1] + y / 15) * ratio);
+        const px = Math.floor((shot.client[0] + x / twipsPerPixel) * ratio);
+        const py = Math.floor((shot.client[1] + y / twipsPerPixel) * ratio);
         const i = (py * shot.width + px) * 3;
         return (shot.rgb[i] << 16) | (shot.rgb[i + 1] << 8) | shot.rgb[i + 2];
       };
       await keyboard.press('Tab');
       await keyboard.press('Tab');
       await keyboard.press('Enter');
-      await browser.until(`document.title === ${JSON.stringify(plate.caption)}`);
+      await browser.until(titled(plate.caption));
       // The focused element's box, in twips of the client area.
       const focusedBox = async () => browser.evaluate(`(() => {
         const r = document.activeElement.getBoundingClientRect(), c = clientBox();
-        return [(r.left - c.left) * 15, (r.top - c.top) * 15, r.width * 15, r.height * 15]; })()`);
+        return [(r.left - c.left), (r.top - c.top), r.width, r.height].map((v) => v * ${twipsPerPixel}); })()`);
       await keyboard.press('Tab');
       const [left, top, width, height] = await focusedBox();
-      const edge = [left + 15, top + height / 2];
+      const edge = [left + twipsPerPixel, top + height / 2];
       const centre = [left + width / 2, top + height / 2];
       const aimed = [centre[0] + 1500, centre[1]];
       const far = [left + 300, top + height / 2];
@@ -176,10 +174,10 @@ async function main() {
         (count) => heatedAround(count, ratio));
       check(heatedAround(warm, ratio) && pixel(await shoot('keys-far'), far) === coldMetal,
         'keys: Space lights the burner at the cross, the far end still cold');
-      await browser.until('shownButton("もう一度")', 60000);
+      await browser.until(retryShown, 60000);
       await keyboard.press('Tab');
       await keyboard.press('Space');
-      await browser.until('!shownButton("もう一度")');
+      await browser.until(`!${retryShown}`);
       shot = await shoot('keys-again');
       check(pixel(shot, far) === coldMetal && pixel(shot, aimed) === cross,
         'keys: もう一度 by Space cools the metal, the cross back where it was');
@@ -187,7 +185,7 @@ async function main() {
       await keyboard.press('Tab');
       await keyboard.up('Shift');
       await keyboard.press('Space');
-      await browser.until('document.title === "Velmora"');
+      await browser.until(onMenu);
       check(true, 'keys: Shift+Tab and Space press もどる');
       // From the plate's card back past the rod's to おわり.
       await keyboard.down('Shift');
@@ -213,15 +211,16 @@ async function main() {
       await browser.setRatio(ratio);
     };
 
-    await browser.until('document.title === "Velmora"');
+    await browser.until(onMenu);
     const menu = await shoot('menu');
     const wholeMenu = colours(menu, [0, 0], Math.max(menu.width, menu.height) / ratio);
-    check(share(wholeMenu, menuBackground) > 0.4 && wholeMenu.get(titleBlue) >= 200 * ratio * ratio &&
-      wholeMenu.get(heatedMetal) >= 200 * ratio * ratio,
+    check(share(wholeMenu, looks.menuBackground) > 0.4 &&
+      wholeMenu.get(looks.title) >= 200 * ratio * ratio &&
+      wholeMenu.get(looks.titleHeat) >= 200 * ratio * ratio,
       'the menu shows its grey face, the title in blue and 熱 in the light red of the heat');
     check(shapes.every((shape) => {
       const card = colours(menu, shape.button, 30);
-      return share(card, paleYellowCard) > 0.1 && card.get(coldMetal) > 0;
+      return share(card, looks.card) > 0.1 && card.get(coldMetal) > 0;
     }), 'each shape\'s card shows its grey pictogram on pale yellow');
     check(await browser.evaluate('front().querySelectorAll(".vm-picture-box").length') === 6,
       'the menu shows six picture buttons');
@@ -231,7 +230,7 @@ async function main() {
       // Every other shape is chosen, pressed, started again and left by a finger.
       const press = index % 2 ? tap : click;
       await press(shape.button);
-      await browser.until(`document.title === ${JSON.stringify(shape.caption)}`);
+      await browser.until(titled(shape.caption));
       check(true, `${shape.name}: its window opens from the menu`);
       if (first) {
         await keyboardAndCursor(shape);
@@ -256,14 +255,14 @@ async function main() {
       check(heating.heated > 0 && heating.rim > 0, `${shape.name}: the heat spreads from the press`);
       check(heatedAround(warm, ratio),
         `${shape.name}: the screenshot shows light red round the burner, no grey`);
-      if (shape.name === 't-plate') fs.writeFileSync(path.join(out, 'page.png'), await browser.screenshot());
+      if (shape.name === 't') fs.writeFileSync(path.join(out, 'page.png'), await browser.screenshot());
       if (shape.name === 'plate') await zoomDuringRun();
-      await browser.until('shownButton("もう一度")', 60000);
+      await browser.until(retryShown, 60000);
       const done = await browser.evaluate('metal()');
       check(done.grey === 0, `${shape.name}: the heat covers the whole metal (${done.grey} grey left)`);
       await shoot(`${shape.name}-covered`);
       await press(retryButton);
-      await browser.until('!shownButton("もう一度")');
+      await browser.until('!' + retryShown);
       const again = await browser.evaluate('metal()');
       check(again.heated === 0 && again.rim === 0, `${shape.name}: もう一度 makes the metal cold again`);
       const cooled = colours(await shoot(`${shape.name}-again`), shape.press, 4);
@@ -278,7 +277,7 @@ async function main() {
       } else {
         await press(backButton);
       }
-      await browser.until('document.title === "Velmora"');
+      await browser.until(onMenu);
       check(true, `${shape.name}: back to the menu`);
     }
     check(await browser.evaluate('front().querySelector(".vm-option") === null'),

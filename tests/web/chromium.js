@@ -4,6 +4,7 @@
 // `page.keyboard`), screenshots, values read from the page, and the few
 // DevTools commands puppeteer has no call for (virtual time, pixel ratio).
 'use strict';
+const fs = require('fs');
 const puppeteer = require('puppeteer-core');
 
 const flags = ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
@@ -139,26 +140,40 @@ function decodePng(png) {
   return { width, height, rgb };
 }
 
+// The program's layout, captions and colours as describe-velmora prints
+// them (the build writes them to the file VELMORA_FACTS names): points in
+// twips of a window's client area, colours as the browser shows them
+// (0xRRGGBB).
+const facts = JSON.parse(fs.readFileSync(process.env.VELMORA_FACTS, 'utf8'));
+const colours = Object.fromEntries(Object.entries(facts.colours)
+  .map(([name, [r, g, b]]) => [name, (r << 16) | (g << 8) | b]));
+const { coldMetal, heatedMetal } = colours;
+const { twipsPerPixel } = facts;
+const { controls } = Object.values(facts.windows)[0];
+const backButton = controls.backButton.press;
+const retryButton = controls.retryButton.press;
+const fastOption = Object.values(facts.windows)[0].speedOptions[2].press;
+const endButton = facts.menu.controls.finishButton.press;
+// A test waits for these titles: the menu's, or a shape window's.
+const titled = (caption) => `document.title === ${JSON.stringify(caption)}`;
+const onMenu = titled(facts.menu.caption);
+// ... and for もう一度, shown by the page's shownButton(text).
+const retryShown = `shownButton(${JSON.stringify(controls.retryButton.caption)})`;
+
 // The walk a child takes through the page, shared by the desktop and
-// tablet walks.
-// Menu buttons and a point on each shape's metal (twips of the client
-// area), and the run's caption.
-const shapes = [
-  { name: 'rod', caption: 'Velmora：ぼう', button: [3240, 2300], press: [2400, 2347], wait: 1000 },
-  { name: 'plate', caption: 'Velmora：長方形', button: [5040, 2300], press: [2400, 2200], wait: 1000 },
-  { name: 't-plate', caption: 'Velmora：T字形', button: [6840, 2300], press: [900, 1260], wait: 1800 },
-  { name: 'concave-plate', caption: 'Velmora：凹字形', button: [3240, 3600], press: [1300, 1300],
-    wait: 2600 },
-  { name: 'h-plate', caption: 'Velmora：H字形', button: [5040, 3600], press: [1400, 1300], wait: 2000 },
-  { name: 'spiral', caption: 'Velmora：うず形', button: [6840, 3600], press: [1560, 1100], wait: 3000 },
-];
-const backButton = [8047, 307];
-const retryButton = [6967, 307];
-const fastOption = [7700, 5287];
-const endButton = [7027, 4387];
-// Colours as the browser shows them (0xRRGGBB).
-const coldMetal = 0xe0e0e0;
-const heatedMetal = 0xff8080;
+// tablet walks: each shape's card in the menu's order, where the walk
+// presses its metal (twips of the client area), and how long its front
+// takes to turn a corner.
+const walk = {
+  rod: { press: [2400, 2347], wait: 1000 },
+  plate: { press: [2400, 2200], wait: 1000 },
+  t: { press: [900, 1260], wait: 1800 },
+  concave: { press: [1300, 1300], wait: 2600 },
+  h: { press: [1400, 1300], wait: 2000 },
+  spiral: { press: [1560, 1100], wait: 3000 },
+};
+const shapes = facts.menu.cards.map((card) =>
+  ({ name: card.shape, caption: card.window, button: card.press, ...walk[card.shape] }));
 
 // How many pixels of each colour (0xRRGGBB) a decoded screenshot holds
 // within `radius` pixels of a point (its pixels).
@@ -199,5 +214,6 @@ async function lookUntil(look, done, timeoutMs = 15000) {
 
 module.exports = {
   Chromium, decodePng, sleep, lookUntil, heatedAround, shapes, backButton, retryButton, fastOption,
-  endButton, coldMetal, heatedMetal, coloursAround,
+  endButton, coldMetal, heatedMetal, coloursAround, facts, colours, titled, onMenu, retryShown,
+  twipsPerPixel,
 };

@@ -8,22 +8,15 @@
 'use strict';
 const path = require('path');
 const { execFileSync } = require('child_process');
-const { Chromium } = require('./chromium');
+const { Chromium, shapes, backButton, onMenu, twipsPerPixel } = require('./chromium');
 
 const [page, toolkitHeat] = process.argv.slice(2);
 
-// Menu button and press (twips of the client area), and the ticks let run:
-// in the shapes of several pieces, until the front has turned its corners
-// and is still on its way in the pieces beyond them.
-const runs = [
-  { name: 'plate', button: [5040, 2300], press: [2400, 2200], ticks: 30 },
-  { name: 'rod', button: [3240, 2300], press: [2400, 2347], ticks: 25 },
-  { name: 't-plate', button: [6840, 2300], press: [900, 1260], ticks: 100 },
-  { name: 'concave-plate', button: [3240, 3600], press: [1300, 1300], ticks: 120 },
-  { name: 'h-plate', button: [5040, 3600], press: [1400, 1300], ticks: 160 },
-  { name: 'spiral', button: [6840, 3600], press: [1560, 1100], ticks: 160 },
-];
-const backButton = [8047, 307];
+// The walk's card and press for each shape (twips of the client area), and
+// the ticks let run: in the shapes of several pieces, until the front has
+// turned its corners and is still on its way in the pieces beyond them.
+const ticks = { rod: 25, plate: 30, t: 100, concave: 120, h: 160, spiral: 160 };
+const runs = shapes.map((shape) => ({ ...shape, ticks: ticks[shape.name] }));
 
 // Inside the page: every shown piece of metal of the front window, as
 // toolkit_heat prints it.
@@ -54,7 +47,7 @@ async function main() {
     { width: 720, height: 520 });
   let failures = 0;
   try {
-    await browser.until('document.title === "Velmora"');
+    await browser.until(onMenu);
     let expire = null;
     browser.on('Emulation.virtualTimeBudgetExpired', () => expire());
     const expired = () => new Promise((resolve) => { expire = resolve; });
@@ -67,7 +60,7 @@ async function main() {
             .sort((a, b) => b.style.zIndex - a.style.zIndex)[0];
         const r = w.querySelector('.vm-client').getBoundingClientRect();
         return [r.left, r.top]; })()`);
-      await browser.page.mouse.click(box[0] + x / 15, box[1] + y / 15);
+      await browser.page.mouse.click(box[0] + x / twipsPerPixel, box[1] + y / twipsPerPixel);
     };
     for (const run of runs) {
       await click(run.button);

@@ -13,7 +13,8 @@ const fs = require('fs');
 const path = require('path');
 const {
   Chromium, decodePng, sleep, lookUntil, heatedAround, shapes, backButton, retryButton, fastOption,
-  endButton, coldMetal, coloursAround,
+  endButton, coldMetal, coloursAround, titled, onMenu, retryShown,
+  twipsPerPixel,
 } = require('./chromium');
 
 const [page, out] = process.argv.slice(2);
@@ -28,7 +29,7 @@ const helpers = `
     const client = front().querySelector('.vm-client');
     const r = client.getBoundingClientRect();
     const scale = r.width / client.offsetWidth;
-    return [r.left + x / 15 * scale, r.top + y / 15 * scale];
+    return [r.left + x / ${twipsPerPixel} * scale, r.top + y / ${twipsPerPixel} * scale];
   };
   // CSS pixels of the screen to one of the window's own.
   window.windowScale = () => {
@@ -116,7 +117,7 @@ async function onTablet(width, height) {
       `${size}: every option and button of the menu takes a 34 px finger`);
 
     await browser.page.touchscreen.tap(...(await browser.evaluate(`onScreen(${rod.button})`)));
-    await browser.until('document.title === "Velmora：ぼう"');
+    await browser.until(titled(rod.caption));
     check(await browser.evaluate(fills), `${size}: the rod window fills the screen`);
     const small = await browser.evaluate('smallTargets()');
     check(small.length === 0,
@@ -185,12 +186,12 @@ async function walkEveryShape(browser, size) {
     (count.get(rgb) || 0) / [...count.values()].reduce((a, b) => a + b, 0);
 
   await tap(backButton);
-  await browser.until('document.title === "Velmora"');
+  await browser.until(onMenu);
   for (const [index, shape] of shapes.entries()) {
     const press = index % 2 ? tap : click;
     const by = index % 2 ? 'finger' : 'mouse';
     await press(shape.button);
-    await browser.until(`document.title === ${JSON.stringify(shape.caption)}`);
+    await browser.until(titled(shape.caption));
     if (index === 0) await click(fastOption);
     check(share(await colours(shape.press, 4), coldMetal) === 1,
       `${size}: ${shape.name} opened by ${by}, the screenshot grey where the burner goes`);
@@ -200,13 +201,13 @@ async function walkEveryShape(browser, size) {
       ({ count, scale }) => heatedAround(count, scale));
     check(heatedAround(warm.count, warm.scale),
       `${size}: ${shape.name} pressed by ${by}, the screenshot light red round the burner, no grey`);
-    await browser.until('shownButton("もう一度")', 60000);
+    await browser.until(retryShown, 60000);
     await press(retryButton);
-    await browser.until('!shownButton("もう一度")');
+    await browser.until('!' + retryShown);
     check(share(await colours(shape.press, 4), coldMetal) === 1,
       `${size}: ${shape.name} after もう一度, the screenshot grey again where the burner was`);
     await press(backButton);
-    await browser.until('document.title === "Velmora"');
+    await browser.until(onMenu);
   }
   await tap(endButton);
   await browser.until('document.body.classList.contains("vm-ended")');

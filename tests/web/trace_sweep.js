@@ -2,7 +2,9 @@
 // the native heat-trace for the same presses, and checks that their
 // answers (the JSON, the error text, the exit status) are byte-identical.
 // The presses are a seeded random sweep over every piece of every window
-// at every speed, plus every corner of every piece.
+// at every speed, plus every corner of every piece; the windows and their
+// pieces are the program's, as describe-velmora prints them to the file
+// VELMORA_FACTS names.
 //   node trace_sweep.js NATIVE-HEAT-TRACE WASM-HEAT-TRACE.js [SEED] [PRESSES-PER-WINDOW-AND-SPEED]
 'use strict';
 const fs = require('fs');
@@ -13,8 +15,7 @@ const { spawnSync } = require('child_process');
 const [native, wasm, seedArgument, countArgument] = process.argv.slice(2);
 const seed = Number(seedArgument || 20261207);
 const pressesPerWindowAndSpeed = Number(countArgument || 150);
-const windows = ['simulation1', 'simulation2', 'simulation3', 'simulation4', 'simulation5',
-  'simulation6'];
+const { windows } = JSON.parse(fs.readFileSync(process.env.VELMORA_FACTS, 'utf8'));
 const speeds = ['20', '50', '100'];
 
 // mulberry32: a small generator, so one seed replays one sweep.
@@ -56,32 +57,11 @@ function runWasm(Module, args) {
   return { out: Module.out.join(''), err: Module.err.join(''), status };
 }
 
-// A piece's count and size, as the native tool states them when refusing
-// a press outside them.
-function refusalNumber(args, pattern) {
-  const { err } = runNative(args);
-  const found = pattern.exec(err);
-  if (!found) throw new Error(`heat-trace ${args.join(' ')} did not say ${pattern}: ${err}`);
-  return Number(found[1]);
-}
-
-function piecesOf(window) {
-  const last = refusalNumber([window, '999', '0', '0', '50'], /\(0 to (\d+)\)/);
-  const pieces = [];
-  for (let piece = 0; piece <= last; ++piece) {
-    const width = refusalNumber([window, String(piece), '1e9', '0', '50'], /\(0 to ([\d.e+]+)\)/);
-    const height = refusalNumber([window, String(piece), '0', '1e9', '50'], /\(0 to ([\d.e+]+)\)/);
-    pieces.push({ width, height });
-  }
-  return pieces;
-}
-
 async function main() {
   const Module = await loadWasm();
   const random = generator(seed);
   const presses = [];
-  for (const window of windows) {
-    const pieces = piecesOf(window);
+  for (const [window, { pieces }] of Object.entries(windows)) {
     for (const speed of speeds) {
       pieces.forEach(({ width, height }, piece) => {
         for (const [x, y] of [[0, 0], [width, 0], [0, height], [width, height]]) {

@@ -5,6 +5,8 @@
 # the page's own pointer events (WebKitGTK takes no trusted input from a
 # script); a screenshot of each step is written.
 #   python3 webkit_smoke.py PAGE.html OUTPUT-FOLDER
+# The program's layout, captions and colours come from the JSON file that
+# VELMORA_FACTS names (describe-velmora's).
 import json
 import os
 import sys
@@ -17,17 +19,23 @@ from gi.repository import GLib, Gtk, WebKit2  # noqa: E402
 
 page, out = os.path.abspath(sys.argv[1]), sys.argv[2]
 os.makedirs(out, exist_ok=True)
+with open(os.environ["VELMORA_FACTS"], encoding="utf-8") as facts_file:
+    facts = json.load(facts_file)
+tee = next(card for card in facts["menu"]["cards"] if card["shape"] == "t")
+heated = facts["colours"]["heatedMetal"]
 
 # In the page: the window in front, a press and release at a point of its
 # client area (twips), and what its metal shows.
 HELPERS = """
+const twipsPerPixel = %s;
 window.front = () => [...document.querySelectorAll('.vm-window')]
     .filter((w) => w.style.display !== 'none')
     .sort((a, b) => b.style.zIndex - a.style.zIndex)[0];
 window.pressAt = (x, y) => {
   const client = front().querySelector('.vm-client');
   const r = client.getBoundingClientRect();
-  const at = { bubbles: true, cancelable: true, clientX: r.left + x / 15, clientY: r.top + y / 15,
+  const at = { bubbles: true, cancelable: true, clientX: r.left + x / twipsPerPixel,
+               clientY: r.top + y / twipsPerPixel,
                pointerId: 1, pointerType: 'mouse', button: 0, buttons: 1, isPrimary: true };
   const target = document.elementFromPoint(at.clientX, at.clientY);
   target.dispatchEvent(new PointerEvent('pointerdown', at));
@@ -44,11 +52,11 @@ window.heated = () => {
     const box = c.closest('.vm-picture-box');
     if (c.offsetParent === null || box.querySelector(':scope > .vm-picture')) continue;
     const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
-    for (let i = 0; i < d.length; i += 4) n += d[i] === 255 && d[i + 1] === 128 && d[i + 2] === 128;
+    for (let i = 0; i < d.length; i += 4) n += d[i] === %s && d[i + 1] === %s && d[i + 2] === %s;
   }
   return n;
 };
-"""
+""" % (facts["twipsPerPixel"], *heated)
 
 failures = []
 
@@ -96,12 +104,13 @@ def run():
 
 
 def menu_shown(title):
-    check(title == "Velmora", "the menu shows")
-    snapshot("webkit-menu", lambda: evaluate("pressAt(6840, 2300); document.title", window_open))
+    check(title == facts["menu"]["caption"], "the menu shows")
+    snapshot("webkit-menu",
+             lambda: evaluate("pressAt(%s, %s); document.title" % tuple(tee["press"]), window_open))
 
 
 def window_open(title):
-    check(title == "Velmora：T字形", "the T window opens from its menu button")
+    check(title == tee["window"], "the T window opens from its menu button")
     evaluate("heated()", lambda n: (check(n == 0, "its metal is cold"),
                                     evaluate("pressAt(900, 1260); true", pressed)))
 

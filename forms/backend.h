@@ -47,6 +47,10 @@ class ControlPeer {
   // A form's keyboard overlay (Form::overlay) changed: repaint
   // Form::overlayChangedArea, with the overlay's runs above everything.
   virtual void overlayChanged() {}
+  // The accessible name or description changed.
+  virtual void accessibleChanged() {}
+  // A form asks the platform to speak Form::announcement() now.
+  virtual void announced() {}
 };
 
 class TimerPeer {

@@ -172,7 +172,7 @@ class PictureBox : public Container {
   // A tab stop takes its turn of the keyboard focus (Space does nothing on
   // it). Off by default: markers and picture buttons are passed over.
   bool TabStop() const { return tabStop_; }
-  void setTabStop(bool tabStop) { tabStop_ = tabStop; }
+  void setTabStop(bool tabStop);
   bool takesFocus() const override { return tabStop_; }
 
   // Where the keyboard aims on the box (its own twips): the centre until an

@@ -72,6 +72,11 @@ void ControlWidget::showFocus() {
   }
 }
 
+void ControlWidget::showAccessible() {
+  self_.setAccessibleName(QString::fromStdString(control_->accessibleName()));
+  self_.setAccessibleDescription(QString::fromStdString(control_->accessibleDescription()));
+}
+
 void ControlWidget::showAll() {
   showGeometry();
   showCaption();
@@ -81,6 +86,7 @@ void ControlWidget::showAll() {
   showCursor();
   showValue();
   showDrawing();
+  showAccessible();
   showVisibility();
 }
 

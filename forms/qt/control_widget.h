@@ -41,6 +41,9 @@ class ControlWidget {
   virtual void showDrawing() {}
   virtual void showFocus();
   virtual void showOverlay() {}
+  // The accessible name and description; a form names its window by the caption.
+  virtual void showAccessible();
+  virtual void announce() {}
   // The whole state at once, when the widget is made.
   void showAll();
 
@@ -82,6 +85,8 @@ class WidgetPeer : public ControlPeer {
   void drawingChanged() override { pass(&ControlWidget::showDrawing); }
   void focusChanged() override { pass(&ControlWidget::showFocus); }
   void overlayChanged() override { pass(&ControlWidget::showOverlay); }
+  void accessibleChanged() override { pass(&ControlWidget::showAccessible); }
+  void announced() override { pass(&ControlWidget::announce); }
 
   QWidget* widget() const { return widget_.data(); }
 

@@ -1,6 +1,7 @@
 // A form as a top-level window: the fixed single frame with a close box
 // and no minimise or maximise button, centred, its icon, its background
 // in its own colour.
+#include "forms/win32/accessible.h"
 #include "forms/win32/container_peer.h"
 #include "forms/win32/peers.h"
 #include "forms/win32/pictures.h"
@@ -41,6 +42,8 @@ class FormPeer : public ContainerPeer {
   }
 
   Form* form() const { return static_cast<Form*>(control_); }
+
+  void announced() override { announceOn(hwnd_, form()->announcement()); }
 
   // The client area is the layout's; the frame is whatever the desktop
   // draws, and never enters the twips the program sees.

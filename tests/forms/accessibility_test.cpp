@@ -3,6 +3,7 @@
 // change, and an announcement reaches the platform's path for it.
 #include <doctest/doctest.h>
 
+#include "app/program.h"
 #include "forms/probe.h"
 #include "forms/testing.h"
 #include "test_form.h"
@@ -72,5 +73,35 @@ TEST_CASE("a screen reader hears each control's name, description and role") {
     CHECK(probe().announced(form) == "ねつしはじめました");
     form.announce("ぜんたいが あたたまりました");
     CHECK(probe().announced(form) == "ぜんたいが あたたまりました");
+  }
+}
+
+// The program's own windows on the platform: every control the keyboard
+// reaches, and every picture, says the name, description and role the
+// program gave it (a card and a piece of metal are buttons).
+TEST_CASE("the platform says what the program named, in the menu and every shape window") {
+  Session session;
+  velmora::Program program;
+  program.start();
+  const auto checkWindow = [](const forms::Form& window) {
+    CAPTURE(window.Caption());
+    int named = 0;
+    for (const forms::Control* control : window.controls()) {
+      if (!control->Visible() || control->accessibleName().empty()) continue;
+      CAPTURE(control->accessibleName());
+      checkHeard(*control, control->accessibleName(), control->accessibleDescription(),
+                 control->accessibleRole());
+      ++named;
+    }
+    CHECK(named > 0);
+  };
+  checkWindow(program.menu);
+  CHECK(probe().accessible(*program.menu.cards.front().button).role == AccessibleRole::Button);
+  for (const velmora::ShapeLayout& layout : velmora::shapeLayouts()) {
+    program.open(layout.shape.name);
+    const velmora::SimulationWindow& window = *program.window(layout.shape.name);
+    checkWindow(window);
+    CHECK(probe().accessible(*window.metal.front()).role == AccessibleRole::Button);
+    program.window(layout.shape.name)->backClicked();
   }
 }

@@ -11,7 +11,10 @@ var Page = (function () {
       LINE = 6, FILLED_RECT = 7;
   // forms::AccessibleRole, as ARIA roles; a form, a label or an option
   // keeps the role its element has.
-  var ARIA_ROLES = { 2: 'button', 4: 'img' };
+  var BUTTON_ROLE = 2, PICTURE_ROLE = 4;
+  var ARIA_ROLES = {};
+  ARIA_ROLES[BUTTON_ROLE] = 'button';
+  ARIA_ROLES[PICTURE_ROLE] = 'img';
   var TWIPS_PER_PIXEL = 15;
 
   var elements = new Map();  // peer number -> record of its element
@@ -542,7 +545,7 @@ var Page = (function () {
         }
         // Only a box the keyboard reaches is focusable: a marker is not.
         if (record.kind === PICTURE_BOX) {
-          if (role === 2) {
+          if (role === BUTTON_ROLE) {
             el.tabIndex = -1;
           } else {
             el.removeAttribute('tabindex');
@@ -562,9 +565,9 @@ var Page = (function () {
     },
     // Emptied first, so the same words said again are news again.
     announce: function (text) {
-      var live = liveRegion();
-      live.textContent = '';
-      setTimeout(function () { live.textContent = text; }, 100);
+      var region = liveRegion();
+      region.textContent = '';
+      setTimeout(function () { region.textContent = text; }, 100);
     },
     checked: function (id, checked) {
       var record = elements.get(id);

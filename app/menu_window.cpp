@@ -35,7 +35,8 @@ std::string copyrightNotice() {
 
 MenuWindow::MenuWindow(Program& program)
     : forms::Form(forms::FormStyle{std::string(captions().programName), 7860, 4665,
-                                   forms::systemColor(19), lampIcon()}),
+                                   forms::systemColor(19), lampIcon(),
+                                   std::string(captions().closeBox.name())}),
       program_(program) {}
 
 void MenuWindow::buildLayout() {
@@ -52,6 +53,7 @@ void MenuWindow::buildLayout() {
                                std::string(texts.question.caption));
   lampPicture =
       add<forms::Image>(*this, forms::Rect{240, 1680, 1935, 2670}, forms::Picture{"menu.gif"});
+  giveAccessibleText(*lampPicture, texts.lampPicture);
 
   cards.clear();
   for (const ShapeLayout& layout : shapeLayouts()) {
@@ -62,6 +64,7 @@ void MenuWindow::buildLayout() {
     // A card is a tab stop: Enter or Space on it opens its window, as a
     // press does.
     card.button->setTabStop(true);
+    giveAccessibleText(*card.button, textsOf(layout, texts).card);
     const std::string_view name = layout.shape.name;
     card.button->onClick = [this, name] { shapeChosen(name); };
     card.caption = add<forms::Label>(
@@ -78,6 +81,7 @@ void MenuWindow::buildLayout() {
 
   finishButton = add<forms::CommandButton>(*this, forms::Rect{6360, 4200, 1335, 375},
                                            std::string(texts.finish.caption));
+  giveAccessibleText(*finishButton, texts.finish);
   finishButton->onClick = [this] { finishClicked(); };
 
   // The load writes the whole version line; the layout holds its end.

@@ -31,9 +31,9 @@ forms::Rect markerAt(forms::Point corner) {
 }  // namespace
 
 SimulationWindow::SimulationWindow(const ShapeLayout& layout, Program& program)
-    : forms::Form(forms::FormStyle{windowCaption(captions(), textsOf(layout)),
-                                   simulationClientWidth, simulationClientHeight,
-                                   forms::systemColor(24), lampIcon()}),
+    : forms::Form(forms::FormStyle{
+          windowCaption(captions(), textsOf(layout)), simulationClientWidth, simulationClientHeight,
+          forms::systemColor(24), lampIcon(), std::string(captions().closeBox.name())}),
       layout(layout),
       heat(layout.shape, simulationSurroundings),
       program_(program) {}
@@ -43,6 +43,9 @@ void SimulationWindow::buildLayout() {
   // pressed point is seen, as a flame under a real plate.
   burner = add<forms::Image>(*this, markerAt(layout.burner), burnerPicture());
   burner->setVisible(false);
+  const CaptionSet& texts = captions();
+  const ShapeTexts& shapeTexts = textsOf(layout, texts);
+  giveAccessibleText(*burner, texts.burner);
 
   metal.clear();
   markers.clear();
@@ -57,6 +60,7 @@ void SimulationWindow::buildLayout() {
     piece->setMouseIcon(burnerCursor());
     piece->setMousePointer(forms::MousePointer::Custom);
     piece->setTabStop(true);  // the metal comes right after "もどる" in the tab order
+    giveAccessibleText(*piece, shapeTexts.metal);
     piece->onMouseDown = [this, i](const forms::MouseEvent& e) {
       metalPressed(i, e.button, e.x, e.y);
     };
@@ -74,8 +78,6 @@ void SimulationWindow::buildLayout() {
     heatTimers.push_back(timer);
   }
 
-  const CaptionSet& texts = captions();
-  const ShapeTexts& shapeTexts = textsOf(layout, texts);
   shapeWord = add<forms::Label>(*this, forms::Rect{360, 120, layout.shapeWordWidth, 495},
                                 std::string(shapeTexts.shapeWord.caption),
                                 forms::Font{headingFace, layout.shapeWordPoints, true}, headingRed);
@@ -85,8 +87,10 @@ void SimulationWindow::buildLayout() {
 
   backButton = add<forms::CommandButton>(*this, backRect, std::string(texts.back.caption));
   backButton->onClick = [this] { backClicked(); };
+  giveAccessibleText(*backButton, texts.back);
   retryButton = add<forms::CommandButton>(*this, retryRect, std::string(texts.retry.caption));
   retryButton->onClick = [this] { retryClicked(); };
+  giveAccessibleText(*retryButton, texts.retry);
   retryButton->setVisible(false);
 
   for (int i = 0; i < 3; ++i) {
@@ -94,6 +98,7 @@ void SimulationWindow::buildLayout() {
         add<forms::OptionButton>(*this, speedRects[i], std::string(texts.speeds[i].caption),
                                  forms::systemColor(24), speedChoices[i] == normalSpeed);
     speedOptions[i]->onClick = [this, i] { speedChosen(i); };
+    giveAccessibleText(*speedOptions[i], texts.speeds[i]);
   }
 
   // "もどる" first, so it holds the focus when the window opens.
@@ -132,6 +137,7 @@ void SimulationWindow::metalPressed(int piece, std::int16_t button, float x, flo
   burner->setTop(metal[piece]->Top() + y - markerHalf);
   burner->setVisible(true);
   heat_tick_log::runStarted(pieceCount());
+  announce(std::string(captions().heatStarted));
   for (int i = 0; i < pieceCount(); ++i) {
     metal[i]->setMousePointer(forms::MousePointer::Default);
     heatTimers[i]->setEnabled(true);
@@ -146,7 +152,12 @@ void SimulationWindow::heatTimerTicked(int piece) {
   if (tick.stop) {
     heatTimers[piece]->setEnabled(false);
     heat_tick_log::pieceStopped(piece);
-    if (tick.showRetry) retryButton->setVisible(true);
+    if (tick.showRetry) {
+      retryButton->setVisible(true);
+      // The heat has reached the far end of the shape: the moment the
+      // child waited for, and "もう一度" is there.
+      announce(std::string(captions().wholeShapeWarm));
+    }
     return;
   }
   if (tick.disc) metal[piece]->Circle(tick.disc->x, tick.disc->y, tick.disc->radius);

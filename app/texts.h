@@ -9,14 +9,18 @@
 #include <string>
 #include <string_view>
 
+#include "forms/controls.h"
+
 namespace velmora {
 
-// What one control shows, and what a screen reader would say of it; an
-// empty accessible name means none is set yet.
+// What one control shows, and what a screen reader says of it: its name
+// (the caption, unless one is given) and, where it helps, a description.
 struct Text {
   std::string_view caption;
   std::string_view accessibleName = {};
   std::string_view description = {};
+
+  std::string_view name() const { return accessibleName.empty() ? caption : accessibleName; }
 };
 
 // A shape's texts: its card on the menu (the picture button and its
@@ -38,13 +42,22 @@ struct CaptionSet {
   Text title;      // the program's name, with a blank where 熱 stands
   Text titleHeat;  // 熱, larger and in the colour of the heat
   Text question;
-  Text lampPicture;  // no text shown; room for its name
+  Text lampPicture;  // no text shown: a name for the picture
   Text finish;
 
   // Every shape's window.
   Text back;
   Text retry;
   std::array<Text, 3> speeds;  // slow, normal, fast
+  Text burner;                 // the flame under the metal while it heats
+
+  // Every window's close box, where the program draws the frame itself.
+  Text closeBox;
+
+  // What a screen reader is told at the two moments a child waits for:
+  // the burner is lit, and the heat has reached the whole shape.
+  std::string_view heatStarted;
+  std::string_view wholeShapeWarm;
 
   ShapeTexts rod;
   ShapeTexts plate;
@@ -53,6 +66,12 @@ struct CaptionSet {
   ShapeTexts hPlate;
   ShapeTexts spiral;
 };
+
+// Tells a control what a screen reader says of it.
+inline void giveAccessibleText(forms::Control& control, const Text& text) {
+  control.setAccessibleName(std::string(text.name()));
+  control.setAccessibleDescription(std::string(text.description));
+}
 
 // The captions the children read: kana, and the few kanji of the
 // classroom's own texts.

@@ -50,6 +50,10 @@ class ControlPeer {
   // A form: full screen was entered or left (forms::fullScreen()). A form
   // shown while it holds is shown full screen at once.
   virtual void screenModeChanged() {}
+  // The accessible name or description changed.
+  virtual void accessibleChanged() {}
+  // A form asks the platform to speak Form::announcement() now.
+  virtual void announced() {}
 };
 
 class TimerPeer {

@@ -2,6 +2,7 @@
 // the one dispatch path every mouse event takes.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "forms/backend.h"
 #include "forms/controls.h"
@@ -108,6 +109,40 @@ void Control::setVisible(bool visible) {
       return;
     }
   }
+}
+
+void Control::setAccessibleName(std::string name) {
+  accessibleName_ = std::move(name);
+  tell(&ControlPeer::accessibleChanged);
+}
+
+void Control::setAccessibleDescription(std::string description) {
+  accessibleDescription_ = std::move(description);
+  tell(&ControlPeer::accessibleChanged);
+}
+
+AccessibleRole Control::accessibleRole() const {
+  switch (kind_) {
+    case ControlKind::Form:
+      return AccessibleRole::Window;
+    case ControlKind::CommandButton:
+      return AccessibleRole::Button;
+    case ControlKind::OptionButton:
+      return AccessibleRole::RadioButton;
+    case ControlKind::Label:
+      return AccessibleRole::Text;
+    case ControlKind::PictureBox:
+      // A box the keyboard can press (a card, a piece of metal) acts as a
+      // button; an unnamed one (a marker) is decoration.
+      if (takesFocus()) return AccessibleRole::Button;
+      [[fallthrough]];
+    case ControlKind::Image:
+      return accessibleName_.empty() ? AccessibleRole::None : AccessibleRole::Picture;
+    case ControlKind::Line:
+    case ControlKind::FilledRect:
+      break;
+  }
+  return AccessibleRole::None;
 }
 
 Form& Control::form() const {

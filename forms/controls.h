@@ -39,6 +39,17 @@ constexpr bool isWindowless(ControlKind kind) {
          kind == ControlKind::FilledRect;
 }
 
+// What a control is to a screen reader, worked out by the core so every
+// backend tells the platform the same thing.
+enum class AccessibleRole {
+  None,         // decoration, or a container with nothing to say
+  Window,       // a form
+  Button,       // a command button, and a picture box the keyboard presses
+  RadioButton,  // an option button
+  Picture,      // a named picture or picture box that takes no focus
+  Text,         // a label
+};
+
 class Control {
  public:
   virtual ~Control();
@@ -79,6 +90,15 @@ class Control {
   Container* parent() const { return parent_; }
   Form& form() const;
 
+  // What a screen reader says of the control: a short name and, where it
+  // helps, a description; a button or option without a name is read by
+  // its caption. Each backend hands them to the platform's accessibility.
+  const std::string& accessibleName() const { return accessibleName_; }
+  void setAccessibleName(std::string name);
+  const std::string& accessibleDescription() const { return accessibleDescription_; }
+  void setAccessibleDescription(std::string description);
+  AccessibleRole accessibleRole() const;
+
   // Mouse and click input on this very control, from a test or from a
   // system button's own click; real presses on a form go through
   // Form::pressAt, which finds the control first.
@@ -111,6 +131,8 @@ class Control {
   ControlKind kind_;
   Rect rect_;
   bool visible_ = true;
+  std::string accessibleName_;
+  std::string accessibleDescription_;
   std::unique_ptr<ControlPeer> peer_;
 };
 
@@ -161,7 +183,7 @@ class PictureBox : public Container {
   // A tab stop takes its turn of the keyboard focus (Space does nothing on
   // it). Off by default: markers and picture buttons are passed over.
   bool TabStop() const { return tabStop_; }
-  void setTabStop(bool tabStop) { tabStop_ = tabStop; }
+  void setTabStop(bool tabStop);
   bool takesFocus() const override { return tabStop_; }
 
   // Where the keyboard aims on the box (its own twips): the centre until an

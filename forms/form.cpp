@@ -3,6 +3,7 @@
 #include "forms/form.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "forms/application.h"
 #include "forms/backend.h"
@@ -159,6 +160,11 @@ std::vector<Control*> Form::controls() const {
   std::vector<Control*> all;
   for (const auto& c : controls_) all.push_back(c.get());
   return all;
+}
+
+void Form::announce(std::string text) {
+  announcement_ = std::move(text);
+  if (peer()) peer()->announced();
 }
 
 void Form::dispatchCloseBox() {

@@ -20,6 +20,9 @@ struct FormStyle {
   float clientHeight = 0;  // twips
   Color backColor = systemColor(24);
   Picture icon;
+  // What a screen reader calls the frame's close box, where the toolkit
+  // draws the frame itself (the browser).
+  std::string closeBoxName;
 };
 
 class Form : public Container {
@@ -90,6 +93,11 @@ class Form : public Container {
   const std::vector<OverlayRun>& overlay() const { return overlay_; }
   PixelArea overlayChangedArea() const { return overlayChangedArea_; }
 
+  // Tells a screen reader of a moment the child waits for, through the
+  // platform's announcement path; nothing is shown.
+  void announce(std::string text);
+  const std::string& announcement() const { return announcement_; }
+
   Control* focused() const { return focused_; }
   void setFocus(Control* control);
 
@@ -154,6 +162,7 @@ class Form : public Container {
   bool keyboardUsed_ = false;
   std::vector<OverlayRun> overlay_;
   PixelArea overlayChangedArea_;
+  std::string announcement_;
 };
 
 }  // namespace forms

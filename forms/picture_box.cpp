@@ -39,6 +39,11 @@ void PictureBox::edgesChanged() {
   if (fitCanvas()) tell(&ControlPeer::drawingChanged);
 }
 
+void PictureBox::setTabStop(bool tabStop) {
+  tabStop_ = tabStop;
+  tell(&ControlPeer::accessibleChanged);  // a button to a screen reader now, or no longer
+}
+
 void PictureBox::setBackColor(Color color) {
   backColor_ = color;
   // A new background erases what was drawn: the metal turns cold again.

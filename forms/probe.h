@@ -90,6 +90,14 @@ struct ShownFont {
   bool bold = false;
 };
 
+// What the platform's accessibility tells a screen reader of a control,
+// its role read back as the toolkit's.
+struct ShownAccessible {
+  std::string name;
+  std::string description;
+  AccessibleRole role = AccessibleRole::None;
+};
+
 class Probe {
  public:
   virtual ~Probe() = default;
@@ -122,6 +130,10 @@ class Probe {
   virtual ShownWindow window(const Form& form) = 0;
   virtual ShownFont font(const Label& label) = 0;
   virtual ScreenSize screenOf(const Form& form) = 0;
+  virtual ShownAccessible accessible(const Control& control) = 0;
+  // What the platform was last asked to say aloud for the form's window;
+  // empty if nothing.
+  virtual std::string announced(const Form& form) = 0;
   // Moves the form to a screen whose pixel ratio is `ratio`, as a teacher
   // drags a window onto the projector; false if the platform has none.
   virtual bool moveToScreenOfRatio(Form& form, double ratio) = 0;

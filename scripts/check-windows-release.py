@@ -18,7 +18,8 @@ import pefile
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 # What every Windows 10 and 11 has: nothing the teacher must copy beside it.
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "version.dll",
-               "comctl32.dll", "advapi32.dll", "shell32.dll", "ole32.dll"}
+               "comctl32.dll", "advapi32.dll", "shell32.dll", "ole32.dll", "oleacc.dll",
+               "oleaut32.dll"}
 WINDOWS_10_AND_11 = "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"
 ICON_SIZES = {16, 32, 48, 256}
 MAX_EXE_BYTES = 1024 * 1024

@@ -85,7 +85,9 @@ Object place(forms::Rect r) {
 std::string control(const forms::Control& shown, const Text& text) {
   Object json = place(shown.rect());
   json.text("caption", text.caption);
-  json.text("accessibleName", text.accessibleName).text("description", text.description);
+  // What the program set on the control, as every backend exposes it.
+  json.text("accessibleName", shown.accessibleName());
+  json.text("description", shown.accessibleDescription());
   return json.json();
 }
 
@@ -93,7 +95,8 @@ Object client(const forms::Form& form) {
   return Object{}
       .text("caption", form.Caption())
       .add("clientWidth", form.ClientWidth())
-      .add("clientHeight", form.ClientHeight());
+      .add("clientHeight", form.ClientHeight())
+      .text("closeBoxName", form.style().closeBoxName);
 }
 
 std::string menu(MenuWindow& menu) {
@@ -104,6 +107,7 @@ std::string menu(MenuWindow& menu) {
     Object card = place(menu.cards[row].button->rect());
     card.text("shape", layout.shape.name).text("window", windowCaption(texts, textsOf(layout)));
     card.add("captionLabel", control(*menu.cards[row].caption, textsOf(layout).card));
+    card.add("button", control(*menu.cards[row].button, textsOf(layout).card));
     cards.push_back(card.json());
   }
   Object controls;
@@ -127,6 +131,7 @@ std::string window(const SimulationWindow& window) {
   controls.add("heading", control(*window.heading, shapeTexts.heading));
   controls.add("backButton", control(*window.backButton, texts.back));
   controls.add("retryButton", control(*window.retryButton, texts.retry));
+  controls.add("burner", control(*window.burner, texts.burner));
   std::vector<std::string> speeds;
   for (std::size_t i = 0; i < window.speedOptions.size(); ++i) {
     speeds.push_back(control(*window.speedOptions[i], texts.speeds[i]));
@@ -172,6 +177,10 @@ int main() {
   Object json;
   json.add("twipsPerPixel", forms::twipsPerPixel);
   json.add("colours", colours.json());
+  json.add("announcements", Object{}
+                                .text("heatStarted", captions().heatStarted)
+                                .text("wholeShapeWarm", captions().wholeShapeWarm)
+                                .json());
   json.add("menu", menu(program.menu));
   json.add("windows", windows.json());
   std::puts(json.json().c_str());

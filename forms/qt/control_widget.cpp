@@ -114,6 +114,11 @@ void ControlWidget::showFocus() {
   }
 }
 
+void ControlWidget::showAccessible() {
+  self_.setAccessibleName(QString::fromStdString(control_->accessibleName()));
+  self_.setAccessibleDescription(QString::fromStdString(control_->accessibleDescription()));
+}
+
 void ControlWidget::showAll() {
   showGeometry();
   showCaption();
@@ -123,6 +128,7 @@ void ControlWidget::showAll() {
   showCursor();
   showValue();
   showDrawing();
+  showAccessible();
   showVisibility();
 }
 

@@ -42,6 +42,9 @@ class ControlWidget {
   virtual void showFocus();
   virtual void showOverlay() {}
   virtual void showScreenMode() {}
+  // The accessible name and description; a form names its window by the caption.
+  virtual void showAccessible();
+  virtual void announce() {}
   // The whole state at once, when the widget is made.
   void showAll();
   // How many times larger than its logical size the form is shown: its
@@ -92,6 +95,8 @@ class WidgetPeer : public ControlPeer {
   void focusChanged() override { pass(&ControlWidget::showFocus); }
   void overlayChanged() override { pass(&ControlWidget::showOverlay); }
   void screenModeChanged() override { pass(&ControlWidget::showScreenMode); }
+  void accessibleChanged() override { pass(&ControlWidget::showAccessible); }
+  void announced() override { pass(&ControlWidget::announce); }
 
   QWidget* widget() const { return widget_.data(); }
 

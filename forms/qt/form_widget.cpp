@@ -12,6 +12,7 @@
 
 #include "forms/application.h"
 #include "forms/benchmark_marks.h"
+#include "forms/qt/accessible.h"
 #include "forms/qt/control_widget.h"
 #include "forms/qt/fonts.h"
 #include "forms/qt/peers.h"
@@ -128,6 +129,9 @@ class FormWidget : public QWidget, public ControlWidget {
   }
 
   void showCaption() override { setWindowTitle(QString::fromStdString(form()->Caption())); }
+  // The window is named by its title; its close box is the window manager's.
+  void showAccessible() override {}
+  void announce() override { announceOn(*this, form()->announcement()); }
 
   void showColours() override { update(); }
 

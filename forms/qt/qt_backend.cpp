@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "forms/form.h"
+#include "forms/qt/accessible.h"
 #include "forms/qt/control_widget.h"
 #include "forms/qt/peers.h"
 #include "forms/qt/widgets.h"
@@ -76,7 +77,10 @@ QWidget* widgetOf(const Control& control) {
 }
 
 void QtBackend::start(bool headless) {
-  if (QApplication::instance()) return;
+  if (QApplication::instance()) {
+    installAccessibility();
+    return;
+  }
   // A test session needs no screen: the offscreen platform, unless the
   // test run chose one.
   if (headless && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
@@ -89,6 +93,9 @@ void QtBackend::start(bool headless) {
   // the process, and their widgets need the application until then.
   auto* application = new QApplication(argc, argv);
   application->setQuitOnLastWindowClosed(false);
+  // Once the application is there: a factory installed before it is
+  // not asked.
+  installAccessibility();
 }
 
 int QtBackend::runEventLoop() { return QApplication::exec(); }

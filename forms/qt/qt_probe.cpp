@@ -1,6 +1,7 @@
 // The conformance suite's probe over Qt: the form's window grabbed as
 // pixels, and mouse and key events sent to its window the way the
 // platform sends them.
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -75,6 +76,23 @@ void sendMouse(const Form& form, QEvent::Type type, float x, float y, std::int16
   heldButtons.setFlag(which, type == QEvent::MouseButtonPress);
   QMouseEvent event(type, at, at, w.mapToGlobal(at), which, heldButtons, qtModifiers(shift));
   QApplication::sendEvent(window, &event);
+}
+
+AccessibleRole toolkitRole(QAccessible::Role role) {
+  switch (role) {
+    case QAccessible::Window:
+      return AccessibleRole::Window;
+    case QAccessible::Button:
+      return AccessibleRole::Button;
+    case QAccessible::RadioButton:
+      return AccessibleRole::RadioButton;
+    case QAccessible::Graphic:
+      return AccessibleRole::Picture;
+    case QAccessible::StaticText:
+      return AccessibleRole::Text;
+    default:
+      return AccessibleRole::None;
+  }
 }
 
 class QtProbe : public Probe {
@@ -186,6 +204,27 @@ class QtProbe : public Probe {
     const double ratio = w.devicePixelRatioF();
     return {static_cast<int>(std::lround(screen->geometry().width() * ratio)),
             static_cast<int>(std::lround(screen->geometry().height() * ratio))};
+  }
+
+  // Read through Qt's accessibility interfaces, as the platform's bridge
+  // reads them for a screen reader.
+  ShownAccessible accessible(const Control& control) override {
+    QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(&widget(control));
+    if (!shown) return {};
+    return {shown->text(QAccessible::Name).toStdString(),
+            shown->text(QAccessible::Description).toStdString(), toolkitRole(shown->role())};
+  }
+
+  // The window's shown notification.
+  std::string announced(const Form& form) override {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&widget(form));
+    for (int i = 0; window && i < window->childCount(); ++i) {
+      QAccessibleInterface* child = window->child(i);
+      if (child && child->role() == QAccessible::Notification && !child->state().invisible) {
+        return child->text(QAccessible::Name).toStdString();
+      }
+    }
+    return {};
   }
 
   bool moveToScreenOfRatio(Form& form, double ratio) override {

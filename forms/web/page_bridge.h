@@ -29,6 +29,12 @@ void page_picture(int id, const char* name, const std::uint32_t* argb, int width
 void page_cursor(int id, const char* name, const std::uint32_t* argb, int width, int height,
                  int hotX, int hotY);
 void page_checked(int id, int checked);
+// What a screen reader says of an element: its role (forms::AccessibleRole),
+// name and description (empty: none). For a window, the name is its close
+// box's.
+void page_accessible(int id, int role, const char* name, const char* description);
+// Said by a screen reader at once, through the page's live region.
+void page_announce(const char* text);
 // The picture box's canvas changed in an area of device pixels (right and
 // bottom exclusive): the page fetches those pixels (velmora_canvas_*) when
 // it next paints, and the whole canvas the first time or at a new size.

@@ -20,6 +20,10 @@ mergeInto(LibraryManager.library, {
     Page.cursor(id, name ? UTF8ToString(name) : null, argb, width, height, hotX, hotY);
   },
   page_checked: function (id, checked) { Page.checked(id, checked); },
+  page_accessible: function (id, role, name, description) {
+    Page.accessible(id, role, UTF8ToString(name), UTF8ToString(description));
+  },
+  page_announce: function (text) { Page.announce(UTF8ToString(text)); },
   page_drawing: function (id, left, top, right, bottom) {
     Page.drawing(id, left, top, right, bottom);
   },

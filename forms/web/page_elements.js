@@ -9,6 +9,12 @@ var Page = (function () {
   // forms::ControlKind
   var FORM = 0, PICTURE_BOX = 1, IMAGE = 2, COMMAND_BUTTON = 3, OPTION_BUTTON = 4, LABEL = 5,
       LINE = 6, FILLED_RECT = 7;
+  // forms::AccessibleRole, as ARIA roles; a form, a label or an option
+  // keeps the role its element has.
+  var BUTTON_ROLE = 2, PICTURE_ROLE = 4;
+  var ARIA_ROLES = {};
+  ARIA_ROLES[BUTTON_ROLE] = 'button';
+  ARIA_ROLES[PICTURE_ROLE] = 'img';
   var TWIPS_PER_PIXEL = 15;
 
   var elements = new Map();  // peer number -> record of its element
@@ -111,6 +117,7 @@ var Page = (function () {
     closeBox.type = 'button';
     closeBox.tabIndex = -1;
     closeBox.textContent = '\u00d7';
+    record.closeBox = closeBox;
     // The frame's button never takes the keyboard focus from the window.
     closeBox.addEventListener('pointerdown', function (event) { event.preventDefault(); });
     closeBox.addEventListener('click', function () { _velmora_close_box(record.id); });
@@ -178,6 +185,8 @@ var Page = (function () {
         record.radio = make('input');
         record.radio.type = 'radio';
         record.radio.tabIndex = -1;
+        // Only its look: the option itself is the radio a screen reader hears.
+        record.radio.setAttribute('aria-hidden', 'true');
         record.caption = make('span');
         el.append(record.radio, record.caption);
         el.addEventListener('click', function () {
@@ -449,7 +458,22 @@ var Page = (function () {
     if (!document.fullscreenElement && fullScreenOn && front) _velmora_key(front.id, ESCAPE_KEY, 0);
   }
 
+  // The page's one live region: what it is given, a screen reader says,
+  // without moving the focus. Seen by no one: a pixel, clipped away.
+  var live = null;
+  function liveRegion() {
+    if (live) return live;
+    live = make('div', 'vm-announcement');
+    live.setAttribute('role', 'status');
+    live.setAttribute('aria-live', 'polite');
+    live.style.cssText = 'position: absolute; width: 1px; height: 1px; margin: -1px; ' +
+        'overflow: hidden; clip-path: inset(50%); white-space: nowrap;';
+    document.body.appendChild(live);
+    return live;
+  }
+
   function start() {
+    liveRegion();
     if (!document.fullscreenEnabled) document.documentElement.classList.add('vm-no-full-screen');
     document.addEventListener('fullscreenchange', browserFullScreenChanged);
     document.addEventListener('keydown', keyDown);
@@ -589,6 +613,43 @@ var Page = (function () {
       var url = pictureCanvas(name, argb, width, height).toDataURL('image/png');
       style.cursor = 'url(' + url + ') ' + hotX + ' ' + hotY + ', auto';
       elements.get(id).box.dataset.cursorSize = width + ' ' + height;
+    },
+    // The name and description a screen reader says. A picture box's
+    // drawing and children are then the picture or button itself.
+    accessible: function (id, role, name, description) {
+      var record = elements.get(id);
+      var el = record.kind === FORM ? record.closeBox : record.box;
+      if (record.kind === PICTURE_BOX || record.kind === IMAGE) {
+        if (ARIA_ROLES[role]) {
+          el.setAttribute('role', ARIA_ROLES[role]);
+        } else {
+          el.removeAttribute('role');
+        }
+        // Only a box the keyboard reaches is focusable: a marker is not.
+        if (record.kind === PICTURE_BOX) {
+          if (role === BUTTON_ROLE) {
+            el.tabIndex = -1;
+          } else {
+            el.removeAttribute('tabindex');
+          }
+        }
+      }
+      if (name) {
+        el.setAttribute('aria-label', name);
+      } else {
+        el.removeAttribute('aria-label');
+      }
+      if (description) {
+        el.setAttribute('aria-description', description);
+      } else {
+        el.removeAttribute('aria-description');
+      }
+    },
+    // Emptied first, so the same words said again are news again.
+    announce: function (text) {
+      var region = liveRegion();
+      region.textContent = '';
+      setTimeout(function () { region.textContent = text; }, 100);
     },
     checked: function (id, checked) {
       var record = elements.get(id);

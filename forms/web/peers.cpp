@@ -76,6 +76,13 @@ class FormPeer : public ElementPeer {
   void captionChanged() override { page_caption(id(), form_.Caption().c_str()); }
   void coloursChanged() override { page_colours(id(), form_.style().backColor, 0); }
   void pictureChanged() override { showPicture(id(), form_.style().icon); }
+  // A window's own name is its caption; what the page names is the close
+  // box it draws in the frame.
+  void accessibleChanged() override {
+    page_accessible(id(), static_cast<int>(AccessibleRole::Window),
+                    form_.style().closeBoxName.c_str(), "");
+  }
+  void announced() override { page_announce(form_.announcement().c_str()); }
   void overlayChanged() override {
     std::vector<int> runs;
     for (const OverlayRun& run : form_.overlay()) {
@@ -239,6 +246,11 @@ void ElementPeer::focusChanged() {
   if (control_.form().focused() == &control_) page_focus(id_);
 }
 
+void ElementPeer::accessibleChanged() {
+  page_accessible(id_, static_cast<int>(control_.accessibleRole()),
+                  control_.accessibleName().c_str(), control_.accessibleDescription().c_str());
+}
+
 void ElementPeer::showAll() {
   geometryChanged();
   captionChanged();
@@ -248,6 +260,7 @@ void ElementPeer::showAll() {
   cursorChanged();
   valueChanged();
   drawingChanged();
+  accessibleChanged();
   visibilityChanged();
 }
 

@@ -25,6 +25,7 @@ class ElementPeer : public ControlPeer {
   void geometryChanged() override;
   void visibilityChanged() override;
   void focusChanged() override;
+  void accessibleChanged() override;
   // The whole state at once, when the element is made.
   void showAll();
 

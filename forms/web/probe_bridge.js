@@ -21,6 +21,19 @@ mergeInto(LibraryManager.library, {
     for (var i = 0; i < 4; ++i) HEAP32[(out >> 2) + i] = values[i];
     return allocateUTF8(record.title.textContent);
   },
+  // What the page's semantics give a screen reader, as Chromium builds its
+  // tree from them: "role\nname\ndescription".
+  probe_accessible: function (id) {
+    var record = Page.element(id);
+    var el = record.box;
+    var role = el.getAttribute('role') || (el.tagName === 'BUTTON' ? 'button' : '');
+    var name = el.getAttribute('aria-label') || '';
+    if (record.kind === 5) {
+      role = 'text';
+      name = name || el.textContent;
+    }
+    return allocateUTF8([role, name, el.getAttribute('aria-description') || ''].join('\n'));
+  },
   probe_font: function (label, out) {
     var style = getComputedStyle(Page.element(label).box);
     HEAP32[out >> 2] = parseInt(style.fontSize, 10);

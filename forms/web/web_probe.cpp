@@ -92,6 +92,7 @@ extern "C" {
 void probe_cursor(int form, float x, float y, int* out);
 char* probe_window(int form, int* out);
 char* probe_font(int label, int* out);
+char* probe_accessible(int id);
 }
 
 // Asks the driver outside the page (a DevTools binding) and waits for its
@@ -102,6 +103,14 @@ EM_ASYNC_JS(char*, probe_ask_driver, (const char* question), {
     velmoraProbe(UTF8ToString(question));
   });
   return allocateUTF8(answer);
+});
+
+// What the page's live region says once its words are in (they follow the
+// announcement a moment later, so the same words said again are news).
+EM_ASYNC_JS(char*, probe_announced, (), {
+  await new Promise(function(resolve) { setTimeout(resolve, 250); });
+  var live = document.querySelector('[aria-live]');
+  return allocateUTF8(live ? live.textContent : '');
 });
 
 // What the page shows now: drawings painted and a frame composed.
@@ -250,6 +259,24 @@ class WebProbe : public Probe {
     shown.bold = values[1] != 0;
     return shown;
   }
+
+  ShownAccessible accessible(const Control& control) override {
+    const std::string shown = taken(probe_accessible(idOf(control)));
+    const std::size_t first = shown.find('\n');
+    const std::size_t second = shown.find('\n', first + 1);
+    const std::string role = shown.substr(0, first);
+    ShownAccessible heard;
+    heard.name = shown.substr(first + 1, second - first - 1);
+    heard.description = shown.substr(second + 1);
+    heard.role = role == "button"  ? AccessibleRole::Button
+                 : role == "radio" ? AccessibleRole::RadioButton
+                 : role == "img"   ? AccessibleRole::Picture
+                 : role == "text"  ? AccessibleRole::Text
+                                   : AccessibleRole::None;
+    return heard;
+  }
+
+  std::string announced(const Form&) override { return taken(probe_announced()); }
 
   // The driver makes the page's screen one of this pixel ratio.
   bool moveToScreenOfRatio(Form&, double ratio) override {

@@ -1,5 +1,6 @@
 #include "forms/win32/button_peer.h"
 
+#include "forms/win32/accessible.h"
 #include "forms/win32/fonts.h"
 #include "forms/win32/peers.h"
 #include "forms/win32/win32_backend.h"
@@ -15,6 +16,9 @@ WNDPROC& systemButtonProcedure() {
 
 LRESULT CALLBACK buttonProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCDESTROY) countWindow(-1);
+  if (message == WM_GETOBJECT) {
+    if (const LRESULT answer = answerGetObject(hwnd, wParam, lParam)) return answer;
+  }
   if (WindowPeer* peer = WindowPeer::of(hwnd)) return peer->handle(message, wParam, lParam);
   return CallWindowProcW(systemButtonProcedure(), hwnd, message, wParam, lParam);
 }

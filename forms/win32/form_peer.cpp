@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "forms/application.h"
+#include "forms/win32/accessible.h"
 #include "forms/win32/container_peer.h"
 #include "forms/win32/peers.h"
 #include "forms/win32/pictures.h"
@@ -55,6 +56,8 @@ class FormPeer : public ContainerPeer {
   }
 
   Form* form() const { return static_cast<Form*>(control_); }
+
+  void announced() override { announceOn(hwnd_, form()->announcement()); }
 
   // The client area is the layout's; the frame is whatever the desktop
   // draws, and never enters the twips the program sees.

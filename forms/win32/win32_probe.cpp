@@ -1,8 +1,13 @@
 // The conformance suite's probe over Win32: the form's client area read
 // back in-process through its window DC, and input delivered as the
 // window messages Windows itself would post to the window under a point.
+#include <oleacc.h>
+
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <stdexcept>
+#include <vector>
 
 #include "forms/probe.h"
 #include "forms/win32/fonts.h"
@@ -34,6 +39,80 @@ std::string narrow(const std::wstring& text) {
   std::string result(static_cast<std::size_t>(length), '\0');
   WideCharToMultiByte(CP_UTF8, 0, text.data(), size, result.data(), length, nullptr, nullptr);
   return result;
+}
+
+// A screen reader's side of the objects: COM on this thread, once.
+void comReady() {
+  static const HRESULT com = CoInitialize(nullptr);
+  (void)com;
+}
+
+AccessibleRole toolkitRole(const VARIANT& role) {
+  if (role.vt != VT_I4) return AccessibleRole::None;
+  switch (role.lVal) {
+    case ROLE_SYSTEM_PUSHBUTTON:
+      return AccessibleRole::Button;
+    case ROLE_SYSTEM_RADIOBUTTON:
+      return AccessibleRole::RadioButton;
+    case ROLE_SYSTEM_GRAPHIC:
+      return AccessibleRole::Picture;
+    case ROLE_SYSTEM_STATICTEXT:
+      return AccessibleRole::Text;
+    default:
+      return AccessibleRole::None;
+  }
+}
+
+std::string taken(BSTR text) {
+  if (!text) return {};
+  std::string result = narrow(std::wstring(text, SysStringLen(text)));
+  SysFreeString(text);
+  return result;
+}
+
+// The object a screen reader gets for a window's client area, as it asks
+// for it (a client in another process asks the same way).
+IAccessible* accessibleOfWindow(HWND hwnd) {
+  comReady();
+  IAccessible* accessible = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT),
+                                        __uuidof(IAccessible),
+                                        reinterpret_cast<void**>(&accessible)))) {
+    return nullptr;
+  }
+  return accessible;
+}
+
+ShownAccessible heardOf(IAccessible* accessible, VARIANT child) {
+  ShownAccessible heard;
+  BSTR text = nullptr;
+  if (accessible->get_accName(child, &text) == S_OK) heard.name = taken(text);
+  text = nullptr;
+  if (accessible->get_accDescription(child, &text) == S_OK) heard.description = taken(text);
+  VARIANT role;
+  VariantInit(&role);
+  if (SUCCEEDED(accessible->get_accRole(child, &role))) heard.role = toolkitRole(role);
+  VariantClear(&role);
+  return heard;
+}
+
+// The last alert each top-level window raised, by what its object says.
+std::map<HWND, std::string>& alerts() {
+  static std::map<HWND, std::string> heard;
+  return heard;
+}
+
+void CALLBACK alertHeard(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+  IAccessible* accessible = nullptr;
+  VARIANT self;
+  VariantInit(&self);
+  if (FAILED(AccessibleObjectFromEvent(hwnd, static_cast<DWORD>(object), static_cast<DWORD>(child),
+                                       &accessible, &self))) {
+    return;
+  }
+  alerts()[GetAncestor(hwnd, GA_ROOT)] = heardOf(accessible, self).name;
+  VariantClear(&self);
+  accessible->Release();
 }
 
 // Whatever the window system has queued (paints, posted input) is handled.
@@ -288,6 +367,50 @@ class Win32Probe : public Probe {
     shown.maximiseButton = (style & WS_MAXIMIZEBOX) != 0;
     shown.hasIcon = SendMessageW(hwnd, WM_GETICON, ICON_BIG, 0) != 0;
     return shown;
+  }
+
+  // A control with a window of its own answers for itself; a drawn one is
+  // found in its container's object at its middle, as a screen reader
+  // following the mouse finds it.
+  ShownAccessible accessible(const Control& control) override {
+    settle();
+    VARIANT child;
+    VariantInit(&child);
+    child.vt = VT_I4;
+    child.lVal = CHILDID_SELF;
+    HWND hwnd = windowOf(&control);
+    IAccessible* object = nullptr;
+    if (hwnd) {
+      object = accessibleOfWindow(hwnd);
+    } else {
+      HWND container = windowOfControl(*control.parent());
+      object = accessibleOfWindow(container);
+      const RECT r = win32::pixelRect(control.rect(), control.form().pixelRatio());
+      POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+      ClientToScreen(container, &middle);
+      if (object && FAILED(object->accHitTest(middle.x, middle.y, &child))) child.lVal = -1;
+    }
+    if (!object || child.vt != VT_I4) {
+      VariantClear(&child);
+      if (object) object->Release();
+      return {};
+    }
+    const ShownAccessible heard = heardOf(object, child);
+    object->Release();
+    return heard;
+  }
+
+  // What a screen reader heard last from the form's window: the name of
+  // the object an alert event came from, asked for as a screen reader asks.
+  std::string announced(const Form& form) override {
+    comReady();
+    static const HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, nullptr, &alertHeard,
+                        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    (void)hook;
+    settle();
+    const auto found = alerts().find(windowOfControl(form));
+    return found == alerts().end() ? std::string() : found->second;
   }
 
   ShownFont font(const Label& label) override {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "forms/win32/accessible.h"
 #include "forms/win32/win32_backend.h"
 
 namespace forms::win32 {
@@ -145,6 +146,9 @@ LRESULT CALLBACK windowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     countWindow(+1);
   }
   if (message == WM_NCDESTROY) countWindow(-1);
+  if (message == WM_GETOBJECT) {
+    if (const LRESULT answer = answerGetObject(hwnd, wParam, lParam)) return answer;
+  }
   if (WindowPeer* peer = WindowPeer::of(hwnd)) return peer->handle(message, wParam, lParam);
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }

@@ -224,3 +224,52 @@ TEST_CASE("every shape's row lays out one marker per piece, under a name of its 
   }
   CHECK(names.size() == 6);
 }
+
+namespace {
+
+// Everything the keyboard reaches, and every picture, has a name and a role
+// a screen reader can say; names of what the keyboard reaches differ, except
+// the pieces of one shape's metal, which are one plate.
+void checkEveryoneNamed(const forms::Form& window) {
+  CAPTURE(window.Caption());
+  CHECK_FALSE(window.style().closeBoxName.empty());
+  std::set<std::string> reachableNames;
+  std::size_t reachable = 0;
+  for (const forms::Control* control : window.controls()) {
+    const bool picture = control->kind() == forms::ControlKind::Image;
+    if (!control->takesFocus() && !picture) continue;
+    CAPTURE(control->accessibleName());
+    CHECK_FALSE(control->accessibleName().empty());
+    CHECK(control->accessibleRole() != forms::AccessibleRole::None);
+    if (!control->takesFocus()) continue;
+    CHECK(control->accessibleRole() != forms::AccessibleRole::Picture);
+    reachableNames.insert(control->accessibleName());
+    ++reachable;
+  }
+  const auto* shape = dynamic_cast<const SimulationWindow*>(&window);
+  const std::size_t pieces = shape ? shape->metal.size() : 1;
+  CHECK(reachableNames.size() == reachable - (pieces - 1));
+}
+
+}  // namespace
+
+TEST_CASE_FIXTURE(StartedProgram, "a screen reader hears a name for everything, and both moments") {
+  checkEveryoneNamed(program.menu);
+  for (const ShapeLayout& layout : shapeLayouts()) {
+    program.open(layout.shape.name);
+    SimulationWindow& window = *program.window(layout.shape.name);
+    checkEveryoneNamed(window);
+    CHECK(window.metal.front()->accessibleRole() == forms::AccessibleRole::Button);
+    CHECK(window.announcement().empty());
+
+    // The burner lit, then the heat at the far end with "もう一度".
+    t::mouseDown(*window.metal.front(), forms::leftButton, 200, 200);
+    CHECK(window.announcement() == captions().heatStarted);
+    while (!window.retryButton->Visible()) {
+      REQUIRE(window.announcement() == captions().heatStarted);
+      ticks(1);
+    }
+    CHECK(window.announcement() == captions().wholeShapeWarm);
+    window.backClicked();
+  }
+}

@@ -13,10 +13,6 @@ namespace forms {
 
 namespace {
 
-int devicePixel(float twips, double ratio) {
-  return static_cast<int>(std::lround(twips / twipsPerPixel * ratio));
-}
-
 // The focus mark: a frame just inside the control's box, so it is never
 // hidden by a neighbour and always lies between the control and what is
 // around it.

@@ -32,7 +32,10 @@ check() {
   fi
 }
 field() { dpkg-deb --field "$deb" "$1"; }
-entry_key() { sed -n "s/^$1=//p" "$root/usr/share/applications/velmora.desktop"; }
+# A key of the desktop entry's main group, or of the group named second.
+entry_key() {
+  sed -n "/^\[${2:-Desktop Entry}\]/,/^\[/s/^$1=//p" "$root/usr/share/applications/velmora.desktop"
+}
 
 echo "-- desktop-file-validate, appstreamcli validate, lintian"
 dpkg-deb -x "$deb" "$root"
@@ -72,6 +75,8 @@ check "the program is the only thing in /usr/bin" \
 check "the developer tools are not installed" \
   test -z "$(find "$root" -name 'heat*trace*' -o -name 'describe*velmora*')"
 check "the entry starts the installed program" test "$(entry_key Exec)" = velmora
+check "the entry's action opens it full screen" \
+  test "$(entry_key Exec "Desktop Action fullscreen")" = "velmora --fullscreen"
 check "the entry is filed under Education" grep -q '\bEducation;' <<<"$(entry_key Categories)"
 check "the entry is filed under Science" grep -q '\bScience;' <<<"$(entry_key Categories)"
 check "the entry has a Japanese name" test -n "$(entry_key 'Name\[ja\]')"

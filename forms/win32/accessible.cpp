@@ -210,7 +210,7 @@ class WindowAccessible : public IAccessible {
                                         VARIANT child) override {
     if (const Control* shown = drawn(child)) {
       if (!left || !top || !width || !height) return E_POINTER;
-      const RECT r = pixelRect(shown->rect(), ratioOf(*shown));
+      const RECT r = deviceRectOf(*shown);
       POINT origin{r.left, r.top};
       ClientToScreen(hwnd_, &origin);
       *left = origin.x;
@@ -236,7 +236,7 @@ class WindowAccessible : public IAccessible {
     ScreenToClient(hwnd_, &at);
     const std::vector<const Control*> children = drawnChildren();
     for (std::size_t i = children.size(); i-- > 0;) {
-      const RECT r = pixelRect(children[i]->rect(), ratioOf(*children[i]));
+      const RECT r = deviceRectOf(*children[i]);
       if (children[i]->Visible() && PtInRect(&r, at)) {
         child->lVal = firstDrawnId() + static_cast<LONG>(i);
         return S_OK;

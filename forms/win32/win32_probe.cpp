@@ -385,7 +385,7 @@ class Win32Probe : public Probe {
     } else {
       HWND container = windowOfControl(*control.parent());
       object = accessibleOfWindow(container);
-      const RECT r = win32::pixelRect(control.rect(), control.form().pixelRatio());
+      const RECT r = win32::deviceRectOf(control);
       POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
       ClientToScreen(container, &middle);
       if (object && FAILED(object->accHitTest(middle.x, middle.y, &child))) child.lVal = -1;

@@ -179,6 +179,7 @@ bool routeKey(Control* control, UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case VK_RETURN:
       key = Key::Enter;
+      break;
     case VK_F11:
       key = Key::FullScreen;
       break;

@@ -3,8 +3,8 @@
 // package-lock.json here): real mouse, touch and key input through the
 // browser's own input pipeline (`page.mouse`, `page.touchscreen`,
 // `page.keyboard`), screenshots, values read from the page, and in
-// Chromium the few DevTools commands puppeteer has no call for (virtual
-// time). VELMORA_ENGINE=webkit hands the same calls to WebKitGTK's
+// Chromium the few DevTools commands puppeteer has no call for (the
+// page's focus). VELMORA_ENGINE=webkit hands the same calls to WebKitGTK's
 // WebDriver (webkit.js).
 'use strict';
 const fs = require('fs');
@@ -20,8 +20,9 @@ class Chromium {
   // `width`, `height`: the page in CSS pixels; `ratio`: device pixels per
   // CSS pixel; `args`: more of the browser's own flags. The page takes
   // touch as an iPad's does.
-  static async open(url, { width = 1024, height = 768, ratio = 1, exposed = {}, args = [] } = {}) {
-    if (engine === 'webkit') return require('./webkit').WebKit.open(url, { width, height, ratio, exposed });
+  // `preload`: a script run in the page before its own.
+  static async open(url, { width = 1024, height = 768, ratio = 1, exposed = {}, args = [], preload = '' } = {}) {
+    if (engine === 'webkit') return require('./webkit').WebKit.open(url, { width, height, ratio, exposed, preload });
     const viewport = { width, height, deviceScaleFactor: ratio, hasTouch: true };
     const browser = await puppeteer.launch(engine === 'firefox'
       ? { browser: 'firefox', executablePath: process.env.FIREFOX || '/usr/bin/firefox-esr',
@@ -36,6 +37,7 @@ class Chromium {
     page.on('console', (message) => chromium.consoleLines.push(message.text()));
     page.on('pageerror', (error) => chromium.consoleLines.push('exception: ' + error.message));
     for (const [name, answer] of Object.entries(exposed)) await page.exposeFunction(name, answer);
+    if (preload) await page.evaluateOnNewDocument(preload);
     if (engine === 'chromium') {
       chromium.session = await page.createCDPSession();
       // The page behaves as the focused one, as a child's page in front is.

@@ -64,7 +64,7 @@ function sleep(ms) {
 }
 
 class WebKit {
-  static async open(url, { width = 1024, height = 768, ratio = 1, exposed = {} } = {}) {
+  static async open(url, { width = 1024, height = 768, ratio = 1, exposed = {}, preload: script = '' } = {}) {
     if (ratio !== 1) throw new Error('WebKitGTK\'s driver cannot set the pixel ratio');
     const port = await freePort();
     const server = spawn('WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore' });
@@ -88,7 +88,8 @@ class WebKit {
       const original = fs.readFileSync(new URL(address), 'utf8');
       webkit.copy = fs.mkdtempSync(path.join(os.tmpdir(), 'velmora-webkit-'));
       const copy = path.join(webkit.copy, path.basename(address));
-      fs.writeFileSync(copy, original.replace('<head>', '<head>' + preload(Object.keys(exposed))));
+      fs.writeFileSync(copy, original.replace('<head>',
+        () => '<head>' + preload(Object.keys(exposed)) + (script ? `<script>${script}</script>` : '')));
       await driver.manage().setTimeouts({ script: 120000 });
       await driver.get('file://' + copy + (query ? '?' + query : ''));
       webkit.watch();

@@ -42,6 +42,8 @@ async function main() {
         console.log(line);
         const found = /velmora forms suite: (passed|FAILED)/.exec(line);
         if (found) outcome = found[1];
+        // An exception in the page ends the suite where it is.
+        if (line.startsWith('exception: ')) outcome = 'broken';
       }
     }
     if (!outcome) console.log('the suite did not finish in time');

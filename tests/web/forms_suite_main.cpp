@@ -12,9 +12,8 @@ EM_JS(void, tell_result, (int failed),
 
 // The cases a browser's driver cannot set up, as the page's address names
 // them (?exclude=PATTERN), left out and counted as skipped.
-EM_JS(char*, excluded_cases, (), {
-  return allocateUTF8(new URLSearchParams(location.search).get("exclude") || "");
-});
+EM_JS(char*, excluded_cases, (),
+      { return allocateUTF8(new URLSearchParams(location.search).get("exclude") || ""); });
 
 int main(int argc, char** argv) {
   doctest::Context context(argc, argv);

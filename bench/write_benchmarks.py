@@ -12,7 +12,7 @@ import platform
 import subprocess
 import sys
 
-PARTS = ['qt', 'chromium', 'wine']  # in this order in the report
+PARTS = ['qt', 'chromium', 'engines', 'wine']  # in this order in the report
 NOTES = os.path.join(os.path.dirname(__file__), 'notes.md')
 
 

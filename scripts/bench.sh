@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # How fast and how small Velmora is, beside the least a program of the same
 # toolkit costs, on all three backends: Qt on Xvfb, Win32 under Wine and
-# headless Chromium. Installs what is missing, builds Release with the
+# headless Chromium, the page's first moments in Firefox and WebKit too. Installs what is missing, builds Release with the
 # benchmark's timing marks (VELMORA_BENCHMARK) and the floor programs, runs
 # ours and the floor alternately, and writes the figures to BENCHMARKS.md.
 # A measurement, not a test: the figures depend on the machine and its load.

@@ -19,7 +19,7 @@ parts[web]="make cmake doctest-dev emscripten node-acorn fonts-ipafont-gothic py
             python3-fonttools python3-brotli"
 # What only the tests use: virtual displays, Wine, browsers, checkers.
 parts[tests]="xvfb xauth xdotool imagemagick wine wine64 fonts-wine chromium
-              python3-gi python3-gi-cairo gir1.2-webkit2-4.1 desktop-file-utils appstream
+              firefox-esr webkit2gtk-driver desktop-file-utils appstream
               lintian python3-pefile python3-yaml python3-debian"
 # The teachers' guide: printed by Chromium in the IPA faces, read back by
 # poppler.

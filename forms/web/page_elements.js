@@ -420,7 +420,9 @@ var Page = (function () {
   function keyDown(event) {
     var front = frontWindow();
     if (!front || event.ctrlKey || event.altKey || event.metaKey) return;
-    var key = keys[event.key];
+    // WebKitGTK can call Shift+Tab's key Unidentified (the left tab of X);
+    // its code still says Tab.
+    var key = keys[event.key === 'Unidentified' ? event.code : event.key];
     if (key === undefined) return;
     event.preventDefault();
     if (event.repeat) return;

@@ -1,11 +1,17 @@
-// Debian's headless Chromium, driven by puppeteer-core (pinned by
+// Debian's headless Chromium, or its Firefox ESR (VELMORA_ENGINE=firefox,
+// over WebDriver BiDi), driven by puppeteer-core (pinned by
 // package-lock.json here): real mouse, touch and key input through the
 // browser's own input pipeline (`page.mouse`, `page.touchscreen`,
-// `page.keyboard`), screenshots, values read from the page, and the few
-// DevTools commands puppeteer has no call for (virtual time, pixel ratio).
+// `page.keyboard`), screenshots, values read from the page, and in
+// Chromium the few DevTools commands puppeteer has no call for (the
+// page's focus). VELMORA_ENGINE=webkit hands the same calls to WebKitGTK's
+// WebDriver (webkit.js).
 'use strict';
 const fs = require('fs');
 const puppeteer = require('puppeteer-core');
+
+// The browser engine the tests drive: chromium, firefox or webkit.
+const engine = process.env.VELMORA_ENGINE || 'chromium';
 
 const flags = ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
   '--disable-component-update', '--disable-sync', '--no-first-run'];
@@ -14,21 +20,29 @@ class Chromium {
   // `width`, `height`: the page in CSS pixels; `ratio`: device pixels per
   // CSS pixel; `args`: more of the browser's own flags. The page takes
   // touch as an iPad's does.
-  static async open(url, { width = 1024, height = 768, ratio = 1, exposed = {}, args = [] } = {}) {
+  // `preload`: a script run in the page before its own.
+  static async open(url, { width = 1024, height = 768, ratio = 1, exposed = {}, args = [], preload = '' } = {}) {
+    if (engine === 'webkit') return require('./webkit').WebKit.open(url, { width, height, ratio, exposed, preload });
     const viewport = { width, height, deviceScaleFactor: ratio, hasTouch: true };
-    const browser = await puppeteer.launch({
-      executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-      headless: true, pipe: true, args: [...flags, ...args, `--window-size=${width},${height}`],
-      defaultViewport: viewport,
-    });
-    const page = (await browser.pages())[0] || (await browser.newPage());
+    const browser = await puppeteer.launch(engine === 'firefox'
+      ? { browser: 'firefox', executablePath: process.env.FIREFOX || '/usr/bin/firefox-esr',
+        headless: true, defaultViewport: viewport }
+      : { executablePath: process.env.CHROMIUM || '/usr/bin/chromium', headless: true, pipe: true,
+        args: [...flags, ...args, `--window-size=${width},${height}`], defaultViewport: viewport });
+    // Firefox's first tab never holds the focus: the page gets a tab of its
+    // own, in front, as a child's page in front does.
+    const page = (engine === 'chromium' && (await browser.pages())[0]) || (await browser.newPage());
+    if (engine === 'firefox') await page.bringToFront();
     const chromium = new Chromium(browser, page, viewport);
     page.on('console', (message) => chromium.consoleLines.push(message.text()));
     page.on('pageerror', (error) => chromium.consoleLines.push('exception: ' + error.message));
     for (const [name, answer] of Object.entries(exposed)) await page.exposeFunction(name, answer);
-    chromium.session = await page.createCDPSession();
-    // The page behaves as the focused one, as a child's page in front is.
-    await chromium.send('Emulation.setFocusEmulationEnabled', { enabled: true });
+    if (preload) await page.evaluateOnNewDocument(preload);
+    if (engine === 'chromium') {
+      chromium.session = await page.createCDPSession();
+      // The page behaves as the focused one, as a child's page in front is.
+      await chromium.send('Emulation.setFocusEmulationEnabled', { enabled: true });
+    }
     await page.goto(url, { waitUntil: 'load' });
     return chromium;
   }
@@ -213,7 +227,7 @@ async function lookUntil(look, done, timeoutMs = 15000) {
 }
 
 module.exports = {
-  Chromium, decodePng, sleep, lookUntil, heatedAround, shapes, backButton, retryButton, fastOption,
+  engine, Chromium, decodePng, sleep, lookUntil, heatedAround, shapes, backButton, retryButton, fastOption,
   endButton, coldMetal, heatedMetal, coloursAround, facts, colours, titled, onMenu, retryShown,
   twipsPerPixel,
 };

@@ -1,14 +1,45 @@
 // The heat on the page, tick for tick and pixel for pixel as the toolkit
-// draws it on its virtual clock: each shape window is opened and its metal
-// pressed in headless Chromium with real input, the page's clock is let run
-// exactly so many ticks (Chromium's virtual time), and every piece of metal
-// the page shows is compared with what toolkit_heat draws for the same
-// clicks and ticks.
+// draws it on its virtual clock, in Chromium, Firefox and WebKit alike
+// (chromium.js): each shape window is opened and its metal pressed with
+// real input, the page's clock is let run exactly so many ticks, and every
+// piece of metal the page shows is compared with what toolkit_heat draws
+// for the same clicks and ticks. The page's clock is one the test moves:
+// its intervals, the only timers the page keeps, fire when the test lets
+// time pass, never by the wall clock of a busy machine.
 //   node same_heat.js PAGE.html TOOLKIT_HEAT.js
 'use strict';
 const path = require('path');
 const { execFileSync } = require('child_process');
 const { Chromium, shapes, backButton, onMenu, twipsPerPixel } = require('./chromium');
+
+// Put in front of the page's scripts: setInterval on a clock that moves
+// only by velmoraClock(ms), every interval due then firing in time order.
+const clock = `(() => {
+  let now = 0;
+  let next = 1;
+  const intervals = new Map();
+  window.setInterval = (run, ms) => {
+    const id = next++;
+    intervals.set(id, { run, ms: Math.max(ms, 1), due: now + Math.max(ms, 1) });
+    return id;
+  };
+  window.clearInterval = (id) => intervals.delete(id);
+  window.velmoraClock = (ms) => {
+    const end = now + ms;
+    for (;;) {
+      let first = null;
+      for (const [id, interval] of intervals) {
+        if (interval.due <= end && (!first || interval.due < first[1].due)) first = [id, interval];
+      }
+      if (!first) break;
+      now = first[1].due;
+      first[1].due += first[1].ms;
+      first[1].run();
+    }
+    now = end;
+    return true;
+  };
+})();`;
 
 const [page, toolkitHeat] = process.argv.slice(2);
 
@@ -16,7 +47,11 @@ const [page, toolkitHeat] = process.argv.slice(2);
 // the ticks let run: in the shapes of several pieces, until the front has
 // turned its corners and is still on its way in the pieces beyond them.
 const ticks = { rod: 25, plate: 30, t: 100, concave: 120, h: 160, spiral: 160 };
-const runs = shapes.map((shape) => ({ ...shape, ticks: ticks[shape.name] }));
+// Firefox and WebKit deliver a press on a whole CSS pixel, so every press
+// lands on one, the toolkit's too.
+const onWholePixel = (point) => point.map((v) => Math.round(v / twipsPerPixel) * twipsPerPixel);
+const runs = shapes.map((shape) =>
+  ({ ...shape, press: onWholePixel(shape.press), ticks: ticks[shape.name] }));
 
 // Inside the page: every shown piece of metal of the front window, as
 // toolkit_heat prints it.
@@ -44,15 +79,10 @@ const pieces = `(() => {
 
 async function main() {
   const browser = await Chromium.open('file://' + path.resolve(page) + '?actual-size',
-    { width: 720, height: 520 });
+    { width: 720, height: 520, preload: clock });
   let failures = 0;
   try {
     await browser.until(onMenu);
-    let expire = null;
-    browser.on('Emulation.virtualTimeBudgetExpired', () => expire());
-    const expired = () => new Promise((resolve) => { expire = resolve; });
-    // From here the page's time moves only when let.
-    await browser.send('Emulation.setVirtualTimePolicy', { policy: 'pause' });
     const click = async ([x, y]) => {
       const box = await browser.evaluate(`(() => {
         const w = [...document.querySelectorAll('.vm-window')]
@@ -65,10 +95,7 @@ async function main() {
     for (const run of runs) {
       await click(run.button);
       await click(run.press);
-      const done = expired();
-      await browser.send('Emulation.setVirtualTimePolicy',
-        { policy: 'advance', budget: run.ticks * 50 + 25 });
-      await done;
+      await browser.evaluate(`velmoraClock(${run.ticks * 50 + 25})`);
       const shown = await browser.evaluate(pieces);
       const drawn = execFileSync(process.execPath, [toolkitHeat, ...run.button.map(String),
         ...run.press.map(String), String(run.ticks)], { encoding: 'utf8' })

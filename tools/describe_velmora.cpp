@@ -17,6 +17,7 @@
 #include "app/looks.h"
 #include "app/metal_on_window.h"
 #include "app/program.h"
+#include "forms/application.h"
 #include "forms/testing.h"
 
 namespace {
@@ -173,9 +174,11 @@ int main() {
   colours.add("title", colour(menuWindow.title->ForeColor()));
   colours.add("titleHeat", colour(menuWindow.titleHeat->ForeColor()));
   colours.add("windowBackground", colour(windowBackground));
+  colours.add("fullScreenSurround", colour(forms::fullScreenSurround));
 
   Object json;
   json.add("twipsPerPixel", forms::twipsPerPixel);
+  json.text("fullScreenCommand", forms::fullScreenCommand);
   json.add("colours", colours.json());
   json.add("announcements", Object{}
                                 .text("heatStarted", captions().heatStarted)

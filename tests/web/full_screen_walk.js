@@ -9,15 +9,23 @@
 'use strict';
 const fs = require('fs');
 const path = require('path');
-const { Chromium, decodePng, sleep, lookUntil, shapes, backButton, coldMetal, heatedMetal } =
-  require('./chromium');
+const {
+  Chromium, decodePng, sleep, lookUntil, shapes, backButton, coldMetal, heatedMetal, colours, facts,
+  onMenu, titled, twipsPerPixel,
+} = require('./chromium');
 
 const [page, out, ratioArgument] = process.argv.slice(2);
 const ratio = Number(ratioArgument || 1);
 const [width, height] = [1920, 1080];
-const surround = 0x181818;
-const paleYellowCard = 0xffffe1;
-const tee = shapes.find((shape) => shape.name === 't-plate');
+const { fullScreenSurround: surround, card: paleYellowCard } = colours;
+const tee = shapes.find((shape) => shape.name === 't');
+// On the menu, a card's pale face below its pictogram; on the T, a point
+// of the stem (its tallest piece) just past the inner corner, and the
+// stem's far end.
+const cardFace = [facts.menu.cards[0].left + 60, facts.menu.cards[0].top + 1160];
+const stem = facts.windows.t.pieces.reduce((a, b) => (b.height > a.height ? b : a));
+const pastCorner = [stem.left + 140, stem.top + 620];
+const stemEnd = [stem.left + 440, stem.top + stem.height - 15];
 
 let failures = 0;
 function check(ok, what) {
@@ -39,7 +47,7 @@ const helpers = `
   };
   window.onScreen = (x, y) => {
     const c = client();
-    return [c.left + x / 15 * c.scale, c.top + y / 15 * c.scale];
+    return [c.left + x / ${twipsPerPixel} * c.scale, c.top + y / ${twipsPerPixel} * c.scale];
   };
   true;`;
 
@@ -47,7 +55,7 @@ async function main() {
   fs.mkdirSync(out, { recursive: true });
   const browser = await Chromium.open('file://' + path.resolve(page), { width, height, ratio });
   try {
-    await browser.until('document.title === "Velmora"');
+    await browser.until(onMenu);
     await browser.evaluate(helpers);
     const { mouse, keyboard } = browser.page;
     const click = async ([x, y]) => mouse.click(...(await browser.evaluate(`onScreen(${x}, ${y})`)));
@@ -69,7 +77,7 @@ async function main() {
       const b = front().querySelector('.vm-full-screen-box');
       const r = b.getBoundingClientRect();
       return r.width > 0 ? [r.left + r.width / 2, r.top + r.height / 2, b.title] : null; })()`);
-    check(button !== null && button[2] === '全画面表示 (F11)',
+    check(button !== null && button[2] === facts.fullScreenCommand,
       'the menu\'s title bar has the full-screen button beside its close box');
     await mouse.click(button[0], button[1]);
     await browser.until('document.documentElement.classList.contains("vm-full-screen")');
@@ -80,25 +88,25 @@ async function main() {
     check(await browser.evaluate('document.fullscreenElement !== null'),
       'the browser shows the page on its whole screen');
     let look = await shot('menu');
-    check(look([5, height / 2]) === surround && look(await at([2460, 2600])) === paleYellowCard,
+    check(look([5, height / 2]) === surround && look(await at(cardFace)) === paleYellowCard,
       'beside it the dark surround; the cards pale yellow');
 
     await click(tee.button);
-    await browser.until(`document.title === ${JSON.stringify(tee.caption)}`);
+    await browser.until(titled(tee.caption));
     check(await browser.evaluate('client().height') > height - 1, 'the T opens full screen');
     look = await shot('t-cold');
     check(look(await at(tee.press)) === coldMetal, 'its metal is cold and grey');
     await click(tee.press);
     const near = await at([tee.press[0] + 60, tee.press[1]]);
-    const corner = await at([3500, 2300]);
-    const far = await at([3800, 5400]);
+    const corner = await at(pastCorner);
+    const far = await at(stemEnd);
     look = await lookUntil(() => shot('t-plate'), (seen) => seen(corner) === heatedMetal);
     check(look(near) === heatedMetal, 'the heat spreads from the pointer\'s point');
     check(look(corner) === heatedMetal && look(far) === coldMetal,
       'it turns the inner corner into the stem, whose far end is still cold');
 
     await click(backButton);
-    await browser.until('document.title === "Velmora"');
+    await browser.until(onMenu);
     look = await shot('menu-again');
     check(await browser.evaluate('client().height') > height - 1 && look([5, height / 2]) === surround,
       'もどる: the menu, still full screen');

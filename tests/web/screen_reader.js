@@ -41,6 +41,8 @@ function expected(described, reachable, pictures) {
     ...reachable,
     ...pictures.map((c) => ({ ...c, role: 'image' })),
     { accessibleName: described.closeBoxName, description: '', role: 'button' },
+    // The page's own button beside it, where the browser has full screen.
+    { accessibleName: facts.fullScreenCommand, description: '', role: 'button' },
   ];
 }
 

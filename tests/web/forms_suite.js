@@ -27,8 +27,12 @@ async function main() {
     }
   };
   // WebKitGTK's driver cannot move the page to a screen of another pixel
-  // ratio: the case that does is left out there.
-  const excluded = engine === 'webkit' ? '?exclude=' + encodeURIComponent('*screen of twice the scale*') : '';
+  // ratio, nor give the page the user's gesture its full screen needs, and
+  // its screenshots of a window drawn at another ratio come back cut: the
+  // cases that need those are left out there.
+  const webkitCannot = ['*screen of twice the scale*', '*F11 fills the screen*',
+    '*show no seam at any scale*'];
+  const excluded = engine === 'webkit' ? '?exclude=' + encodeURIComponent(webkitCannot.join(',')) : '';
   browser = await Chromium.open('file://' + path.resolve(page) + excluded,
     { ...size, ratio, exposed: { velmoraProbe } });
   let printed = 0;

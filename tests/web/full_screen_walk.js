@@ -19,11 +19,7 @@ const surround = 0x181818;
 const paleYellowCard = 0xffffe1;
 const tee = shapes.find((shape) => shape.name === 't-plate');
 
-let failures = 0;
-function check(ok, what) {
-  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`);
-  if (!ok) failures++;
-}
+const { check, run } = require('./checks');
 
 // A point of the front window's client area (twips) on the screen, and the
 // client area's box, in CSS pixels.
@@ -119,11 +115,6 @@ async function main() {
   } finally {
     await browser.close();
   }
-  console.log(failures ? `${failures} check(s) failed` : 'every check passed');
-  process.exit(failures ? 1 : 0);
 }
 
-main().catch((error) => {
-  console.error(error);
-  process.exit(1);
-});
+run(main);

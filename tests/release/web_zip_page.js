@@ -6,17 +6,13 @@
 'use strict';
 const path = require('path');
 const { Chromium } = require('../web/chromium');
+const { check, run } = require('../web/checks');
 
 const [page] = process.argv.slice(2);
 const menuBackground = 0xd4d0c8;
 
 async function main() {
   const browser = await Chromium.open('file://' + path.resolve(page));
-  let failures = 0;
-  const check = (ok, what) => {
-    console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`);
-    if (!ok) failures++;
-  };
   try {
     await browser.until('document.querySelector(".vm-window") !== null && document.fonts.ready');
     await browser.until('[...document.fonts].some((f) => f.status === "loaded")');
@@ -32,10 +28,6 @@ async function main() {
   } finally {
     await browser.close();
   }
-  if (failures) process.exit(1);
 }
 
-main().catch((error) => {
-  console.error(error);
-  process.exit(1);
-});
+run(main);

@@ -58,11 +58,7 @@ const helpers = `
       .some((b) => b.textContent === text && b.style.display !== 'none');
   true;`;
 
-let failures = 0;
-function check(ok, what) {
-  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`);
-  if (!ok) failures++;
-}
+const { check, run } = require('./checks');
 
 async function main() {
   fs.mkdirSync(out, { recursive: true });
@@ -299,11 +295,6 @@ async function main() {
   } finally {
     await browser.close();
   }
-  console.log(failures ? `${failures} check(s) failed` : 'every check passed');
-  process.exit(failures ? 1 : 0);
 }
 
-main().catch((error) => {
-  console.error(error);
-  process.exit(1);
-});
+run(main);

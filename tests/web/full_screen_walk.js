@@ -27,11 +27,7 @@ const stem = facts.windows.t.pieces.reduce((a, b) => (b.height > a.height ? b : 
 const pastCorner = [stem.left + 140, stem.top + 620];
 const stemEnd = [stem.left + 440, stem.top + stem.height - 15];
 
-let failures = 0;
-function check(ok, what) {
-  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`);
-  if (!ok) failures++;
-}
+const { check, run } = require('./checks');
 
 // A point of the front window's client area (twips) on the screen, and the
 // client area's box, in CSS pixels.
@@ -127,11 +123,6 @@ async function main() {
   } finally {
     await browser.close();
   }
-  console.log(failures ? `${failures} check(s) failed` : 'every check passed');
-  process.exit(failures ? 1 : 0);
 }
 
-main().catch((error) => {
-  console.error(error);
-  process.exit(1);
-});
+run(main);

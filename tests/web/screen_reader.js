@@ -13,11 +13,7 @@ const { Chromium, facts, shapes, backButton, fastOption, titled, onMenu, twipsPe
 
 const [page] = process.argv.slice(2);
 
-let failures = 0;
-function check(ok, what) {
-  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`);
-  if (!ok) failures++;
-}
+const { check, run } = require('./checks');
 
 // The nodes a screen reader meets: those the browser does not ignore.
 async function heard(browser) {
@@ -125,11 +121,6 @@ async function main() {
   } finally {
     await browser.close();
   }
-  console.log(`${failures ? 'FAILED' : 'passed'}: ${failures} failure(s)`);
-  process.exit(failures ? 1 : 0);
 }
 
-main().catch((error) => {
-  console.error(error);
-  process.exit(1);
-});
+run(main);

@@ -8,11 +8,7 @@ const { serve, activeWorker } = require('./file_server');
 
 const [folder] = process.argv.slice(2);
 
-let failures = 0;
-function check(ok, what) {
-  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`);
-  if (!ok) failures++;
-}
+const { check, run } = require('./checks');
 
 async function main() {
   const server = await serve(folder);
@@ -35,10 +31,6 @@ async function main() {
     await server.stop();
     await browser.close();
   }
-  if (failures) process.exit(1);
 }
 
-main().catch((error) => {
-  console.error(error);
-  process.exit(1);
-});
+run(main);

@@ -14,11 +14,7 @@ const { serve, activeWorker } = require('./file_server');
 
 const [folder] = process.argv.slice(2);
 
-let failures = 0;
-function check(ok, what) {
-  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`);
-  if (!ok) failures++;
-}
+const { check, run } = require('./checks');
 
 const buildMark = 'document.querySelector("meta[name=velmora-build]").content';
 const monthAgo = new Date(Date.now() - 30 * 24 * 3600 * 1000);
@@ -112,10 +108,6 @@ async function main() {
   } finally {
     fs.rmSync(work, { recursive: true, force: true });
   }
-  if (failures) process.exit(1);
 }
 
-main().catch((error) => {
-  console.error(error);
-  process.exit(1);
-});
+run(main);

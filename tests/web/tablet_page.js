@@ -82,11 +82,7 @@ const helpers = `
   };
   true;`;
 
-let failures = 0;
-function check(ok, what) {
-  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`);
-  if (!ok) failures++;
-}
+const { check, run } = require('./checks');
 
 async function onTablet(width, height) {
   const size = `${width}×${height}`;
@@ -218,13 +214,6 @@ async function main() {
   fs.mkdirSync(out, { recursive: true });
   // Side by side: the walks mostly wait for the heat to spread.
   await Promise.all([onTablet(1024, 768), onTablet(768, 1024)]);
-  if (failures) {
-    console.log(`${failures} check(s) failed`);
-    process.exit(1);
-  }
 }
 
-main().catch((error) => {
-  console.error(error);
-  process.exit(1);
-});
+run(main);

@@ -109,8 +109,10 @@ var Page = (function () {
     var fullBox = make('button', 'vm-full-screen-box');
     fullBox.type = 'button';
     fullBox.tabIndex = -1;
+    // Its title is both the tooltip and, the button having no text, the
+    // name a screen reader says (once: an aria-label beside it would make
+    // the title a description that repeats the name).
     fullBox.title = fullScreenCaption;
-    fullBox.setAttribute('aria-label', fullScreenCaption);
     fullBox.addEventListener('pointerdown', function (event) { event.preventDefault(); });
     fullBox.addEventListener('click', function () { _velmora_key(record.id, FULL_SCREEN_KEY, 0); });
     var closeBox = make('button', 'vm-close-box');

@@ -22,6 +22,7 @@ if [ "${1:-}" = "--windows" ]; then
   velmora=$!
   trap 'kill $velmora 2>/dev/null || true; wine_session_stop' EXIT
   prefix=windows-
+  windows=yes
 else
   program=build/app/velmora
   [ -x "$program" ] || { echo "Build Velmora first (bash scripts/run.sh builds it)." >&2; exit 1; }
@@ -34,6 +35,7 @@ else
   velmora=$!
   trap 'kill $velmora $xvfb 2>/dev/null || true' EXIT
   prefix=
+  windows=
 fi
 
 source scripts/x-windows.sh
@@ -84,17 +86,32 @@ run concave 1300 1300 5.0 concave-plate-corner
 run h 1400 1300 4.0 h-plate-heating
 run spiral 1560 1100 7.0 spiral-heating
 
-if [ -n "$prefix" ]; then
-  # Once more on a 200 % screen, as on a classroom projector: the menu
-  # and the T, twice as large and as sharp.
+# The program started again on a screen of another scale, its menu shown.
+restart_at_scale() {
   click_at "$menu" $(fact menu controls finishButton press)
   wait $velmora || true
-  export WINEPREFIX=$WINEPREFIX-200 VELMORA_SCALE=2
-  wine "$program" &
+  if [ -n "$windows" ]; then
+    WINEPREFIX=$1 wine "$program" &
+  else
+    QT_SCALE_FACTOR=$2 "$program" &
+  fi
   velmora=$!
-  sleep 2
+  for _ in $(seq 100); do window_named "$menu" >/dev/null 2>&1 && break; sleep 0.2; done
+  sleep 1
+  export VELMORA_SCALE=$2
+}
+
+base_prefix=${WINEPREFIX:-}
+if [ -n "$windows" ]; then
+  # Once more on a 200 % screen, as on a classroom projector: the menu
+  # and the T, twice as large and as sharp.
+  restart_at_scale "$base_prefix-200" 2
   prefix=windows-200-
   shoot "$menu" menu
   run t 900 1260 3.2 t-plate-corner
 fi
+# Last, the menu on a laptop at 150 %, its version line ending before
+# おわり (last: the click helpers count in whole multiples of the scale).
+restart_at_scale "$base_prefix-150" 1.5
+import -window "$(window_named "$menu")" "$out/$([ -n "$windows" ] && echo windows-150-menu || echo menu-150).png"
 echo "Screenshots written to $out"

@@ -40,4 +40,5 @@ echo "== The release files of these builds =="
 # The guide is the one the normal build's test printed and read back.
 dist=$(bash scripts/collect-release.sh build-dist build/package build-windows build-web \
   build/tests/teachers-guide | tail -n 1)
-bash tests/release/check-release.sh "$dist" build-web/tests/web/driver/node_modules
+bash tests/release/check-release.sh "$dist" build-web/tests/web/driver/node_modules \
+  build-web/tests/web/velmora-facts.json

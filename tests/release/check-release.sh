@@ -5,10 +5,13 @@
 # web zip's page opened from file:// in headless Chromium. (The package
 # itself is the one the test command's package test checked.)
 #
-#   check-release.sh FOLDER BROWSER_DRIVER_MODULES
+#   check-release.sh FOLDER BROWSER_DRIVER_MODULES FACTS
+# (FACTS: the describer's JSON of the browser build, which the browser
+# driver reads.)
 set -euo pipefail
 folder=$(realpath "$1")
 modules=$(realpath "$2")
+export VELMORA_FACTS=$(realpath "$3")
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -16,7 +16,27 @@ const engine = process.env.VELMORA_ENGINE || 'chromium';
 const flags = ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
   '--disable-component-update', '--disable-sync', '--no-first-run'];
 
-class Chromium {
+// What every engine's driver does the same way, through its own
+// evaluate() and screenshot().
+class PageDriver {
+  // Waits until the expression is true in the page, and gives its value.
+  async until(expression, timeoutMs = 5000) {
+    const end = Date.now() + timeoutMs;
+    for (;;) {
+      const value = await this.evaluate(expression);
+      if (value) return value;
+      if (Date.now() > end) throw new Error(`Timed out waiting for ${expression}`);
+      await sleep(20);
+    }
+  }
+
+  // The screenshot decoded: width, height and 0xRRGGBB bytes row by row.
+  async pixels(clip) {
+    return decodePng(await this.screenshot(clip));
+  }
+}
+
+class Chromium extends PageDriver {
   // `width`, `height`: the page in CSS pixels; `ratio`: device pixels per
   // CSS pixel; `args`: more of the browser's own flags. The page takes
   // touch as an iPad's does.
@@ -48,6 +68,7 @@ class Chromium {
   }
 
   constructor(browser, page, viewport) {
+    super();
     this.browser = browser;
     this.page = page;
     this.viewport = viewport;
@@ -75,26 +96,11 @@ class Chromium {
     return this.page.evaluate(expression);
   }
 
-  async until(expression, timeoutMs = 5000) {
-    const end = Date.now() + timeoutMs;
-    for (;;) {
-      const value = await this.evaluate(expression);
-      if (value) return value;
-      if (Date.now() > end) throw new Error(`Timed out waiting for ${expression}`);
-      await sleep(20);
-    }
-  }
-
   // What the browser shows, as a PNG: all of the page, or a rectangle of it
   // (CSS pixels) in device pixels.
   async screenshot(clip) {
     return Buffer.from(await this.page.screenshot({ type: 'png', captureBeyondViewport: false,
       ...(clip ? { clip: { ...clip, scale: 1 } } : {}) }));
-  }
-
-  // The same, decoded: width, height and 0xRRGGBB bytes row by row.
-  async pixels(clip) {
-    return decodePng(await this.screenshot(clip));
   }
 
   async close() {
@@ -227,7 +233,7 @@ async function lookUntil(look, done, timeoutMs = 15000) {
 }
 
 module.exports = {
-  engine, Chromium, decodePng, sleep, lookUntil, heatedAround, shapes, backButton, retryButton, fastOption,
+  engine, PageDriver, Chromium, decodePng, sleep, lookUntil, heatedAround, shapes, backButton, retryButton, fastOption,
   endButton, coldMetal, heatedMetal, coloursAround, facts, colours, titled, onMenu, retryShown,
   twipsPerPixel,
 };

@@ -19,7 +19,7 @@ const path = require('path');
 const zlib = require('zlib');
 const { spawn } = require('child_process');
 const { Builder, Origin } = require('selenium-webdriver');
-const { decodePng } = require('./chromium');
+const { PageDriver, decodePng, sleep } = require('./chromium');
 
 const miniBrowser = process.env.WEBKIT_BROWSER || '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
 
@@ -59,11 +59,7 @@ function freePort() {
   });
 }
 
-function sleep(ms) {
-  return new Promise((resolve) => setTimeout(resolve, ms));
-}
-
-class WebKit {
+class WebKit extends PageDriver {
   static async open(url, { width = 1024, height = 768, ratio = 1, exposed = {}, preload: script = '' } = {}) {
     if (ratio !== 1) throw new Error('WebKitGTK\'s driver cannot set the pixel ratio');
     const port = await freePort();
@@ -101,6 +97,7 @@ class WebKit {
   }
 
   constructor(driver, server, exposed) {
+    super();
     this.driver = driver;
     this.server = server;
     this.exposed = exposed;
@@ -191,16 +188,6 @@ class WebKit {
     return outcome.value === null ? undefined : outcome.value;
   }
 
-  async until(expression, timeoutMs = 5000) {
-    const end = Date.now() + timeoutMs;
-    for (;;) {
-      const value = await this.evaluate(expression);
-      if (value) return value;
-      if (Date.now() > end) throw new Error(`Timed out waiting for ${expression}`);
-      await sleep(20);
-    }
-  }
-
   async setRatio(ratio) {
     if (ratio !== 1) throw new Error('WebKitGTK\'s driver cannot set the pixel ratio');
   }
@@ -221,10 +208,6 @@ class WebKit {
         ((top + y) * whole.width + left + width) * 3);
     }
     return encodePng(width, height, rows);
-  }
-
-  async pixels(clip) {
-    return decodePng(await this.screenshot(clip));
   }
 
   async close() {

@@ -25,12 +25,9 @@ fail() {
 
 if [ "$backend" = qt ]; then
   out=build/full-screen
-  n=70
-  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb=$!
-  export DISPLAY=:$n
-  until [ -e "/tmp/.X11-unix/X$n" ]; do sleep 0.1; done
+  source scripts/x-display.sh
+  start_display 1920x1080
+  xvfb=$display_pid
   QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale timeout 60 build/app/velmora &
   velmora=$!
   trap 'kill $velmora $xvfb 2>/dev/null || true' EXIT

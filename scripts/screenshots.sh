@@ -26,11 +26,9 @@ if [ "${1:-}" = "--windows" ]; then
 else
   program=build/app/velmora
   [ -x "$program" ] || { echo "Build Velmora first (bash scripts/run.sh builds it)." >&2; exit 1; }
-  display=:77
-  Xvfb "$display" -screen 0 1280x800x24 >/dev/null 2>&1 &
-  xvfb=$!
-  export DISPLAY=$display
-  sleep 1
+  source scripts/x-display.sh
+  start_display 1280x800
+  xvfb=$display_pid
   "$program" &
   velmora=$!
   trap 'kill $velmora $xvfb 2>/dev/null || true' EXIT

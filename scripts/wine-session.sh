@@ -9,25 +9,16 @@
 # Needs wine, wine64, fonts-wine, xvfb and fonts-ipafont-gothic
 # (scripts/install-deps.sh).
 
+source scripts/x-display.sh
+
 wine_session_start() {
   local folder
   folder=$(realpath "$1")
   export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   wine_session_prefixes=("$folder/wineprefix" "$folder/wineprefix-150" "$folder/wineprefix-200")
-  # A display of its own: the first number no X server holds.
-  local n=90
-  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
   # A projector's screen, for the full-screen runs too.
-  Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-  wine_session_xvfb=$!
-  export DISPLAY=:$n
-  # A GUI program with no display would wait for ever: the display first.
-  local tries=0
-  until [ -e "/tmp/.X11-unix/X$n" ]; do
-    sleep 0.1
-    tries=$((tries + 1))
-    [ $tries -lt 100 ] || { echo "Xvfb did not start" >&2; return 1; }
-  done
+  start_display 1920x1080
+  wine_session_xvfb=$display_pid
   # The prefixes at once: each has its own Wine server.
   make_wine_prefix "$folder/wineprefix" 96 &
   local first=$!

@@ -95,7 +95,7 @@ void MenuWindow::buildLayout() {
   setTabOrder(std::move(order));
 }
 
-void MenuWindow::Form_Load() {
+void MenuWindow::onLoad() {
   program_.chooseSpeed(normalSpeed);
   const forms::VersionRecord& version = forms::versionRecord();
   versionLine->setCaption(version.productName + " ver." + std::to_string(version.major) + "." +

@@ -43,10 +43,10 @@ class MenuWindow : public forms::Form {
 
  protected:
   void buildLayout() override;
-  void Form_Load() override;
+  void onLoad() override;
   // No shape's window is open while the menu is, so closing the menu leaves
   // nothing to do: the program ends.
-  void closeBox_Click() override { forms::endProgram(); }
+  void onCloseBox() override { forms::endProgram(); }
 
  private:
   Program& program_;

@@ -18,17 +18,17 @@ std::size_t rowOf(std::string_view shape) {
 
 Program::Program() : menu(*this), windows_(shapeLayouts().size()) {}
 
-void Program::start() { menu.Show(); }
+void Program::start() { menu.show(); }
 
 void Program::open(std::string_view shape) {
   const std::size_t row = rowOf(shape);
   if (!windows_[row])
     windows_[row] = std::make_unique<SimulationWindow>(shapeLayouts()[row], *this);
-  windows_[row]->Show();
-  menu.Hide();
+  windows_[row]->show();
+  menu.hide();
 }
 
-void Program::showMenu() { menu.Show(); }
+void Program::showMenu() { menu.show(); }
 
 SimulationWindow* Program::window(std::string_view shape) const {
   return windows_[rowOf(shape)].get();

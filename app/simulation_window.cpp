@@ -109,7 +109,7 @@ void SimulationWindow::buildLayout() {
   setTabOrder(std::move(order));
 }
 
-void SimulationWindow::Form_Load() {
+void SimulationWindow::onLoad() {
   heat.reset();
   // Show the speed the child chose last, in whichever window; selecting it
   // stores the same value again.
@@ -133,8 +133,8 @@ void SimulationWindow::metalPressed(int piece, std::int16_t button, float x, flo
     markers[i]->setLeft(at.x - markerHalf);
     markers[i]->setTop(at.y - markerHalf);
   }
-  burner->setLeft(metal[piece]->Left() + x - markerHalf);
-  burner->setTop(metal[piece]->Top() + y - markerHalf);
+  burner->setLeft(metal[piece]->left() + x - markerHalf);
+  burner->setTop(metal[piece]->top() + y - markerHalf);
   burner->setVisible(true);
   heat_tick_log::runStarted(pieceCount());
   announce(std::string(captions().heatStarted));
@@ -160,7 +160,7 @@ void SimulationWindow::heatTimerTicked(int piece) {
     }
     return;
   }
-  if (tick.disc) metal[piece]->Circle(tick.disc->x, tick.disc->y, tick.disc->radius);
+  if (tick.disc) metal[piece]->drawCircle(tick.disc->x, tick.disc->y, tick.disc->radius);
 }
 
 void SimulationWindow::speedChosen(int option) {

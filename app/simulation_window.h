@@ -48,10 +48,10 @@ class SimulationWindow : public forms::Form {
 
  protected:
   void buildLayout() override;
-  void Form_Load() override;
+  void onLoad() override;
   // The close box takes the child back to the menu, as "もどる" does, so the
   // program is never left running with no window on the screen.
-  void closeBox_Click() override { backClicked(); }
+  void onCloseBox() override { backClicked(); }
 
  private:
   Program& program_;

@@ -29,10 +29,10 @@ RealClock::~RealClock() = default;
 
 void RealClock::start(Timer& timer) {
   Backend* b = backend();
-  if (!b || timer.Interval() <= 0) return;
+  if (!b || timer.interval() <= 0) return;
   auto& peer = peers_[&timer];
   if (!peer) peer = b->createTimer(timer);
-  if (peer) peer->start(timer.Interval());
+  if (peer) peer->start(timer.interval());
 }
 
 void RealClock::stop(Timer& timer) {
@@ -51,8 +51,8 @@ void RealClock::stopAll() {
 void VirtualClock::start(Timer& timer) {
   stop(timer);
   // A timer without an interval never ticks (it would tick forever at once).
-  if (timer.Interval() <= 0) return;
-  schedule_.push_back({&timer, now_ + timer.Interval()});
+  if (timer.interval() <= 0) return;
+  schedule_.push_back({&timer, now_ + timer.interval()});
 }
 
 void VirtualClock::stop(Timer& timer) {
@@ -81,7 +81,7 @@ void VirtualClock::advance(std::int64_t ms) {
     if (next == schedule_.end()) break;
     now_ = next->at;
     Timer* timer = next->timer;
-    next->at += timer->Interval();
+    next->at += timer->interval();
     timer->fire();
   }
   now_ = target;

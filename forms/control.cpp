@@ -82,7 +82,7 @@ PixelArea Control::deviceRect() const {
   const Form& owner = form();
   const double ratio = owner.pixelRatio();
   if (kind_ == ControlKind::Form) {
-    return {0, 0, snapped(owner.ClientWidth(), ratio), snapped(owner.ClientHeight(), ratio)};
+    return {0, 0, snapped(owner.clientWidth(), ratio), snapped(owner.clientHeight(), ratio)};
   }
   const Point at = clientPosition();
   const Point origin = parent_ ? parent_->clientPosition() : Point{};
@@ -168,7 +168,7 @@ Control* Container::hitTest(float x, float y) {
     for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
       Control* child = *it;
       if (isWindowless(child->kind()) != windowless) continue;
-      if (!child->Visible() || !child->takesInput()) continue;
+      if (!child->visible() || !child->takesInput()) continue;
       const Rect r = child->rect();
       if (x < r.left || y < r.top || x >= r.left + r.width || y >= r.top + r.height) continue;
       if (auto* box = dynamic_cast<Container*>(child)) return box->hitTest(x - r.left, y - r.top);

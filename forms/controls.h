@@ -60,10 +60,10 @@ class Control {
 
   // A form's Width and Height are its outer size: the client area plus
   // the layout's fixed frame, the same through a Control& as a Form&.
-  float Left() const { return rect_.left; }
-  float Top() const { return rect_.top; }
-  float Width() const { return rect_.width; }
-  float Height() const { return rect_.height; }
+  float left() const { return rect_.left; }
+  float top() const { return rect_.top; }
+  float width() const { return rect_.width; }
+  float height() const { return rect_.height; }
   void setLeft(float left);
   void setTop(float top);
   void move(Rect rect);
@@ -77,7 +77,7 @@ class Control {
   // fractional ones too: no seam, no gap, whatever the backend.
   PixelArea deviceRect() const;
 
-  bool Visible() const { return visible_; }
+  bool visible() const { return visible_; }
   void setVisible(bool visible);
 
   // Lines, filled rectangles and images take no input: a press on them
@@ -164,12 +164,12 @@ class PictureBox : public Container {
  public:
   PictureBox(Container& parent, Rect rect);
 
-  Color BackColor() const { return backColor_; }
+  Color backColor() const { return backColor_; }
   // Setting the background colour erases everything drawn.
   void setBackColor(Color color);
-  Color ForeColor() const { return foreColor_; }
+  Color foreColor() const { return foreColor_; }
   void setForeColor(Color color) { foreColor_ = color; }
-  Color FillColor() const { return fillColor_; }
+  Color fillColor() const { return fillColor_; }
   void setFillColor(Color color) { fillColor_ = color; }
 
   const Picture& picture() const { return picture_; }
@@ -182,7 +182,7 @@ class PictureBox : public Container {
 
   // A tab stop takes its turn of the keyboard focus (Space does nothing on
   // it). Off by default: markers and picture buttons are passed over.
-  bool TabStop() const { return tabStop_; }
+  bool tabStop() const { return tabStop_; }
   void setTabStop(bool tabStop);
   bool takesFocus() const override { return tabStop_; }
 
@@ -196,7 +196,7 @@ class PictureBox : public Container {
 
   // A circle with a one-pixel rim in ForeColor and a solid inside in
   // FillColor, centre and radius in twips, clipped to the box.
-  void Circle(float x, float y, float radius);
+  void drawCircle(float x, float y, float radius);
 
   const Canvas& canvas() const { return canvas_; }
   // For its peer: the areas of the canvas changed since the peer last asked.
@@ -242,7 +242,7 @@ class Image : public Control {
 class CommandButton : public Control {
  public:
   CommandButton(Container& parent, Rect rect, std::string caption);
-  const std::string& Caption() const { return caption_; }
+  const std::string& caption() const { return caption_; }
   void setCaption(std::string caption);
   bool takesFocus() const override { return true; }
 
@@ -258,9 +258,9 @@ class OptionButton : public Control {
   // `selected` is the layout's initial state; building raises no click.
   OptionButton(Container& parent, Rect rect, std::string caption, Color backColor,
                bool selected = false);
-  const std::string& Caption() const { return caption_; }
-  Color BackColor() const { return backColor_; }
-  bool Value() const { return value_; }
+  const std::string& caption() const { return caption_; }
+  Color backColor() const { return backColor_; }
+  bool value() const { return value_; }
   // Selecting in code (or by the user) raises onClick, even when the
   // option was already selected.
   void select();
@@ -283,11 +283,11 @@ class Label : public Control {
  public:
   Label(Container& parent, Rect rect, std::string caption, Font font = {},
         Color foreColor = systemColor(8));
-  const std::string& Caption() const { return caption_; }
+  const std::string& caption() const { return caption_; }
   void setCaption(std::string caption);
   const Font& font() const { return font_; }
   void setFont(Font font);
-  Color ForeColor() const { return foreColor_; }
+  Color foreColor() const { return foreColor_; }
   void setForeColor(Color color);
 
  private:
@@ -303,7 +303,7 @@ class Line : public Control {
   Line(Container& parent, Point from, Point to, Color color);
   Point from() const { return from_; }
   Point to() const { return to_; }
-  Color BorderColor() const { return color_; }
+  Color borderColor() const { return color_; }
   bool takesInput() const override { return false; }
 
  private:
@@ -318,7 +318,7 @@ class Line : public Control {
 class FilledRect : public Control {
  public:
   FilledRect(Container& parent, Rect rect, Color fillColor, bool outlined);
-  Color FillColor() const { return fillColor_; }
+  Color fillColor() const { return fillColor_; }
   bool outlined() const { return outlined_; }
   bool takesInput() const override { return false; }
 
@@ -337,8 +337,8 @@ class Timer {
   Timer(const Timer&) = delete;
   Timer& operator=(const Timer&) = delete;
 
-  int Interval() const { return interval_; }
-  bool Enabled() const { return enabled_; }
+  int interval() const { return interval_; }
+  bool enabled() const { return enabled_; }
   // Enabling an enabled timer changes nothing; disabling then enabling
   // restarts the interval.
   void setEnabled(bool enabled);

@@ -17,7 +17,7 @@ namespace {
 bool shown(const Control& control) {
   for (const Control* c = &control; c; c = c->parent()) {
     if (c->kind() == ControlKind::Form) return true;
-    if (!c->Visible()) return false;
+    if (!c->visible()) return false;
   }
   return false;
 }
@@ -30,9 +30,9 @@ bool tabStopsAt(const Control& control) {
   if (!canHoldFocus(control)) return false;
   const auto* option = dynamic_cast<const OptionButton*>(&control);
   if (!option) return true;
-  if (option->Value()) return true;
+  if (option->value()) return true;
   const std::vector<OptionButton*> group = option->group();
-  if (std::any_of(group.begin(), group.end(), [](auto* o) { return o->Value(); })) return false;
+  if (std::any_of(group.begin(), group.end(), [](auto* o) { return o->value(); })) return false;
   const auto first =
       std::find_if(group.begin(), group.end(), [](auto* o) { return canHoldFocus(*o); });
   return first != group.end() && *first == option;
@@ -61,18 +61,18 @@ Form::~Form() {
   lifetime::formDestroyed(this);
 }
 
-void Form::Show() {
+void Form::show() {
   if (programEnded()) return;
   // A window object made before the backend was set up gets its window now.
   if (!peer()) attachPeer();
   if (!loaded_) {
     loaded_ = true;
     buildLayout();
-    Form_Load();
-    // Form_Load may have ended the program or closed this very form.
+    onLoad();
+    // onLoad may have ended the program or closed this very form.
     if (programEnded() || !loaded_) return;
   }
-  if (Visible()) {
+  if (visible()) {
     tell(&ControlPeer::raised);
   } else {
     setVisible(true);
@@ -84,7 +84,7 @@ void Form::Show() {
   }
 }
 
-void Form::Hide() { setVisible(false); }
+void Form::hide() { setVisible(false); }
 
 void Form::close() {
   if (loaded_) {
@@ -109,8 +109,8 @@ void Form::pressAt(const MouseEvent& event) {
   Control* target = hitTest(event.x, event.y);
   MouseEvent local = event;
   for (const Control* c = target; c != this; c = c->parent()) {
-    local.x -= c->Left();
-    local.y -= c->Top();
+    local.x -= c->left();
+    local.y -= c->top();
   }
   if (event.button == leftButton) {
     pressed_ = target;
@@ -169,7 +169,7 @@ void Form::announce(std::string text) {
 
 void Form::dispatchCloseBox() {
   if (programEnded()) return;
-  closeBox_Click();
+  onCloseBox();
 }
 
 void Form::dispatchKey(Key key, std::int16_t shift) {

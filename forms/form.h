@@ -31,18 +31,18 @@ class Form : public Container {
   ~Form() override;
 
   const FormStyle& style() const { return style_; }
-  const std::string& Caption() const { return style_.caption; }
+  const std::string& caption() const { return style_.caption; }
 
-  // Width() and Height() (of Control) are the outer size: the client area
+  // width() and height() (of Control) are the outer size: the client area
   // plus the layout's fixed frame on both sides, whatever the window
   // manager draws around it, so the heat grows alike on every desktop.
-  float ClientWidth() const { return style_.clientWidth; }
-  float ClientHeight() const { return style_.clientHeight; }
+  float clientWidth() const { return style_.clientWidth; }
+  float clientHeight() const { return style_.clientHeight; }
 
   // Shows the form without modality. A form that is not loaded first builds
-  // its controls (buildLayout) and runs Form_Load.
-  void Show();
-  void Hide();
+  // its controls (buildLayout) and runs onLoad.
+  void show();
+  void hide();
   // Unloads the form: hides it and destroys its controls and timers.
   void close();
   bool loaded() const { return loaded_; }
@@ -111,9 +111,9 @@ class Form : public Container {
   // Builds the controls from the window's layout (each opening).
   virtual void buildLayout() = 0;
   // Runs after buildLayout, before the window becomes visible.
-  virtual void Form_Load() {}
+  virtual void onLoad() {}
   // What the close box does; by default the form closes.
-  virtual void closeBox_Click() { close(); }
+  virtual void onCloseBox() { close(); }
 
   // Creates a control owned by this form (on the form or inside one of its
   // picture boxes). Valid until the form is closed.

@@ -86,7 +86,7 @@ std::vector<OverlayRun> keyboardOverlay(const Form& form) {
   std::vector<OverlayRun> runs;
   const Control* focused = form.focused();
   // The focus never rests on a hidden control: hiding one passes it on.
-  if (!form.keyboardUsed() || !form.loaded() || !form.Visible() || !focused) return runs;
+  if (!form.keyboardUsed() || !form.loaded() || !form.visible() || !focused) return runs;
   const double ratio = form.pixelRatio();
   const PixelArea box = devicePixelsOf(*focused);
   if (const auto* picture = dynamic_cast<const PictureBox*>(focused); picture && picture->aimed()) {

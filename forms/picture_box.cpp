@@ -67,22 +67,22 @@ void PictureBox::setMouseIcon(Cursor cursor) {
   tell(&ControlPeer::cursorChanged);
 }
 
-void PictureBox::Circle(float x, float y, float radius) {
+void PictureBox::drawCircle(float x, float y, float radius) {
   canvas_.circle(x, y, radius, foreColor_, fillColor_);
   tell(&ControlPeer::drawingChanged);
 }
 
 Point PictureBox::aim() const {
   if (aimMoved_) return aim_;
-  return {Width() / 2, Height() / 2};
+  return {width() / 2, height() / 2};
 }
 
 void PictureBox::moveAim(float dx, float dy) {
   const Point from = aim();
   // Kept on the last whole pixel at the right and bottom: the point a
   // press there reaches still lies inside the box.
-  aim_ = {std::clamp(from.x + dx, 0.0f, std::max(0.0f, Width() - twipsPerPixel)),
-          std::clamp(from.y + dy, 0.0f, std::max(0.0f, Height() - twipsPerPixel))};
+  aim_ = {std::clamp(from.x + dx, 0.0f, std::max(0.0f, width() - twipsPerPixel)),
+          std::clamp(from.y + dy, 0.0f, std::max(0.0f, height() - twipsPerPixel))};
   aimMoved_ = true;
   form().refreshOverlay();
 }

@@ -63,7 +63,7 @@ void mouseDown(Control& control, std::int16_t button, float x, float y, std::int
 
 void click(Control& control) {
   ControlWatch watch(&control);
-  control.dispatchMouseDown({leftButton, 0, control.Width() / 2, control.Height() / 2});
+  control.dispatchMouseDown({leftButton, 0, control.width() / 2, control.height() / 2});
   // The press may have closed the form and with it the control.
   if (watch.alive()) control.dispatchClick();
 }

@@ -94,9 +94,9 @@ std::string control(const forms::Control& shown, const Text& text) {
 
 Object client(const forms::Form& form) {
   return Object{}
-      .text("caption", form.Caption())
-      .add("clientWidth", form.ClientWidth())
-      .add("clientHeight", form.ClientHeight())
+      .text("caption", form.caption())
+      .add("clientWidth", form.clientWidth())
+      .add("clientHeight", form.clientHeight())
       .text("closeBoxName", form.style().closeBoxName);
 }
 
@@ -142,7 +142,7 @@ std::string window(const SimulationWindow& window) {
     pieces.push_back(control(*piece, shapeTexts.metal));
   }
   return client(window)
-      .add("outerWidth", window.Width())
+      .add("outerWidth", window.width())
       .add("markerSize", markerSize)
       .add("controls", controls.json())
       .add("speedOptions", array(speeds))
@@ -170,9 +170,9 @@ int main() {
   colours.add("coldMetal", colour(coldMetal)).add("heatedMetal", colour(heatedMetal));
   colours.add("frontRim", colour(frontRim));
   colours.add("menuBackground", colour(menuWindow.style().backColor));
-  colours.add("card", colour(menuWindow.cards.front().button->BackColor()));
-  colours.add("title", colour(menuWindow.title->ForeColor()));
-  colours.add("titleHeat", colour(menuWindow.titleHeat->ForeColor()));
+  colours.add("card", colour(menuWindow.cards.front().button->backColor()));
+  colours.add("title", colour(menuWindow.title->foreColor()));
+  colours.add("titleHeat", colour(menuWindow.titleHeat->foreColor()));
   colours.add("windowBackground", colour(windowBackground));
   colours.add("fullScreenSurround", colour(forms::fullScreenSurround));
 

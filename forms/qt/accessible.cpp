@@ -50,10 +50,10 @@ class ControlAccessible : public QAccessibleWidget {
     // Without a name of its own, a label or an option is read by its caption.
     if (t == QAccessible::Name && control && control->accessibleName().empty()) {
       if (const auto* label = dynamic_cast<const Label*>(control)) {
-        return QString::fromStdString(label->Caption());
+        return QString::fromStdString(label->caption());
       }
       if (const auto* option = dynamic_cast<const OptionButton*>(control)) {
-        return QString::fromStdString(option->Caption());
+        return QString::fromStdString(option->caption());
       }
     }
     return QAccessibleWidget::text(t);
@@ -63,7 +63,7 @@ class ControlAccessible : public QAccessibleWidget {
     QAccessible::State state = QAccessibleWidget::state();
     if (const auto* option = dynamic_cast<const OptionButton*>(shown_.control())) {
       state.checkable = true;
-      state.checked = option->Value();
+      state.checked = option->value();
     }
     return state;
   }

@@ -26,10 +26,10 @@ class CommandButtonWidget : public QPushButton, public ControlWidget {
     });
   }
 
-  void showCaption() override {
-    setText(QString::fromStdString(static_cast<CommandButton*>(control_)->Caption()));
+  void captionChanged() override {
+    setText(QString::fromStdString(static_cast<CommandButton*>(control_)->caption()));
   }
-  void showFont() override { setFont(defaultControlFont(zoom())); }
+  void fontChanged() override { setFont(defaultControlFont(zoom())); }
 
  protected:
   bool hitButton(const QPoint& at) const override { return rect().contains(at); }
@@ -63,15 +63,15 @@ class OptionButtonWidget : public QRadioButton, public ControlWidget {
 
   OptionButton* option() const { return static_cast<OptionButton*>(control_); }
 
-  void showCaption() override { setText(QString::fromStdString(option()->Caption())); }
-  void showFont() override { setFont(defaultControlFont(zoom())); }
-  void showColours() override {
+  void captionChanged() override { setText(QString::fromStdString(option()->caption())); }
+  void fontChanged() override { setFont(defaultControlFont(zoom())); }
+  void coloursChanged() override {
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, toQColor(option()->BackColor()));
+    colours.setColor(QPalette::Window, toQColor(option()->backColor()));
     colours.setColor(QPalette::WindowText, toQColor(systemColor(8)));
     setPalette(colours);
   }
-  void showValue() override { setChecked(option()->Value()); }
+  void valueChanged() override { setChecked(option()->value()); }
 
  protected:
   // The whole rectangle takes the click, as the core's hit test says, not

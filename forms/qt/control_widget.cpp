@@ -67,7 +67,7 @@ int qtKeyOf(Key key) {
   return Qt::Key_unknown;
 }
 
-void ControlWidget::showGeometry() {
+void ControlWidget::geometryChanged() {
   const double shown = zoom();
   const Form& form = control_->form();
   const bool onClient = control_->parent() == &form;
@@ -98,38 +98,38 @@ void ControlWidget::showGeometry() {
   // Fonts, pictures and cursors follow the window's enlargement.
   if (shown != shownZoom_) {
     shownZoom_ = shown;
-    showFont();
-    showPicture();
-    showCursor();
+    fontChanged();
+    pictureChanged();
+    cursorChanged();
     self_.update();
   }
 }
 
-void ControlWidget::showVisibility() { self_.setVisible(control_->Visible()); }
+void ControlWidget::visibilityChanged() { self_.setVisible(control_->visible()); }
 
-void ControlWidget::showFocus() {
+void ControlWidget::focusChanged() {
   if (control_->form().focused() == control_) {
     // A keyboard reason, so the style draws the focus rectangle.
     self_.setFocus(Qt::TabFocusReason);
   }
 }
 
-void ControlWidget::showAccessible() {
+void ControlWidget::accessibleChanged() {
   self_.setAccessibleName(QString::fromStdString(control_->accessibleName()));
   self_.setAccessibleDescription(QString::fromStdString(control_->accessibleDescription()));
 }
 
 void ControlWidget::showAll() {
-  showGeometry();
-  showCaption();
-  showColours();
-  showFont();
-  showPicture();
-  showCursor();
-  showValue();
-  showDrawing();
-  showAccessible();
-  showVisibility();
+  geometryChanged();
+  captionChanged();
+  coloursChanged();
+  fontChanged();
+  pictureChanged();
+  cursorChanged();
+  valueChanged();
+  drawingChanged();
+  accessibleChanged();
+  visibilityChanged();
 }
 
 Point ControlWidget::twipsOf(const QMouseEvent& event) const {

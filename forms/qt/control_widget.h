@@ -29,22 +29,22 @@ class ControlWidget {
 
   // One handler per message of the core; the first two and the focus do
   // the same for every widget, the rest only where a kind has them.
-  virtual void showGeometry();
-  virtual void showVisibility();
-  virtual void bringToFront() {}
-  virtual void showCaption() {}
-  virtual void showColours() {}
-  virtual void showFont() {}
-  virtual void showPicture() {}
-  virtual void showCursor() {}
-  virtual void showValue() {}
-  virtual void showDrawing() {}
-  virtual void showFocus();
-  virtual void showOverlay() {}
-  virtual void showScreenMode() {}
+  virtual void geometryChanged();
+  virtual void visibilityChanged();
+  virtual void raised() {}
+  virtual void captionChanged() {}
+  virtual void coloursChanged() {}
+  virtual void fontChanged() {}
+  virtual void pictureChanged() {}
+  virtual void cursorChanged() {}
+  virtual void valueChanged() {}
+  virtual void drawingChanged() {}
+  virtual void focusChanged();
+  virtual void overlayChanged() {}
+  virtual void screenModeChanged() {}
   // The accessible name and description; a form names its window by the caption.
-  virtual void showAccessible();
-  virtual void announce() {}
+  virtual void accessibleChanged();
+  virtual void announced() {}
   // The whole state at once, when the widget is made.
   void showAll();
   // How many times larger than its logical size the form is shown: its
@@ -82,21 +82,21 @@ class WidgetPeer : public ControlPeer {
   explicit WidgetPeer(QWidget* widget, ControlWidget* shown) : widget_(widget), shown_(shown) {}
   ~WidgetPeer() override;
 
-  void geometryChanged() override { pass(&ControlWidget::showGeometry); }
-  void visibilityChanged() override { pass(&ControlWidget::showVisibility); }
-  void raised() override { pass(&ControlWidget::bringToFront); }
-  void captionChanged() override { pass(&ControlWidget::showCaption); }
-  void coloursChanged() override { pass(&ControlWidget::showColours); }
-  void fontChanged() override { pass(&ControlWidget::showFont); }
-  void pictureChanged() override { pass(&ControlWidget::showPicture); }
-  void cursorChanged() override { pass(&ControlWidget::showCursor); }
-  void valueChanged() override { pass(&ControlWidget::showValue); }
-  void drawingChanged() override { pass(&ControlWidget::showDrawing); }
-  void focusChanged() override { pass(&ControlWidget::showFocus); }
-  void overlayChanged() override { pass(&ControlWidget::showOverlay); }
-  void screenModeChanged() override { pass(&ControlWidget::showScreenMode); }
-  void accessibleChanged() override { pass(&ControlWidget::showAccessible); }
-  void announced() override { pass(&ControlWidget::announce); }
+  void geometryChanged() override { pass(&ControlWidget::geometryChanged); }
+  void visibilityChanged() override { pass(&ControlWidget::visibilityChanged); }
+  void raised() override { pass(&ControlWidget::raised); }
+  void captionChanged() override { pass(&ControlWidget::captionChanged); }
+  void coloursChanged() override { pass(&ControlWidget::coloursChanged); }
+  void fontChanged() override { pass(&ControlWidget::fontChanged); }
+  void pictureChanged() override { pass(&ControlWidget::pictureChanged); }
+  void cursorChanged() override { pass(&ControlWidget::cursorChanged); }
+  void valueChanged() override { pass(&ControlWidget::valueChanged); }
+  void drawingChanged() override { pass(&ControlWidget::drawingChanged); }
+  void focusChanged() override { pass(&ControlWidget::focusChanged); }
+  void overlayChanged() override { pass(&ControlWidget::overlayChanged); }
+  void screenModeChanged() override { pass(&ControlWidget::screenModeChanged); }
+  void accessibleChanged() override { pass(&ControlWidget::accessibleChanged); }
+  void announced() override { pass(&ControlWidget::announced); }
 
   QWidget* widget() const { return widget_.data(); }
 

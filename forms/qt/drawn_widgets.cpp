@@ -29,7 +29,7 @@ class DrawnWidget : public QWidget, public ControlWidget {
 class ImageWidget : public DrawnWidget {
  public:
   ImageWidget(Image& image, QWidget* parent) : DrawnWidget(image, parent) {}
-  void showPicture() override { update(); }
+  void pictureChanged() override { update(); }
 
  protected:
   void paint(QPainter& painter) override {
@@ -51,7 +51,7 @@ class LineWidget : public DrawnWidget {
     const auto at = [&](Point p) {
       return QPointF((pixels(p.x - box.left) + 0.5) * scale, (pixels(p.y - box.top) + 0.5) * scale);
     };
-    painter.setPen(QPen(toQColor(line.BorderColor()), scale, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(QPen(toQColor(line.borderColor()), scale, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(at(line.from()), at(line.to()));
   }
 };
@@ -63,7 +63,7 @@ class FilledRectWidget : public DrawnWidget {
  protected:
   void paint(QPainter& painter) override {
     const FilledRect& shape = *static_cast<FilledRect*>(control_);
-    painter.fillRect(rect(), toQColor(shape.FillColor()));
+    painter.fillRect(rect(), toQColor(shape.fillColor()));
     if (shape.outlined()) {
       const double half = zoom() / 2;
       painter.setPen(QPen(Qt::black, 2 * half));

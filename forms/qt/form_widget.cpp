@@ -72,14 +72,14 @@ class FormWidget : public QWidget, public ControlWidget {
 
   Form* form() const { return static_cast<Form*>(control_); }
 
-  void showGeometry() override {
+  void geometryChanged() override {
     if (!fullScreenShown_) {
-      setFixedSize(pixels(form()->ClientWidth()), pixels(form()->ClientHeight()));
+      setFixedSize(pixels(form()->clientWidth()), pixels(form()->clientHeight()));
     }
   }
 
-  void showVisibility() override {
-    if (!form()->Visible()) {
+  void visibilityChanged() override {
+    if (!form()->visible()) {
       hide();
       // Each loading of the form places it at the centre again.
       if (!form()->loaded()) placed_ = false;
@@ -101,25 +101,25 @@ class FormWidget : public QWidget, public ControlWidget {
 
   // Full screen: the client area scaled to fill the screen, centred on
   // the dark surround; back in its own window, as it was.
-  void showScreenMode() override {
-    if (!control_ || !form()->Visible()) return;
+  void screenModeChanged() override {
+    if (!control_ || !form()->visible()) return;
     if (fullScreen()) {
       enterFullScreen();
     } else if (fullScreenShown_) {
       fullScreenShown_ = false;
       showNormal();
-      showGeometry();
+      geometryChanged();
       form()->dispatchPlacement(devicePixelRatioF(), 0, 0);
       update();
     }
   }
 
-  void bringToFront() override {
+  void raised() override {
     raise();
     activateWindow();
   }
 
-  void showOverlay() override {
+  void overlayChanged() override {
     if (!overlay_) overlay_ = new OverlayWidget(*form(), this);
     overlay_->setGeometry(rect());
     overlay_->raise();
@@ -128,14 +128,14 @@ class FormWidget : public QWidget, public ControlWidget {
         onWidget(*form(), form()->overlayChangedArea(), devicePixelRatioF()).toAlignedRect());
   }
 
-  void showCaption() override { setWindowTitle(QString::fromStdString(form()->Caption())); }
+  void captionChanged() override { setWindowTitle(QString::fromStdString(form()->caption())); }
   // The window is named by its title; its close box is the window manager's.
-  void showAccessible() override {}
-  void announce() override { announceOn(*this, form()->announcement()); }
+  void accessibleChanged() override {}
+  void announced() override { announceOn(*this, form()->announcement()); }
 
-  void showColours() override { update(); }
+  void coloursChanged() override { update(); }
 
-  void showPicture() override {
+  void pictureChanged() override {
     const QPixmap icon = picturePixmap(form()->style().icon, 1.0);
     if (!icon.isNull()) setWindowIcon(QIcon(icon));
   }
@@ -230,8 +230,8 @@ class FormWidget : public QWidget, public ControlWidget {
     // The screen in device pixels (its logical size is rounded).
     const double width = std::lround(screen->geometry().width() * ratio);
     const double height = std::lround(screen->geometry().height() * ratio);
-    const double clientWidth = form()->ClientWidth() / twipsPerPixel;
-    const double clientHeight = form()->ClientHeight() / twipsPerPixel;
+    const double clientWidth = form()->clientWidth() / twipsPerPixel;
+    const double clientHeight = form()->clientHeight() / twipsPerPixel;
     const double scale = std::min(width / clientWidth, height / clientHeight);
     const int shownWidth = static_cast<int>(std::lround(clientWidth * scale));
     const int shownHeight = static_cast<int>(std::lround(clientHeight * scale));

@@ -18,9 +18,9 @@ class LabelWidget : public QWidget, public ControlWidget {
 
   Label* label() const { return static_cast<Label*>(control_); }
 
-  void showCaption() override { update(); }
-  void showColours() override { update(); }
-  void showFont() override {
+  void captionChanged() override { update(); }
+  void coloursChanged() override { update(); }
+  void fontChanged() override {
     setFont(toQFont(label()->font(), zoom()));
     update();
   }
@@ -30,12 +30,12 @@ class LabelWidget : public QWidget, public ControlWidget {
     if (!control_) return;
     QPainter painter(this);
     painter.setFont(font());
-    painter.setPen(toQColor(label()->ForeColor()));
+    painter.setPen(toQColor(label()->foreColor()));
     // Between words where there are spaces, between any two characters of
     // Japanese text, and anywhere inside a word too long for one line.
     QTextOption option(Qt::AlignLeft | Qt::AlignTop);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    painter.drawText(QRectF(rect()), QString::fromStdString(label()->Caption()), option);
+    painter.drawText(QRectF(rect()), QString::fromStdString(label()->caption()), option);
   }
   void mousePressEvent(QMouseEvent* event) override { mousePressed(*event); }
   void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressed(*event); }

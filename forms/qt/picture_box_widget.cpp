@@ -24,17 +24,17 @@ class PictureBoxWidget : public QWidget, public ControlWidget {
 
   PictureBox* box() const { return static_cast<PictureBox*>(control_); }
 
-  void showCursor() override {
+  void cursorChanged() override {
     if (box()->mousePointer() == MousePointer::Custom && !box()->mouseIcon().icon.empty()) {
       setCursor(pictureCursor(box()->mouseIcon(), devicePixelRatioF(), zoom()));
     } else {
       unsetCursor();
     }
   }
-  void showPicture() override { update(); }
+  void pictureChanged() override { update(); }
   // Repaints only the screen area of the pixels the canvas changed: a heat
   // tick touches the ring the front grew by, not the whole metal.
-  void showDrawing() override {
+  void drawingChanged() override {
     const double ratio = devicePixelRatioF();
     if (!canvasFits()) {
       // Drawn stretched (below): a changed area lands a little elsewhere.

@@ -63,17 +63,17 @@ class FormPeer : public ElementPeer {
  public:
   explicit FormPeer(Form& form) : ElementPeer(form, 0), form_(form) {}
   void geometryChanged() override {
-    page_geometry(id(), 0, 0, pixels(form_.ClientWidth()), pixels(form_.ClientHeight()));
+    page_geometry(id(), 0, 0, pixels(form_.clientWidth()), pixels(form_.clientHeight()));
   }
   void screenModeChanged() override { page_full_screen(fullScreen(), fullScreenSurround); }
   void visibilityChanged() override {
-    if (form_.Visible()) screenModeChanged();
+    if (form_.visible()) screenModeChanged();
     ElementPeer::visibilityChanged();
     // The drawing follows the density of the screen the window shows on.
-    if (form_.Visible()) form_.dispatchPixelRatio(page_pixel_ratio(id()));
+    if (form_.visible()) form_.dispatchPixelRatio(page_pixel_ratio(id()));
   }
   void raised() override { page_raise(id()); }
-  void captionChanged() override { page_caption(id(), form_.Caption().c_str()); }
+  void captionChanged() override { page_caption(id(), form_.caption().c_str()); }
   void coloursChanged() override { page_colours(id(), form_.style().backColor, 0); }
   void pictureChanged() override { showPicture(id(), form_.style().icon); }
   // A window's own name is its caption; what the page names is the close
@@ -99,7 +99,7 @@ class FormPeer : public ElementPeer {
 class PictureBoxPeer : public ElementPeer {
  public:
   PictureBoxPeer(PictureBox& box, int parent) : ElementPeer(box, parent), box_(box) {}
-  void coloursChanged() override { page_colours(id(), box_.BackColor(), box_.ForeColor()); }
+  void coloursChanged() override { page_colours(id(), box_.backColor(), box_.foreColor()); }
   void pictureChanged() override { showPicture(id(), box_.picture()); }
   void cursorChanged() override {
     const Cursor& cursor = box_.mouseIcon();
@@ -137,7 +137,7 @@ class CommandButtonPeer : public ElementPeer {
  public:
   CommandButtonPeer(CommandButton& button, int parent)
       : ElementPeer(button, parent), button_(button) {}
-  void captionChanged() override { page_caption(id(), button_.Caption().c_str()); }
+  void captionChanged() override { page_caption(id(), button_.caption().c_str()); }
   void fontChanged() override { showFont(id(), Font{}); }
 
  private:
@@ -148,10 +148,10 @@ class OptionButtonPeer : public ElementPeer {
  public:
   OptionButtonPeer(OptionButton& option, int parent)
       : ElementPeer(option, parent), option_(option) {}
-  void captionChanged() override { page_caption(id(), option_.Caption().c_str()); }
-  void coloursChanged() override { page_colours(id(), option_.BackColor(), systemColor(8)); }
+  void captionChanged() override { page_caption(id(), option_.caption().c_str()); }
+  void coloursChanged() override { page_colours(id(), option_.backColor(), systemColor(8)); }
   void fontChanged() override { showFont(id(), Font{}); }
-  void valueChanged() override { page_checked(id(), option_.Value()); }
+  void valueChanged() override { page_checked(id(), option_.value()); }
 
  private:
   OptionButton& option_;
@@ -160,8 +160,8 @@ class OptionButtonPeer : public ElementPeer {
 class LabelPeer : public ElementPeer {
  public:
   LabelPeer(Label& label, int parent) : ElementPeer(label, parent), label_(label) {}
-  void captionChanged() override { page_caption(id(), label_.Caption().c_str()); }
-  void coloursChanged() override { page_colours(id(), 0, label_.ForeColor()); }
+  void captionChanged() override { page_caption(id(), label_.caption().c_str()); }
+  void coloursChanged() override { page_colours(id(), 0, label_.foreColor()); }
   void fontChanged() override { showFont(id(), label_.font()); }
 
  private:
@@ -176,7 +176,7 @@ class LinePeer : public ElementPeer {
     // Ends relative to the line's own box.
     const Rect box = line_.rect();
     page_line(id(), pixels(line_.from().x - box.left), pixels(line_.from().y - box.top),
-              pixels(line_.to().x - box.left), pixels(line_.to().y - box.top), line_.BorderColor());
+              pixels(line_.to().x - box.left), pixels(line_.to().y - box.top), line_.borderColor());
   }
 
  private:
@@ -186,7 +186,7 @@ class LinePeer : public ElementPeer {
 class FilledRectPeer : public ElementPeer {
  public:
   FilledRectPeer(FilledRect& shape, int parent) : ElementPeer(shape, parent), shape_(shape) {}
-  void coloursChanged() override { page_filled(id(), shape_.FillColor(), shape_.outlined()); }
+  void coloursChanged() override { page_filled(id(), shape_.fillColor(), shape_.outlined()); }
 
  private:
   FilledRect& shape_;
@@ -240,7 +240,7 @@ void ElementPeer::geometryChanged() {
   page_geometry(id_, device.left / ratio, device.top / ratio, width, height);
 }
 
-void ElementPeer::visibilityChanged() { page_visible(id_, control_.Visible()); }
+void ElementPeer::visibilityChanged() { page_visible(id_, control_.visible()); }
 
 void ElementPeer::focusChanged() {
   if (control_.form().focused() == &control_) page_focus(id_);

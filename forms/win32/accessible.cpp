@@ -104,7 +104,7 @@ class WindowAccessible : public IAccessible {
     if (!name) return E_POINTER;
     if (const Control* shown = drawn(child)) {
       const auto* label = dynamic_cast<const Label*>(shown);
-      *name = bstr(shown->accessibleName().empty() && label ? label->Caption()
+      *name = bstr(shown->accessibleName().empty() && label ? label->caption()
                                                             : shown->accessibleName());
       return S_OK;
     }
@@ -163,7 +163,7 @@ class WindowAccessible : public IAccessible {
     if (!state) return E_POINTER;
     if (const Control* shown = drawn(child)) {
       state->vt = VT_I4;
-      state->lVal = STATE_SYSTEM_READONLY | (shown->Visible() ? 0 : STATE_SYSTEM_INVISIBLE);
+      state->lVal = STATE_SYSTEM_READONLY | (shown->visible() ? 0 : STATE_SYSTEM_INVISIBLE);
       return S_OK;
     }
     const HRESULT result = standard_->get_accState(child, state);
@@ -237,7 +237,7 @@ class WindowAccessible : public IAccessible {
     const std::vector<const Control*> children = drawnChildren();
     for (std::size_t i = children.size(); i-- > 0;) {
       const RECT r = deviceRectOf(*children[i]);
-      if (children[i]->Visible() && PtInRect(&r, at)) {
+      if (children[i]->visible() && PtInRect(&r, at)) {
         child->lVal = firstDrawnId() + static_cast<LONG>(i);
         return S_OK;
       }

@@ -28,7 +28,7 @@ class CommandButtonPeer : public ButtonPeer {
   CommandButtonPeer(CommandButton& button, HWND parent)
       : ButtonPeer(button, parent, BS_PUSHBUTTON) {}
   void captionChanged() override {
-    SetWindowTextW(hwnd_, wide(static_cast<CommandButton*>(control_)->Caption()).c_str());
+    SetWindowTextW(hwnd_, wide(static_cast<CommandButton*>(control_)->caption()).c_str());
   }
 };
 
@@ -44,19 +44,19 @@ class OptionButtonPeer : public ButtonPeer {
 
   OptionButton* option() const { return static_cast<OptionButton*>(control_); }
 
-  void captionChanged() override { SetWindowTextW(hwnd_, wide(option()->Caption()).c_str()); }
+  void captionChanged() override { SetWindowTextW(hwnd_, wide(option()->caption()).c_str()); }
   void coloursChanged() override {
     if (brush_) DeleteObject(brush_);
-    brush_ = CreateSolidBrush(option()->BackColor());
+    brush_ = CreateSolidBrush(option()->backColor());
     InvalidateRect(hwnd_, nullptr, TRUE);
   }
   void valueChanged() override {
-    SendMessageW(hwnd_, BM_SETCHECK, option()->Value() ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(hwnd_, BM_SETCHECK, option()->value() ? BST_CHECKED : BST_UNCHECKED, 0);
   }
   // Its own background fills its whole rectangle; its text in system
   // colour 8.
   HBRUSH colours(HDC dc) override {
-    SetBkColor(dc, option()->BackColor());
+    SetBkColor(dc, option()->backColor());
     SetTextColor(dc, systemColor(8));
     return brush_;
   }

@@ -51,7 +51,7 @@ void ContainerPeer::paint() {
     paintBackground(buffer_);
     // Later-made above earlier, as the core's hit test stacks them.
     for (const Control* child : static_cast<Container*>(control_)->children()) {
-      if (isWindowless(child->kind()) && child->Visible()) drawWindowless(buffer_, *child);
+      if (isWindowless(child->kind()) && child->visible()) drawWindowless(buffer_, *child);
     }
     paintOverlay(buffer_.dc(), *control_);
     buffer_.blitTo(target);

@@ -45,8 +45,8 @@ void drawLabel(Surface& buffer, const Label& label) {
   RECT r = deviceRectOf(label);
   HGDIOBJ previous = SelectObject(dc, fontOf(label.font(), ratio));
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, label.ForeColor());
-  const std::wstring text = wide(label.Caption());
+  SetTextColor(dc, label.foreColor());
+  const std::wstring text = wide(label.caption());
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
             DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
   SelectObject(dc, previous);
@@ -70,7 +70,7 @@ void drawLine(Surface& buffer, const Line& line) {
   if (x1 != x2 && y1 != y2) {
     // A slanting line: the pen's own steps.
     HDC dc = buffer.dc();
-    HPEN pen = CreatePen(PS_SOLID, width, line.BorderColor());
+    HPEN pen = CreatePen(PS_SOLID, width, line.borderColor());
     HGDIOBJ previous = SelectObject(dc, pen);
     MoveToEx(dc, px(line.from().x), py(line.from().y), nullptr);
     LineTo(dc, px(line.to().x), py(line.to().y));
@@ -79,7 +79,7 @@ void drawLine(Surface& buffer, const Line& line) {
     return;
   }
   const RECT r{x1, y1, x2 + width, y2 + width};
-  HBRUSH brush = CreateSolidBrush(line.BorderColor());
+  HBRUSH brush = CreateSolidBrush(line.borderColor());
   FillRect(buffer.dc(), &r, brush);
   DeleteObject(brush);
 }
@@ -87,7 +87,7 @@ void drawLine(Surface& buffer, const Line& line) {
 void drawFilledRect(Surface& buffer, const FilledRect& shape) {
   const double ratio = ratioOf(shape);
   RECT r = deviceRectOf(shape);
-  HBRUSH brush = CreateSolidBrush(shape.FillColor());
+  HBRUSH brush = CreateSolidBrush(shape.fillColor());
   FillRect(buffer.dc(), &r, brush);
   DeleteObject(brush);
   if (!shape.outlined()) return;

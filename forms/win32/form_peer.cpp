@@ -71,13 +71,13 @@ class FormPeer : public ContainerPeer {
     GetClientRect(hwnd_, &client);
     const int frameWidth = outer.right - outer.left - client.right;
     const int frameHeight = outer.bottom - outer.top - client.bottom;
-    SetWindowPos(hwnd_, nullptr, 0, 0, pixels(form()->ClientWidth(), ratio) + frameWidth,
-                 pixels(form()->ClientHeight(), ratio) + frameHeight,
+    SetWindowPos(hwnd_, nullptr, 0, 0, pixels(form()->clientWidth(), ratio) + frameWidth,
+                 pixels(form()->clientHeight(), ratio) + frameHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 
   void visibilityChanged() override {
-    if (!form()->Visible()) {
+    if (!form()->visible()) {
       ShowWindow(hwnd_, SW_HIDE);
       // Each loading of the form places it at the centre again.
       if (!form()->loaded()) placed_ = false;
@@ -96,7 +96,7 @@ class FormPeer : public ContainerPeer {
   // Full screen: no frame, the whole screen, the client area enlarged to
   // fill it and centred on the dark surround; left, the window as it was.
   void screenModeChanged() override {
-    if (!form()->Visible()) return;
+    if (!form()->visible()) return;
     if (fullScreen()) {
       enterFullScreen();
       return;
@@ -128,7 +128,7 @@ class FormPeer : public ContainerPeer {
     RedrawWindow(hwnd_, &changed, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
   }
 
-  void captionChanged() override { SetWindowTextW(hwnd_, wide(form()->Caption()).c_str()); }
+  void captionChanged() override { SetWindowTextW(hwnd_, wide(form()->caption()).c_str()); }
 
   void coloursChanged() override { InvalidateRect(hwnd_, nullptr, FALSE); }
 
@@ -218,8 +218,8 @@ class FormPeer : public ContainerPeer {
                  SWP_FRAMECHANGED | SWP_NOACTIVATE);
     // The ratio that fills the screen at the client area's own
     // proportions (3.30 for a shape window on a 1920 × 1080 projector).
-    const double clientWidth = form()->ClientWidth() / twipsPerPixel;
-    const double clientHeight = form()->ClientHeight() / twipsPerPixel;
+    const double clientWidth = form()->clientWidth() / twipsPerPixel;
+    const double clientHeight = form()->clientHeight() / twipsPerPixel;
     const double ratio = std::min(width / clientWidth, height / clientHeight);
     const int shownWidth = static_cast<int>(std::lround(clientWidth * ratio));
     const int shownHeight = static_cast<int>(std::lround(clientHeight * ratio));

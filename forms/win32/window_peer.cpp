@@ -67,7 +67,7 @@ void WindowPeer::geometryChanged() {
 }
 
 void WindowPeer::visibilityChanged() {
-  ShowWindow(hwnd_, control_->Visible() ? SW_SHOWNA : SW_HIDE);
+  ShowWindow(hwnd_, control_->visible() ? SW_SHOWNA : SW_HIDE);
 }
 
 void WindowPeer::focusChanged() {

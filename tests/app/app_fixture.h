@@ -40,7 +40,7 @@ inline bool allCold(const forms::PictureBox& metal) {
 inline void checkDisc(const forms::PictureBox& metal, float x, float y, float radius) {
   const float dirs[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
   const auto onMetal = [&](float px, float py) {
-    return px >= 0 && py >= 0 && px < metal.Width() && py < metal.Height();
+    return px >= 0 && py >= 0 && px < metal.width() && py < metal.height();
   };
   for (const auto& d : dirs) {
     const float inX = x + d[0] * (radius - 40), inY = y + d[1] * (radius - 40);

@@ -16,17 +16,17 @@ namespace {
 // Every way into a shape's window must open that window and put the menu away.
 void checkOpened(Program& program, forms::Form* window, const std::string& caption) {
   REQUIRE(window != nullptr);
-  CHECK(window->Caption() == caption);
+  CHECK(window->caption() == caption);
   CHECK(window->loaded());
-  CHECK(window->Visible());
+  CHECK(window->visible());
   CHECK(program.menu.loaded());
-  CHECK_FALSE(program.menu.Visible());
+  CHECK_FALSE(program.menu.visible());
 }
 
 // A window point inside the first pictogram rectangle of a picture button.
 forms::Point onPictogram(const forms::PictureBox& button, const forms::FilledRect& piece) {
-  return {button.Left() + piece.Left() + piece.Width() / 2,
-          button.Top() + piece.Top() + piece.Height() / 2};
+  return {button.left() + piece.left() + piece.width() / 2,
+          button.top() + piece.top() + piece.height() / 2};
 }
 
 }  // namespace
@@ -34,8 +34,8 @@ forms::Point onPictogram(const forms::PictureBox& button, const forms::FilledRec
 TEST_CASE_FIXTURE(StartedProgram, "the menu at start") {
   MenuWindow& menu = program.menu;
   REQUIRE(menu.loaded());
-  CHECK(menu.Visible());
-  CHECK(menu.Caption() == "Velmora");
+  CHECK(menu.visible());
+  CHECK(menu.caption() == "Velmora");
 
   SUBCASE("the speed starts at normal") { CHECK(program.speed() == 50); }
 
@@ -43,13 +43,13 @@ TEST_CASE_FIXTURE(StartedProgram, "the menu at start") {
     const forms::VersionRecord& version = forms::versionRecord();
     CHECK(version.copyrightYear >= 2026);
     REQUIRE_FALSE(version.copyrightHolder.empty());
-    CHECK(menu.versionLine->Caption() == "Velmora ver.1.0.0  © " +
+    CHECK(menu.versionLine->caption() == "Velmora ver.1.0.0  © " +
                                              std::to_string(version.copyrightYear) + " " +
                                              version.copyrightHolder);
   }
 
   SUBCASE("the title keeps a blank where the heat character stands over it") {
-    CHECK(menu.title->Caption() == "Velmora　 ");
+    CHECK(menu.title->caption() == "Velmora　 ");
     // Both labels cover this point; the later one, "熱", is on top.
     CHECK(t::clickAt(menu, 2700, 500) == menu.titleHeat);
   }
@@ -138,14 +138,14 @@ TEST_CASE_FIXTURE(StartedProgram, "going back to the menu") {
   MenuWindow& menu = program.menu;
   t::click(*menu.card("t").button);
   SimulationWindow& window = *program.window("t");
-  REQUIRE(window.Visible());
+  REQUIRE(window.visible());
 
   SUBCASE("with \"もどる\"") { t::click(*window.backButton); }
   SUBCASE("with the close box") { t::closeBox(window); }
 
-  CHECK(menu.Visible());
+  CHECK(menu.visible());
   CHECK_FALSE(window.loaded());
-  CHECK_FALSE(window.Visible());
+  CHECK_FALSE(window.visible());
   CHECK(window.ownedControlCount() == 0);
   CHECK(window.ownedTimerCount() == 0);
   CHECK_FALSE(forms::programEnded());
@@ -153,8 +153,8 @@ TEST_CASE_FIXTURE(StartedProgram, "going back to the menu") {
   // The same window object opens again.
   t::click(*menu.card("t").caption);
   CHECK(program.window("t") == &window);
-  CHECK(window.Visible());
-  CHECK_FALSE(menu.Visible());
+  CHECK(window.visible());
+  CHECK_FALSE(menu.visible());
 }
 
 TEST_CASE_FIXTURE(StartedProgram, "ending the program") {
@@ -169,7 +169,7 @@ TEST_CASE_FIXTURE(StartedProgram, "ending the program") {
   }
   CHECK(forms::programEnded());
   CHECK_FALSE(menu.loaded());
-  CHECK_FALSE(menu.Visible());
+  CHECK_FALSE(menu.visible());
 }
 
 TEST_CASE_FIXTURE(StartedProgram, "the speed is kept from one window to the next") {
@@ -178,9 +178,9 @@ TEST_CASE_FIXTURE(StartedProgram, "the speed is kept from one window to the next
   SUBCASE("\"ふつう\" at the first opening") {
     t::click(*menu.card("h").button);
     SimulationWindow& window = *program.window("h");
-    CHECK(window.speedOptions[1]->Value());
-    CHECK_FALSE(window.speedOptions[0]->Value());
-    CHECK_FALSE(window.speedOptions[2]->Value());
+    CHECK(window.speedOptions[1]->value());
+    CHECK_FALSE(window.speedOptions[0]->value());
+    CHECK_FALSE(window.speedOptions[2]->value());
     CHECK(window.focused() == window.backButton);
   }
 
@@ -192,8 +192,8 @@ TEST_CASE_FIXTURE(StartedProgram, "the speed is kept from one window to the next
 
     t::click(*menu.card("spiral").button);
     SimulationWindow& spiral = *program.window("spiral");
-    CHECK(spiral.speedOptions[2]->Value());
-    CHECK_FALSE(spiral.speedOptions[1]->Value());
+    CHECK(spiral.speedOptions[2]->value());
+    CHECK_FALSE(spiral.speedOptions[1]->value());
     t::click(*spiral.speedOptions[0]);
     CHECK(program.speed() == 20);
     t::closeBox(spiral);
@@ -201,15 +201,15 @@ TEST_CASE_FIXTURE(StartedProgram, "the speed is kept from one window to the next
     // Back in the first window: its own layout says "ふつう", the shared
     // speed says "ゆっくり", and the shared speed wins.
     t::click(*menu.card("plate").caption);
-    CHECK(program.window("plate")->speedOptions[0]->Value());
-    CHECK_FALSE(program.window("plate")->speedOptions[1]->Value());
+    CHECK(program.window("plate")->speedOptions[0]->value());
+    CHECK_FALSE(program.window("plate")->speedOptions[1]->value());
     CHECK(program.speed() == 20);
   }
 
   SUBCASE("a speed of no option leaves the layout's choice and the value alone") {
     program.chooseSpeed(35);
     t::click(*menu.card("concave").button);
-    CHECK(program.window("concave")->speedOptions[1]->Value());
+    CHECK(program.window("concave")->speedOptions[1]->value());
     CHECK(program.speed() == 35);
   }
 }
@@ -231,7 +231,7 @@ namespace {
 // a screen reader can say; names of what the keyboard reaches differ, except
 // the pieces of one shape's metal, which are one plate.
 void checkEveryoneNamed(const forms::Form& window) {
-  CAPTURE(window.Caption());
+  CAPTURE(window.caption());
   CHECK_FALSE(window.style().closeBoxName.empty());
   std::set<std::string> reachableNames;
   std::size_t reachable = 0;
@@ -265,7 +265,7 @@ TEST_CASE_FIXTURE(StartedProgram, "a screen reader hears a name for everything, 
     // The burner lit, then the heat at the far end with "もう一度".
     t::mouseDown(*window.metal.front(), forms::leftButton, 200, 200);
     CHECK(window.announcement() == captions().heatStarted);
-    while (!window.retryButton->Visible()) {
+    while (!window.retryButton->visible()) {
       REQUIRE(window.announcement() == captions().heatStarted);
       ticks(1);
     }

@@ -30,10 +30,10 @@ void checkIdle(SimulationWindow& window) {
   CHECK(window.metal[0]->mouseIcon().icon.resource == "fire.ico");
   CHECK(window.metal[0]->mouseIcon().hotX == 16);
   CHECK(window.metal[0]->mouseIcon().hotY == 16);
-  CHECK_FALSE(window.markers[0]->Visible());
-  CHECK_FALSE(window.burner->Visible());
-  CHECK_FALSE(window.retryButton->Visible());
-  CHECK_FALSE(window.heatTimers[0]->Enabled());
+  CHECK_FALSE(window.markers[0]->visible());
+  CHECK_FALSE(window.burner->visible());
+  CHECK_FALSE(window.retryButton->visible());
+  CHECK_FALSE(window.heatTimers[0]->enabled());
 }
 
 }  // namespace
@@ -44,24 +44,24 @@ TEST_CASE_FIXTURE(PlateOpen, "a press on the plate lights the burner at the pres
   press(3240, 2220);
   CHECK(window.heat.running());
   CHECK(window.metal[0]->mousePointer() == forms::MousePointer::Default);
-  CHECK(window.heatTimers[0]->Enabled());
+  CHECK(window.heatTimers[0]->enabled());
   // The burner image is centred on the press, in window coordinates...
-  CHECK(window.burner->Visible());
-  CHECK(window.burner->Left() == doctest::Approx(window.metal[0]->Left() + 3240 - markerHalf));
-  CHECK(window.burner->Top() == doctest::Approx(window.metal[0]->Top() + 2220 - markerHalf));
+  CHECK(window.burner->visible());
+  CHECK(window.burner->left() == doctest::Approx(window.metal[0]->left() + 3240 - markerHalf));
+  CHECK(window.burner->top() == doctest::Approx(window.metal[0]->top() + 2220 - markerHalf));
   // ... and so is the marker inside the plate, hidden until the front has
   // grown past it.
-  CHECK(window.markers[0]->Left() == doctest::Approx(3240 - markerHalf));
-  CHECK(window.markers[0]->Top() == doctest::Approx(2220 - markerHalf));
-  CHECK_FALSE(window.markers[0]->Visible());
+  CHECK(window.markers[0]->left() == doctest::Approx(3240 - markerHalf));
+  CHECK(window.markers[0]->top() == doctest::Approx(2220 - markerHalf));
+  CHECK_FALSE(window.markers[0]->visible());
   // Nothing is drawn before the first tick.
   CHECK(allCold(*window.metal[0]));
 
   SUBCASE("the marker shows at the fifth tick at normal speed") {
     ticks(4);
-    CHECK_FALSE(window.markers[0]->Visible());
+    CHECK_FALSE(window.markers[0]->visible());
     ticks(1);
-    CHECK(window.markers[0]->Visible());
+    CHECK(window.markers[0]->visible());
     // Radius 296.58 after five ticks, drawn around the pressed point.
     checkDisc(*window.metal[0], 3240, 2220, 296.58f);
   }
@@ -75,18 +75,18 @@ TEST_CASE_FIXTURE(PlateOpen, "a press on the plate lights the burner at the pres
 
   SUBCASE("the run stops at tick 86 and shows \"もう一度\"") {
     ticks(85);
-    CHECK(window.heatTimers[0]->Enabled());
-    CHECK_FALSE(window.retryButton->Visible());
+    CHECK(window.heatTimers[0]->enabled());
+    CHECK_FALSE(window.retryButton->visible());
     // The front already covers the plate; erase it to see whether the
     // stopping tick draws.
     window.metal[0]->setBackColor(grey);
     ticks(1);
-    CHECK_FALSE(window.heatTimers[0]->Enabled());
-    CHECK(window.retryButton->Visible());
+    CHECK_FALSE(window.heatTimers[0]->enabled());
+    CHECK(window.retryButton->visible());
     CHECK(allCold(*window.metal[0]));
     // The finished plate keeps its markers and the arrow, and stays busy.
-    CHECK(window.markers[0]->Visible());
-    CHECK(window.burner->Visible());
+    CHECK(window.markers[0]->visible());
+    CHECK(window.burner->visible());
     CHECK(window.heat.running());
     CHECK(window.metal[0]->mousePointer() == forms::MousePointer::Default);
   }
@@ -99,7 +99,7 @@ TEST_CASE_FIXTURE(PlateOpen, "the tick before the last still draws") {
   ticks(84);
   window.metal[0]->setBackColor(grey);
   ticks(1);
-  CHECK(window.heatTimers[0]->Enabled());
+  CHECK(window.heatTimers[0]->enabled());
   CHECK(window.metal[0]->pixelAt(100, 100) == lightRed);
 }
 
@@ -114,20 +114,20 @@ TEST_CASE_FIXTURE(PlateOpen, "presses that do not start a run") {
   SUBCASE("any press while heating or finished") {
     press(3240, 2220);
     ticks(10);
-    const float burnerLeft = window.burner->Left();
+    const float burnerLeft = window.burner->left();
     const double reach = window.heat.pieces[0].maxReach;
     press(100, 100);
     ticks(1);
     CHECK(window.heat.pieces[0].sourceX == 3240);
     CHECK(window.heat.pieces[0].maxReach == reach);
-    CHECK(window.burner->Left() == burnerLeft);
+    CHECK(window.burner->left() == burnerLeft);
     CHECK(window.heat.pieces[0].frontRadius > 600);  // not restarted
 
     ticks(100);
-    REQUIRE(window.retryButton->Visible());
+    REQUIRE(window.retryButton->visible());
     press(100, 100);
     CHECK(window.heat.pieces[0].sourceX == 3240);
-    CHECK_FALSE(window.heatTimers[0]->Enabled());
+    CHECK_FALSE(window.heatTimers[0]->enabled());
   }
 }
 
@@ -136,16 +136,16 @@ TEST_CASE_FIXTURE(PlateOpen, "\"もう一度\" makes the plate cold and idle aga
   SUBCASE("at slow speed the run takes 615 ticks") {
     t::click(*window.speedOptions[0]);
     ticks(614);
-    CHECK_FALSE(window.retryButton->Visible());
+    CHECK_FALSE(window.retryButton->visible());
     ticks(1);
-    CHECK(window.retryButton->Visible());
+    CHECK(window.retryButton->visible());
   }
   SUBCASE("at fast speed 128 ticks") {
     t::click(*window.speedOptions[2]);
     ticks(127);
-    CHECK_FALSE(window.retryButton->Visible());
+    CHECK_FALSE(window.retryButton->visible());
     ticks(1);
-    CHECK(window.retryButton->Visible());
+    CHECK(window.retryButton->visible());
   }
   REQUIRE_FALSE(allCold(*window.metal[0]));
   t::click(*window.retryButton);
@@ -154,7 +154,7 @@ TEST_CASE_FIXTURE(PlateOpen, "\"もう一度\" makes the plate cold and idle aga
   // And a new press starts a new run from the new point.
   press(500, 400);
   CHECK(window.heat.running());
-  CHECK(window.heatTimers[0]->Enabled());
+  CHECK(window.heatTimers[0]->enabled());
   ticks(3);
   checkDisc(*window.metal[0], 500, 400, static_cast<float>(window.heat.pieces[0].frontRadius));
 }
@@ -177,14 +177,14 @@ TEST_CASE_FIXTURE(PlateOpen, "leaving in the middle of a run and coming back") {
   press(3240, 2220);
   ticks(20);
   t::click(*window.backButton);
-  CHECK(program.menu.Visible());
+  CHECK(program.menu.visible());
   // The run ends with the window: nothing ticks in the background.
   ticks(200);
   CHECK(window.ownedTimerCount() == 0);
   t::click(*program.menu.card("plate").button);
   REQUIRE(program.window("plate") == &window);
   checkIdle(window);
-  CHECK(window.speedOptions[1]->Value());
+  CHECK(window.speedOptions[1]->value());
 }
 
 TEST_CASE_FIXTURE(PlateOpen, "handlers called on a closed window touch nothing") {
@@ -208,13 +208,13 @@ TEST_CASE_FIXTURE(PlateOpen, "from the keyboard alone: aim, light, once more, an
   t::pressKey(window, forms::Key::Tab);
   REQUIRE(window.focused() == window.metal[0]);
   forms::PictureBox& metal = *window.metal[0];
-  CHECK(metal.aim().x == metal.Width() / 2);
-  CHECK(metal.aim().y == metal.Height() / 2);
+  CHECK(metal.aim().x == metal.width() / 2);
+  CHECK(metal.aim().y == metal.height() / 2);
   t::pressKey(window, forms::Key::Right);
   t::pressKey(window, forms::Key::Down, 1);
   const forms::Point aimed = metal.aim();
-  CHECK(aimed.x == metal.Width() / 2 + forms::aimStep);
-  CHECK(aimed.y == metal.Height() / 2 + forms::fineAimStep);
+  CHECK(aimed.x == metal.width() / 2 + forms::aimStep);
+  CHECK(aimed.y == metal.height() / 2 + forms::fineAimStep);
 
   // Space lights the burner at the cross, and the run goes to its end.
   t::pressKey(window, forms::Key::Space);
@@ -225,7 +225,7 @@ TEST_CASE_FIXTURE(PlateOpen, "from the keyboard alone: aim, light, once more, an
   t::pressKey(window, forms::Key::Left);
   CHECK(metal.aim().x == aimed.x);
   int keyTicks = 0;
-  while (!window.retryButton->Visible() && keyTicks < 2000) {
+  while (!window.retryButton->visible() && keyTicks < 2000) {
     ticks(1);
     ++keyTicks;
   }
@@ -245,7 +245,7 @@ TEST_CASE_FIXTURE(PlateOpen, "from the keyboard alone: aim, light, once more, an
   // A mouse press on the same point heats exactly alike, to the last tick.
   press(aimed.x, aimed.y);
   int mouseTicks = 0;
-  while (!window.retryButton->Visible() && mouseTicks < 2000) {
+  while (!window.retryButton->visible() && mouseTicks < 2000) {
     ticks(1);
     ++mouseTicks;
   }
@@ -260,20 +260,20 @@ TEST_CASE_FIXTURE(StartedProgram, "the rod") {
   // The rod is thinner than the burner, which shows above and below it
   // from the moment of the press.
   t::mouseDown(*rod.metal[0], forms::leftButton, 4200, 60);
-  CHECK(rod.burner->Visible());
-  CHECK(rod.burner->Left() == doctest::Approx(rod.metal[0]->Left() + 4200 - markerHalf));
-  CHECK(rod.burner->Top() == doctest::Approx(rod.metal[0]->Top() + 60 - markerHalf));
-  CHECK_FALSE(rod.markers[0]->Visible());
+  CHECK(rod.burner->visible());
+  CHECK(rod.burner->left() == doctest::Approx(rod.metal[0]->left() + 4200 - markerHalf));
+  CHECK(rod.burner->top() == doctest::Approx(rod.metal[0]->top() + 60 - markerHalf));
+  CHECK_FALSE(rod.markers[0]->visible());
   ticks(5);
-  CHECK(rod.markers[0]->Visible());
+  CHECK(rod.markers[0]->visible());
   ticks(98);
-  CHECK_FALSE(rod.retryButton->Visible());
+  CHECK_FALSE(rod.retryButton->visible());
   CHECK(rod.metal[0]->pixelAt(10, 67) == lightRed);
   CHECK(rod.metal[0]->pixelAt(8400, 67) == lightRed);
   ticks(1);  // tick 104
-  CHECK(rod.retryButton->Visible());
-  CHECK_FALSE(rod.heatTimers[0]->Enabled());
+  CHECK(rod.retryButton->visible());
+  CHECK_FALSE(rod.heatTimers[0]->enabled());
   t::click(*rod.retryButton);
   CHECK(allCold(*rod.metal[0]));
-  CHECK_FALSE(rod.burner->Visible());
+  CHECK_FALSE(rod.burner->visible());
 }

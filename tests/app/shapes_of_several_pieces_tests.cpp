@@ -21,7 +21,7 @@ void press(SimulationWindow& window, std::int16_t piece, float x, float y,
 
 bool anyTimerRunning(const SimulationWindow& window) {
   for (std::int16_t i = 0; i < window.pieceCount(); ++i) {
-    if (window.heatTimers[i]->Enabled()) return true;
+    if (window.heatTimers[i]->enabled()) return true;
   }
   return false;
 }
@@ -55,7 +55,7 @@ void checkWarmsFrom(StartedProgram& run, SimulationWindow& window, std::int16_t 
     }
   }
   CHECK(coldTicks > 5);
-  CHECK(window.heatTimers[piece]->Enabled());
+  CHECK(window.heatTimers[piece]->enabled());
 }
 
 // The tick at which each piece's timer stopped and "もう一度" appeared.
@@ -70,9 +70,9 @@ Timeline runToTheEnd(StartedProgram& run, SimulationWindow& window, int limit) {
   for (int tick = 1; tick <= limit && anyTimerRunning(window); ++tick) {
     run.ticks(1);
     for (std::int16_t i = 0; i < window.pieceCount(); ++i) {
-      if (timeline.stops[i] == 0 && !window.heatTimers[i]->Enabled()) timeline.stops[i] = tick;
+      if (timeline.stops[i] == 0 && !window.heatTimers[i]->enabled()) timeline.stops[i] = tick;
     }
-    if (timeline.retryShown == 0 && window.retryButton->Visible()) timeline.retryShown = tick;
+    if (timeline.retryShown == 0 && window.retryButton->visible()) timeline.retryShown = tick;
   }
   return timeline;
 }
@@ -87,20 +87,20 @@ TEST_CASE_FIXTURE(StartedProgram, "T plate: a press on the left arm") {
 
   SUBCASE("every marker sits on the pressed point, in its own piece") {
     for (std::int16_t i = 0; i < 4; ++i) {
-      CHECK(window.markers[i]->Left() ==
-            doctest::Approx(window.metal[0]->Left() + 1005 - window.metal[i]->Left() - markerHalf));
-      CHECK(window.markers[i]->Top() ==
-            doctest::Approx(window.metal[0]->Top() + 420 - window.metal[i]->Top() - markerHalf));
+      CHECK(window.markers[i]->left() ==
+            doctest::Approx(window.metal[0]->left() + 1005 - window.metal[i]->left() - markerHalf));
+      CHECK(window.markers[i]->top() ==
+            doctest::Approx(window.metal[0]->top() + 420 - window.metal[i]->top() - markerHalf));
       CHECK(window.metal[i]->mousePointer() == forms::MousePointer::Default);
-      CHECK(window.heatTimers[i]->Enabled());
+      CHECK(window.heatTimers[i]->enabled());
     }
-    CHECK(window.burner->Visible());
-    CHECK(window.burner->Left() == doctest::Approx(1125));
-    CHECK(window.burner->Top() == doctest::Approx(1020));
+    CHECK(window.burner->visible());
+    CHECK(window.burner->left() == doctest::Approx(1125));
+    CHECK(window.burner->top() == doctest::Approx(1020));
     ticks(4);
-    CHECK_FALSE(window.markers[0]->Visible());
+    CHECK_FALSE(window.markers[0]->visible());
     ticks(1);
-    for (std::int16_t i = 0; i < 4; ++i) CHECK(window.markers[i]->Visible());
+    for (std::int16_t i = 0; i < 4; ++i) CHECK(window.markers[i]->visible());
   }
 
   SUBCASE("the arm warms around the press at once") {
@@ -192,7 +192,7 @@ TEST_CASE_FIXTURE(StartedProgram, "multi-piece presses that do not start a run")
     ticks(10);
     CHECK_FALSE(window.heat.running());
     CHECK_FALSE(anyTimerRunning(window));
-    CHECK_FALSE(window.burner->Visible());
+    CHECK_FALSE(window.burner->visible());
     CHECK(allPiecesCold(window));
   }
 
@@ -201,10 +201,10 @@ TEST_CASE_FIXTURE(StartedProgram, "multi-piece presses that do not start a run")
     ticks(5);
     press(window, 3, 420, 2000);
     CHECK(window.heat.clickedPiece() == 2);
-    CHECK(window.burner->Left() == doctest::Approx(4320 + 1200 - 240));
+    CHECK(window.burner->left() == doctest::Approx(4320 + 1200 - 240));
     CHECK(window.heat.pieces[0].frontRadius > 200);  // not restarted
     runToTheEnd(*this, window, 400);
-    REQUIRE(window.retryButton->Visible());
+    REQUIRE(window.retryButton->visible());
     press(window, 0, 100, 100);
     CHECK(window.heat.clickedPiece() == 2);
     CHECK_FALSE(anyTimerRunning(window));
@@ -230,9 +230,9 @@ TEST_CASE_FIXTURE(StartedProgram, "\"もう一度\" while a far piece is still h
     stillHeating = 2;
   }
   REQUIRE(window != nullptr);
-  for (int tick = 0; tick < 2000 && !window->retryButton->Visible(); ++tick) ticks(1);
-  REQUIRE(window->retryButton->Visible());
-  REQUIRE(window->heatTimers[stillHeating]->Enabled());
+  for (int tick = 0; tick < 2000 && !window->retryButton->visible(); ++tick) ticks(1);
+  REQUIRE(window->retryButton->visible());
+  REQUIRE(window->heatTimers[stillHeating]->enabled());
 
   t::click(*window->retryButton);
   CHECK_FALSE(window->heat.running());
@@ -241,15 +241,15 @@ TEST_CASE_FIXTURE(StartedProgram, "\"もう一度\" while a far piece is still h
   ticks(400);
   CHECK(allPiecesCold(*window));
   for (std::int16_t i = 0; i < window->pieceCount(); ++i) {
-    CHECK_FALSE(window->markers[i]->Visible());
+    CHECK_FALSE(window->markers[i]->visible());
     CHECK(window->metal[i]->mousePointer() == forms::MousePointer::Custom);
   }
-  CHECK_FALSE(window->burner->Visible());
-  CHECK_FALSE(window->retryButton->Visible());
+  CHECK_FALSE(window->burner->visible());
+  CHECK_FALSE(window->retryButton->visible());
 
   // The next press starts every piece afresh.
   press(*window, 1, 100, 100);
-  for (std::int16_t i = 0; i < window->pieceCount(); ++i) CHECK(window->heatTimers[i]->Enabled());
+  for (std::int16_t i = 0; i < window->pieceCount(); ++i) CHECK(window->heatTimers[i]->enabled());
 }
 
 TEST_CASE_FIXTURE(StartedProgram, "\"もう一度\" after a full run clears every piece") {

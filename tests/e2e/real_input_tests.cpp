@@ -51,8 +51,8 @@ Hit widgetAt(QWidget& window, float xTwips, float yTwips) {
 
 // The middle of a control on the form.
 Hit widgetAt(QWidget& window, const forms::Control& control) {
-  return widgetAt(window, control.Left() + control.Width() / 2,
-                  control.Top() + control.Height() / 2);
+  return widgetAt(window, control.left() + control.width() / 2,
+                  control.top() + control.height() / 2);
 }
 
 QColor qtColour(forms::Color c) {
@@ -72,7 +72,7 @@ TEST_CASE("a run on the plate through real mouse events") {
   Program program;
   program.start();
 
-  QWidget* menu = windowTitled(program.menu.Caption().c_str());
+  QWidget* menu = windowTitled(program.menu.caption().c_str());
   REQUIRE(menu != nullptr);
   const std::string plateCaption = windowCaption(captions(), captions().plate);
 
@@ -90,15 +90,15 @@ TEST_CASE("a run on the plate through real mouse events") {
   QTest::mousePress(metal.widget, Qt::LeftButton, Qt::NoModifier, metal.local);
   QTest::mouseRelease(metal.widget, Qt::LeftButton, Qt::NoModifier, metal.local);
   CHECK(window.heat.running());
-  CHECK(window.heat.pieces[0].sourceX == doctest::Approx(plateMetal.Width() / 2).epsilon(0.01));
-  const float pressX = plateMetal.Left() + plateMetal.Width() / 2;
-  const float pressY = plateMetal.Top() + plateMetal.Height() / 2;
+  CHECK(window.heat.pieces[0].sourceX == doctest::Approx(plateMetal.width() / 2).epsilon(0.01));
+  const float pressX = plateMetal.left() + plateMetal.width() / 2;
+  const float pressY = plateMetal.top() + plateMetal.height() / 2;
 
   // The front grows on the clock; the screen shows the light-red heat with
   // the burner marker over the pressed point.
   session.advance(50 * 20);
   CHECK(screenColour(*plate, pressX + 600, pressY) == qtColour(heatedMetal));
-  CHECK(screenColour(*plate, plateMetal.Left() + 100, plateMetal.Top() + 100) ==
+  CHECK(screenColour(*plate, plateMetal.left() + 100, plateMetal.top() + 100) ==
         qtColour(coldMetal));
 
   // A right-button press on the heating plate changes nothing.
@@ -111,7 +111,7 @@ TEST_CASE("a run on the plate through real mouse events") {
   CHECK(retry.widget->isVisible());
   QTest::mouseClick(retry.widget, Qt::LeftButton, Qt::NoModifier, retry.local);
   CHECK_FALSE(window.heat.running());
-  CHECK_FALSE(window.retryButton->Visible());
+  CHECK_FALSE(window.retryButton->visible());
   CHECK(screenColour(*plate, pressX + 600, pressY) == qtColour(coldMetal));
 
   // "もどる" takes the child back to the menu.
@@ -138,7 +138,7 @@ TEST_CASE("a burner lit by real keys heats as heat-trace says for the aimed poin
   key("Velmora", Qt::Key_Tab);
   key("Velmora", Qt::Key_Return);
   SimulationWindow& window = *program.window("plate");
-  REQUIRE(window.Visible());
+  REQUIRE(window.visible());
   const char* plate = "Velmora：長方形";
   key(plate, Qt::Key_Tab);
   REQUIRE(window.focused() == window.metal[0]);
@@ -149,7 +149,7 @@ TEST_CASE("a burner lit by real keys heats as heat-trace says for the aimed poin
   key(plate, Qt::Key_Space);
   REQUIRE(window.heat.running());
   int retryTick = 0;
-  while (!window.retryButton->Visible() && retryTick < 2000) {
+  while (!window.retryButton->visible() && retryTick < 2000) {
     session.advance(50);
     ++retryTick;
   }
@@ -167,10 +167,10 @@ TEST_CASE("\"おわり\" clicked for real ends the program") {
   forms::testing::Session session;
   Program program;
   program.start();
-  QWidget* menu = windowTitled(program.menu.Caption().c_str());
+  QWidget* menu = windowTitled(program.menu.caption().c_str());
   REQUIRE(menu != nullptr);
   const Hit finish = widgetAt(*menu, *program.menu.finishButton);
   QTest::mouseClick(finish.widget, Qt::LeftButton, Qt::NoModifier, finish.local);
   CHECK(forms::programEnded());
-  CHECK(windowTitled(program.menu.Caption().c_str()) == nullptr);
+  CHECK(windowTitled(program.menu.caption().c_str()) == nullptr);
 }

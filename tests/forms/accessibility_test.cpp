@@ -48,7 +48,7 @@ TEST_CASE("a screen reader hears each control's name, description and role") {
     slow->setAccessibleName("ゆっくり");
     label = f.make<forms::Label>(f, forms::Rect{150, 1500, 1500, 255}, "の熱の伝わり方");
   });
-  form.Show();
+  form.show();
 
   checkHeard(*metal, "金ぞくの板", "おした ところを 熱します。", AccessibleRole::Button);
   checkHeard(*picture, "ほのお", "", AccessibleRole::Picture);
@@ -84,10 +84,10 @@ TEST_CASE("the platform says what the program named, in the menu and every shape
   velmora::Program program;
   program.start();
   const auto checkWindow = [](const forms::Form& window) {
-    CAPTURE(window.Caption());
+    CAPTURE(window.caption());
     int named = 0;
     for (const forms::Control* control : window.controls()) {
-      if (!control->Visible() || control->accessibleName().empty()) continue;
+      if (!control->visible() || control->accessibleName().empty()) continue;
       CAPTURE(control->accessibleName());
       checkHeard(*control, control->accessibleName(), control->accessibleDescription(),
                  control->accessibleRole());

@@ -158,7 +158,7 @@ TEST_CASE("a picture box draws in ForeColor and FillColor, and BackColor erases"
   formstest::TestForm form([&](formstest::TestForm& f) {
     field = f.make<PictureBox>(f, forms::Rect{120, 120, 2250, 1500});
   });
-  form.Show();
+  form.show();
   field->setBackColor(grey);
   field->setForeColor(black);
   field->setFillColor(lightRed);
@@ -166,7 +166,7 @@ TEST_CASE("a picture box draws in ForeColor and FillColor, and BackColor erases"
   CHECK(field->canvas().width() == std::lround(150 * ratio));
   CHECK(field->canvas().height() == std::lround(100 * ratio));
 
-  field->Circle(750, 750, 450);
+  field->drawCircle(750, 750, 450);
   CHECK(field->pixelAt(750, 750) == lightRed);
   CHECK(field->pixelAt(750 + 445, 750) == black);
   CHECK(field->pixelAt(750 + 460, 750) == grey);

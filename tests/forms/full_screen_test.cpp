@@ -50,8 +50,8 @@ struct Window {
 // proportions.
 double fillingRatio(const forms::Form& form) {
   const forms::testing::ScreenSize screen = probe().screenOf(form);
-  return std::min(screen.width * forms::twipsPerPixel / form.ClientWidth(),
-                  screen.height * forms::twipsPerPixel / form.ClientHeight());
+  return std::min(screen.width * forms::twipsPerPixel / form.clientWidth(),
+                  screen.height * forms::twipsPerPixel / form.clientHeight());
 }
 
 }  // namespace
@@ -59,10 +59,10 @@ double fillingRatio(const forms::Form& form) {
 TEST_CASE("F11 fills the screen with the window, the twips and the drawing kept; Escape leaves") {
   Session session;
   Window w;
-  w.form.Show();
+  w.form.show();
   const double normal = w.form.pixelRatio();
   const int normalWidth = probe().window(w.form).clientWidth;
-  w.field->Circle(1200, 600, 450);
+  w.field->drawCircle(1200, 600, 450);
 
   probe().key(w.form, forms::Key::FullScreen);
   REQUIRE(forms::fullScreen());
@@ -77,8 +77,8 @@ TEST_CASE("F11 fills the screen with the window, the twips and the drawing kept;
   CHECK((std::abs(image.width - screen.width) <= 1 || std::abs(image.height - screen.height) <= 1));
   // The program's numbers are the same, and the heat is drawn again at
   // the screen's own pixels, its rim as wide as one pixel of the window.
-  CHECK(w.form.Width() == 8730);
-  CHECK(w.field->Width() == 2400);
+  CHECK(w.form.width() == 8730);
+  CHECK(w.field->width() == 2400);
   CHECK(image.at(120 + 1200, 840 + 600) == warm);
   CHECK(image.at(120 + 1200 + 443, 840 + 600) == rim);
   CHECK(image.at(120 + 1200 + 420, 840 + 600) == warm);
@@ -88,7 +88,7 @@ TEST_CASE("F11 fills the screen with the window, the twips and the drawing kept;
   CHECK(std::abs(w.press.x - 1500) < 15 / ratio);
   CHECK(std::abs(w.press.y - 300) < 15 / ratio);
   // And a front drawn now lies there.
-  w.field->Circle(1500, 300, 200);
+  w.field->drawCircle(1500, 300, 200);
   CHECK(probe().screenshot(w.form).at(120 + 1500, 840 + 300) == warm);
 
   probe().key(w.form, forms::Key::Escape);
@@ -107,20 +107,20 @@ TEST_CASE("full screen stays on from one window to the next until it is left") {
   Session session;
   Window menu{5600, 4800};
   Window shape;
-  menu.form.Show();
+  menu.form.show();
   const int menuWidth = probe().window(menu.form).clientWidth;
   probe().key(menu.form, forms::Key::FullScreen);
   CHECK(menu.form.pixelRatio() == doctest::Approx(fillingRatio(menu.form)));
   // The teacher opens a shape: it comes full screen at its own ratio.
-  menu.form.Hide();
-  shape.form.Show();
+  menu.form.hide();
+  shape.form.show();
   CHECK(forms::fullScreen());
   CHECK(shape.form.pixelRatio() == doctest::Approx(fillingRatio(shape.form)));
   probe().click(shape.form, 120 + 600, 840 + 600);
   CHECK(std::abs(shape.press.x - 600) < 15 / shape.form.pixelRatio());
   // Back to the menu, still full screen; F11 there leaves it.
-  shape.form.Hide();
-  menu.form.Show();
+  shape.form.hide();
+  menu.form.show();
   CHECK(menu.form.pixelRatio() == doctest::Approx(fillingRatio(menu.form)));
   probe().key(menu.form, forms::Key::FullScreen);
   CHECK_FALSE(forms::fullScreen());

@@ -45,7 +45,7 @@ struct Window {
 TEST_CASE("a window opens with the focus on the first visible control of its tab order") {
   Session session;
   Window w;
-  w.form.Show();
+  w.form.show();
   CHECK(w.form.focused() == w.back);
   CHECK(probe().platformFocus(w.form) == w.back);
 
@@ -67,7 +67,7 @@ TEST_CASE("a window opens with the focus on the first visible control of its tab
     pressKey(w.form, Key::Tab);
     pressKey(w.form, Key::Up);
     CHECK(w.form.focused() == w.slow);
-    CHECK(w.slow->Value());
+    CHECK(w.slow->value());
   }
   SUBCASE("a button shown later takes its place in the order") {
     w.retry->setVisible(true);
@@ -105,21 +105,21 @@ TEST_CASE("a window opens with the focus on the first visible control of its tab
 TEST_CASE("a window shown again keeps its focus; opened again it starts from the tab order") {
   Session session;
   Window w;
-  w.form.Show();
+  w.form.show();
   pressKey(w.form, Key::Tab);
-  w.form.Hide();
-  w.form.Show();
+  w.form.hide();
+  w.form.show();
   CHECK(w.form.focused() == w.slow);
   w.form.close();
   CHECK(w.form.focused() == nullptr);
-  w.form.Show();
+  w.form.show();
   CHECK(w.form.focused() == w.back);
 }
 
 TEST_CASE("a mouse press on a button moves the toolkit's focus there") {
   Session session;
   Window w;
-  w.form.Show();
+  w.form.show();
   REQUIRE(probe().platformFocus(w.form) == w.back);
   probe().click(w.form, 1680 + 90, 1440 + 120);
   CHECK(w.form.focused() == w.fast);
@@ -138,7 +138,7 @@ TEST_CASE("a picture box that is a tab stop takes its turn; one that is not is p
     marker = f.make<forms::PictureBox>(f, forms::Rect{120, 1800, 480, 480});
     f.tabOrder({back, metal, marker});
   }};
-  form.Show();
+  form.show();
   pressKey(form, Key::Tab);
   CHECK(form.focused() == metal);
   CHECK(probe().platformFocus(form) == metal);

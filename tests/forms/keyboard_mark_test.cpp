@@ -61,7 +61,7 @@ struct Window {
     return forms::rgb((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
   }
   forms::Color atAim(const Screenshot& s) const {
-    return s.at(metal->Left() + metal->aim().x, metal->Top() + metal->aim().y);
+    return s.at(metal->left() + metal->aim().x, metal->top() + metal->aim().y);
   }
 };
 
@@ -108,17 +108,17 @@ double contrast(forms::Color a, forms::Color b) {
 TEST_CASE("the focus mark and the aiming cross show only once a key was pressed in the window") {
   Session session;
   Window w;
-  w.form.Show();
+  w.form.show();
   // Focus on the metal from the program, and a mouse press on it: no key
   // yet, so the window looks exactly as without the keyboard.
   w.form.setFocus(w.metal);
-  probe().click(w.form, w.metal->Left() + 30, w.metal->Top() + 30);
+  probe().click(w.form, w.metal->left() + 30, w.metal->top() + 30);
   w.presses.clear();
   const Screenshot untouched = w.shot();
   CHECK(untouched.count(Rect{0, 0, 3000, 2250}, forms::focusMarkColour) == 0);
   CHECK(w.atAim(untouched) == coldMetal);
   // The mark stands out against the window, the metal and the button.
-  const forms::Color buttonFace = untouched.at(w.back->Left() + 60, w.back->Top() + 60);
+  const forms::Color buttonFace = untouched.at(w.back->left() + 60, w.back->top() + 60);
   for (forms::Color around : {w.form.style().backColor, coldMetal, buttonFace}) {
     CAPTURE(around);
     CHECK(contrast(forms::focusMarkColour, around) >= 3.0);
@@ -131,7 +131,7 @@ TEST_CASE("the focus mark and the aiming cross show only once a key was pressed 
   Screenshot s = w.shot();
   checkMarkAround(s, *w.metal);
   CHECK(w.atAim(s) == Window::crossing());
-  CHECK(w.metal->aim().x == w.metal->Width() / 2);
+  CHECK(w.metal->aim().x == w.metal->width() / 2);
 
   SUBCASE("the arrows move the cross by the step, with Shift by the fine step, inside the box") {
     const forms::Point centre = w.metal->aim();
@@ -141,14 +141,14 @@ TEST_CASE("the focus mark and the aiming cross show only once a key was pressed 
     CHECK(w.metal->aim().y == centre.y + forms::fineAimStep);
     s = w.shot();
     CHECK(w.atAim(s) == Window::crossing());
-    CHECK(s.at(w.metal->Left() + centre.x, w.metal->Top() + centre.y - 60) == coldMetal);
+    CHECK(s.at(w.metal->left() + centre.x, w.metal->top() + centre.y - 60) == coldMetal);
     for (int i = 0; i < 12; ++i) probe().key(w.form, Key::Left);
     for (int i = 0; i < 12; ++i) probe().key(w.form, Key::Down);
     CHECK(w.metal->aim().x == 0);
-    CHECK(w.metal->aim().y == w.metal->Height() - forms::twipsPerPixel);
+    CHECK(w.metal->aim().y == w.metal->height() - forms::twipsPerPixel);
     // Cut off at the box's edge, the cross never spills onto the window.
     s = w.shot();
-    CHECK(s.count(Rect{0, 0, w.metal->Left(), 2250}, Window::crossing()) == 0);
+    CHECK(s.count(Rect{0, 0, w.metal->left(), 2250}, Window::crossing()) == 0);
     checkMarkAround(s, *w.metal);
   }
   SUBCASE("Enter and Space press the metal at the cross exactly as the mouse there does") {
@@ -157,8 +157,8 @@ TEST_CASE("the focus mark and the aiming cross show only once a key was pressed 
     const forms::Point aim = w.metal->aim();
     probe().key(w.form, Key::Enter);
     probe().key(w.form, Key::Space);
-    probe().press(w.form, w.metal->Left() + aim.x, w.metal->Top() + aim.y);
-    probe().release(w.form, w.metal->Left() + aim.x, w.metal->Top() + aim.y);
+    probe().press(w.form, w.metal->left() + aim.x, w.metal->top() + aim.y);
+    probe().release(w.form, w.metal->left() + aim.x, w.metal->top() + aim.y);
     REQUIRE(w.presses.size() == 3);
     // The keys press exactly at the aim; a platform whose mouse lands on
     // whole device pixels puts the mouse's press within the pixel it lies in
@@ -193,7 +193,7 @@ TEST_CASE("the focus mark and the aiming cross show only once a key was pressed 
     CHECK(w.backPresses == 1);
   }
   SUBCASE("a press of the mouse takes the marks away until the next key") {
-    probe().click(w.form, w.metal->Left() + 30, w.metal->Top() + 30);
+    probe().click(w.form, w.metal->left() + 30, w.metal->top() + 30);
     s = w.shot();
     CHECK(s.count(Rect{0, 0, 3000, 2250}, forms::focusMarkColour) == 0);
     CHECK(w.atAim(s) == coldMetal);
@@ -207,7 +207,7 @@ TEST_CASE("the focus mark and the aiming cross show only once a key was pressed 
     REQUIRE(w.form.focused() == w.card);
     checkMarkAround(w.shot(), *w.card);
     probe().key(w.form, Key::Right);
-    CHECK(w.card->aim().x == w.card->Width() / 2);
+    CHECK(w.card->aim().x == w.card->width() / 2);
     probe().key(w.form, Key::Enter);
     probe().key(w.form, Key::Space);
     CHECK(w.cardClicks == 2);

@@ -34,7 +34,7 @@ TEST_CASE("closing a window destroys its controls and timers, opening builds the
   const int before = forms::liveObjectCount();
   Window w;
   CHECK(forms::liveObjectCount() == before + 1);  // the window object alone
-  w.form.Show();
+  w.form.show();
   CHECK(w.form.loads == 1);
   CHECK(w.form.ownedControlCount() == 4);
   CHECK(w.form.ownedTimerCount() == 1);
@@ -43,7 +43,7 @@ TEST_CASE("closing a window destroys its controls and timers, opening builds the
     w.form.close();
     CHECK(forms::liveObjectCount() == before + 1);
     CHECK_FALSE(probe().window(w.form).visible);
-    w.form.Show();
+    w.form.show();
   }
   CHECK(w.form.loads == 4);
   // The closed window's platform widgets are really gone once the event
@@ -51,14 +51,14 @@ TEST_CASE("closing a window destroys its controls and timers, opening builds the
   w.form.close();
   session.advance(0);
   const int closed = probe().platformObjectCount();
-  w.form.Show();
+  w.form.show();
   w.form.close();
   session.advance(0);
   CHECK(probe().platformObjectCount() == closed);
-  w.form.Show();
-  // Hiding is not closing: the controls stay, Form_Load does not run again.
-  w.form.Hide();
-  w.form.Show();
+  w.form.show();
+  // Hiding is not closing: the controls stay, onLoad does not run again.
+  w.form.hide();
+  w.form.show();
   CHECK(w.form.loads == 6);
   CHECK(forms::liveObjectCount() == before + 6);
 }
@@ -67,14 +67,14 @@ TEST_CASE("a button may close its own window inside its click") {
   Session session;
   Window w;
   Window menu;
-  menu.form.Show();
-  w.form.Show();
-  w.form.onLoad = [&] {};
+  menu.form.show();
+  w.form.show();
+  w.form.whenLoaded = [&] {};
   int clicks = 0;
   auto wire = [&] {
     w.back->onClick = [&] {
       ++clicks;
-      menu.form.Show();
+      menu.form.show();
       w.form.close();
     };
   };
@@ -94,9 +94,9 @@ TEST_CASE("a button may close its own window inside its click") {
   }
   CHECK(clicks == 1);
   CHECK_FALSE(w.form.loaded());
-  CHECK(menu.form.Visible());
+  CHECK(menu.form.visible());
   // The window opens again afterwards, from its layout.
-  w.form.Show();
+  w.form.show();
   CHECK(w.form.loaded());
   CHECK(w.form.ownedControlCount() == 4);
 }
@@ -104,7 +104,7 @@ TEST_CASE("a button may close its own window inside its click") {
 TEST_CASE("a press that closes the window is not followed by a click on freed controls") {
   Session session;
   Window w;
-  w.form.Show();
+  w.form.show();
   int clicks = 0;
   w.field->onMouseDown = [&](const forms::MouseEvent&) { w.form.close(); };
   w.field->onClick = [&] { ++clicks; };
@@ -116,13 +116,13 @@ TEST_CASE("a press that closes the window is not followed by a click on freed co
 TEST_CASE("the close box runs the window's own choice") {
   Session session;
   Window w;
-  w.form.Show();
+  w.form.show();
   SUBCASE("by default the window closes") {
     forms::testing::closeBox(w.form);
     CHECK_FALSE(w.form.loaded());
   }
   SUBCASE("a window may end the program instead") {
-    w.form.onCloseBox = [] { forms::endProgram(); };
+    w.form.whenCloseBox = [] { forms::endProgram(); };
     probe().closeBox(w.form);
     CHECK(forms::programEnded());
     CHECK_FALSE(w.form.loaded());

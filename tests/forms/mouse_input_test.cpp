@@ -56,7 +56,7 @@ struct Window {
 TEST_CASE("a press reaches the handler with its button, shift state and twips") {
   Session session;
   Window w;
-  w.form.Show();
+  w.form.show();
   forms::testing::mouseDown(*w.field, forms::rightButton, 150.5f, 30, 1);
   REQUIRE(w.presses.size() == 1);
   CHECK(w.presses[0].button == forms::rightButton);
@@ -69,7 +69,7 @@ TEST_CASE("a press reaches the handler with its button, shift state and twips") 
 TEST_CASE("a real platform press arrives in the picture box's own twips") {
   Session session;
   Window w;
-  w.form.Show();
+  w.form.show();
   // Window pixel (40 + 7, 30 + 3) is the field's pixel (7, 3).
   probe().press(w.form, 705, 495);
   probe().release(w.form, 705, 495);
@@ -100,7 +100,7 @@ TEST_CASE("a press on a pictogram rectangle or a line reaches the control beneat
   // field's line: (600 + 300, 450 + 1140).
   Session session;
   Window w;
-  w.form.Show();
+  w.form.show();
   SUBCASE("through the toolkit") {
     CHECK(forms::testing::clickAt(w.form, 900, 1050) == w.field);
     REQUIRE(w.presses.size() == 1);
@@ -140,7 +140,7 @@ TEST_CASE("a press where a label lies over a button or a picture box reaches the
   // Windowless controls lie beneath windowed ones, whichever was made last.
   Session session;
   Window w;
-  w.form.Show();
+  w.form.show();
   SUBCASE("through the toolkit") {
     CHECK(forms::testing::clickAt(w.form, 2250, 2100) == w.button);
     CHECK(forms::testing::clickAt(w.form, 750, 1580) == w.field);
@@ -158,7 +158,7 @@ TEST_CASE("a press where a label lies over a button or a picture box reaches the
 TEST_CASE("a right or middle press while the left button is down neither moves nor makes a click") {
   Session session;
   Window w;
-  w.form.Show();
+  w.form.show();
   std::function<void(float, float, std::int16_t)> press;
   std::function<void(float, float, std::int16_t)> release;
   SUBCASE("through the toolkit") {
@@ -193,7 +193,7 @@ TEST_CASE("a right or middle press while the left button is down neither moves n
 TEST_CASE("a press that slides off its control before the release clicks nothing") {
   Session session;
   Window w;
-  w.form.Show();
+  w.form.show();
   // From the caption onto the picture button around it, and back.
   SUBCASE("through the toolkit") {
     forms::testing::pressAt(w.form, 600 + 200, 450 + 200);
@@ -223,7 +223,7 @@ TEST_CASE("a press that slides off its control before the release clicks nothing
 TEST_CASE("a control holds its left and top edges, not its right and bottom ones") {
   Session session;
   Window w;
-  w.form.Show();
+  w.form.show();
   CHECK(w.form.hitTest(600, 450) == w.field);
   CHECK(w.form.hitTest(599, 450) == &w.form);
   CHECK(w.form.hitTest(600 + 1694, 450 + 1214) == w.field);
@@ -243,7 +243,7 @@ TEST_CASE("a marker inside the metal takes the press at its place") {
     field = f.make<forms::PictureBox>(f, forms::Rect{0, 0, 2250, 1500});
     fire = f.make<forms::PictureBox>(*field, forms::Rect{600, 600, 480, 480});
   });
-  form.Show();
+  form.show();
   CHECK(field->hitTest(700, 700) == fire);
   CHECK(form.hitTest(700, 700) == fire);
   // Children are clipped to their container: beyond the field nothing.

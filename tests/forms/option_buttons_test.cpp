@@ -36,7 +36,7 @@ struct SpeedWindow {
 
 std::vector<bool> values(const std::vector<OptionButton*>& options) {
   std::vector<bool> v;
-  for (auto* o : options) v.push_back(o->Value());
+  for (auto* o : options) v.push_back(o->value());
   return v;
 }
 
@@ -45,7 +45,7 @@ std::vector<bool> values(const std::vector<OptionButton*>& options) {
 TEST_CASE("building the layout selects the option quietly") {
   Session session;
   SpeedWindow w;
-  w.form.Show();
+  w.form.show();
   CHECK(w.clicks.empty());
   CHECK(values(w.speed) == std::vector<bool>{false, true, false});
 
@@ -55,10 +55,10 @@ TEST_CASE("building the layout selects the option quietly") {
       auto* a = f.make<OptionButton>(f, forms::Rect{0, 0, 900, 255}, "a", tooltip, true);
       a->onClick = [&] { firstClicks.push_back(0); };
       auto* b = f.make<OptionButton>(f, forms::Rect{0, 300, 900, 255}, "b", tooltip, true);
-      CHECK_FALSE(a->Value());
-      CHECK(b->Value());
+      CHECK_FALSE(a->value());
+      CHECK(b->value());
     });
-    form.Show();
+    form.show();
     CHECK(firstClicks.empty());
   }
   SUBCASE("the platform's radio buttons show the same selection") {
@@ -70,8 +70,8 @@ TEST_CASE("building the layout selects the option quietly") {
 TEST_CASE("selecting in code raises the click, even when already selected") {
   Session session;
   SpeedWindow w;
-  w.form.onLoad = [&] { w.speed[1]->select(); };  // what Form_Load does for speed 50
-  w.form.Show();
+  w.form.whenLoaded = [&] { w.speed[1]->select(); };  // what onLoad does for speed 50
+  w.form.show();
   CHECK(w.clicks == std::vector<int>{1});
   w.speed[2]->select();
   CHECK(w.clicks == std::vector<int>{1, 2});
@@ -86,7 +86,7 @@ TEST_CASE("an option button fills its rectangle with its own background colour")
   TestForm form([&](TestForm& f) {
     option = f.make<OptionButton>(f, forms::Rect{150, 150, 975, 255}, "はやい", 0xE0E0E0);
   });
-  form.Show();
+  form.show();
   const forms::testing::Screenshot image = probe().screenshot(form);
   // Its far right end, beyond the caption.
   CHECK(image.at(150 + 960, 150 + 120) == 0xE0E0E0);
@@ -102,17 +102,17 @@ TEST_CASE("groups are formed by parent: options in a picture box do not clear th
     auto* box = f.make<forms::PictureBox>(f, forms::Rect{0, 600, 1500, 900});
     inBox = f.make<OptionButton>(*box, forms::Rect{0, 0, 900, 255}, "b", tooltip, false);
   });
-  form.Show();
+  form.show();
   inBox->select();
-  CHECK(onForm->Value());
-  CHECK(inBox->Value());
+  CHECK(onForm->value());
+  CHECK(inBox->value());
   CHECK(onForm->group() == std::vector<OptionButton*>{onForm});
 }
 
 TEST_CASE("the child selects an option by mouse or arrow keys, raising its click") {
   Session session;
   SpeedWindow w;
-  w.form.Show();
+  w.form.show();
 
   SUBCASE("a click selects") {
     forms::testing::click(*w.speed[0]);

@@ -60,7 +60,7 @@ TEST_CASE("a window carries its icon, caption and fixed size") {
   style.clientWidth = 8640;
   style.clientHeight = 5610;
   TestForm form([](TestForm&) {}, style);
-  form.Show();
+  form.show();
   const forms::testing::ShownWindow window = probe().window(form);
   CHECK(window.visible);
   CHECK(window.hasIcon);
@@ -72,10 +72,10 @@ TEST_CASE("a window carries its icon, caption and fixed size") {
   CHECK_FALSE(window.maximiseButton);
   // The physics reads the outer width: client plus the fixed frame, the
   // same through a Control& as through the form.
-  CHECK(form.Width() == 8730);
+  CHECK(form.width() == 8730);
   const forms::Control& control = form;
-  CHECK(control.Width() == 8730);
-  CHECK(form.ClientWidth() == 8640);
+  CHECK(control.width() == 8730);
+  CHECK(form.clientWidth() == 8640);
 }
 
 TEST_CASE("a marker shows its picture over its background") {
@@ -86,7 +86,7 @@ TEST_CASE("a marker shows its picture over its background") {
     fire->setBackColor(0x8080FF);
     fire->setPicture(Picture{"fire.ico"});
   });
-  form.Show();
+  form.show();
   const forms::testing::Screenshot image = probe().screenshot(form);
   const int ratio2 = static_cast<int>(image.ratio * image.ratio);
   // The icon's 32 x 32 pixels hide part of the box; beyond them, and
@@ -105,7 +105,7 @@ TEST_CASE("the custom cursor is set on the metal and reset to the arrow") {
     field->setMouseIcon(forms::Cursor{Picture{"fire.ico"}, 16, 16});
     field->setMousePointer(forms::MousePointer::Custom);
   });
-  form.Show();
+  form.show();
   forms::testing::ShownCursor shown = probe().cursorAt(form, 600, 600);
   CHECK(shown.custom);
   CHECK(shown.hotX == 16);

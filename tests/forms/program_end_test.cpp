@@ -39,8 +39,8 @@ TEST_CASE("ending the program closes every window and no handler runs afterwards
   Menu menu;
   Simulation simulation;
   int handlers = 0;
-  menu.form.Show();
-  simulation.form.Show();
+  menu.form.show();
+  simulation.form.show();
   simulation.timer->onTimer = [&] { ++handlers; };
   simulation.timer->setEnabled(true);
   session.advance(50);
@@ -50,16 +50,16 @@ TEST_CASE("ending the program closes every window and no handler runs afterwards
   CHECK(forms::programEnded());
   CHECK_FALSE(menu.form.loaded());
   CHECK_FALSE(simulation.form.loaded());
-  CHECK_FALSE(menu.form.Visible());
+  CHECK_FALSE(menu.form.visible());
   CHECK_FALSE(probe().window(menu.form).visible);
   CHECK_FALSE(probe().window(simulation.form).visible);
   CHECK(menu.form.ownedControlCount() == 0);
   CHECK(simulation.form.ownedTimerCount() == 0);
 
   // Nothing brings a window or a handler back.
-  menu.form.onLoad = [&] { ++handlers; };
-  menu.form.onCloseBox = [&] { ++handlers; };
-  menu.form.Show();
+  menu.form.whenLoaded = [&] { ++handlers; };
+  menu.form.whenCloseBox = [&] { ++handlers; };
+  menu.form.show();
   CHECK_FALSE(menu.form.loaded());
   forms::testing::closeBox(menu.form);
   session.advance(1000);
@@ -72,7 +72,7 @@ TEST_CASE("after the end, ticks and clicks of a surviving control run nothing") 
   // A timer and a control outside any form's life cycle, as a program
   // might keep by mistake.
   Simulation simulation;
-  simulation.form.Show();
+  simulation.form.show();
   forms::Timer stray(50);
   stray.onTimer = [&] { ++handlers; };
   stray.setEnabled(true);
@@ -90,7 +90,7 @@ TEST_CASE("after the end, ticks and clicks of a surviving control run nothing") 
 TEST_CASE("ending the program from a handler leaves the running event loop") {
   Session session;
   Menu menu;
-  menu.form.Show();
+  menu.form.show();
   // "おわり" clicked from inside the loop; a loop nothing left ends after
   // 5 s with -1.
   CHECK(probe().runEventLoop([&] { probe().click(menu.form, 1200 + 300, 1500 + 150); }, 5000) == 0);
@@ -106,6 +106,6 @@ TEST_CASE("the next session starts with the program running again") {
   Session session;
   CHECK_FALSE(forms::programEnded());
   Menu menu;
-  menu.form.Show();
+  menu.form.show();
   CHECK(menu.form.loaded());
 }

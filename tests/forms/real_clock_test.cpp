@@ -23,7 +23,7 @@ TEST_CASE("on the real clock a timer ticks from the event loop and may close its
     timer = f.timer(10);
     other = f.timer(10);
   });
-  form.Show();
+  form.show();
   int ticks = 0;
   int otherTicks = 0;
   timer->onTimer = [&] {
@@ -49,7 +49,7 @@ TEST_CASE("on the real clock a disabled timer stops and re-enabling restarts its
   forms::setClock(nullptr);
   forms::Timer* timer = nullptr;
   TestForm form([&](TestForm& f) { timer = f.timer(40); });
-  form.Show();
+  form.show();
   using Clock = std::chrono::steady_clock;
   const Clock::time_point start = Clock::now();
   std::vector<long long> at;
@@ -74,7 +74,7 @@ TEST_CASE("on the real clock a tick already due when its timer restarts is dropp
   forms::setClock(nullptr);
   forms::Timer* timer = nullptr;
   TestForm form([&](TestForm& f) { timer = f.timer(30); });
-  form.Show();
+  form.show();
   using Clock = std::chrono::steady_clock;
   Clock::time_point restarted;
   std::vector<long long> sinceRestart;

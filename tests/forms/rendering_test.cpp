@@ -35,8 +35,8 @@ TEST_CASE("the heat disc appears on the screen as drawn on the canvas") {
     field->setBackColor(grey);
     field->setFillColor(lightRed);
   });
-  form.Show();
-  field->Circle(750, 750, 600);
+  form.show();
+  field->drawCircle(750, 750, 600);
   const Screenshot image = probe().screenshot(form);
   CHECK(image.at(300 + 750, 300 + 750) == lightRed);
   CHECK(image.at(300 + 750 + 595, 300 + 750) == black);
@@ -44,10 +44,10 @@ TEST_CASE("the heat disc appears on the screen as drawn on the canvas") {
   // A growing front, tick by tick: only the changed pixels are copied and
   // repainted, so a part of a change left out would show as stale pixels.
   for (float radius = 60; radius < 700; radius += 47) {
-    field->Circle(750, 750, radius);
+    field->drawCircle(750, 750, radius);
     probe().screenshot(form);
   }
-  field->Circle(1900, 1300, 260);  // a second front, touching two edges
+  field->drawCircle(1900, 1300, 260);  // a second front, touching two edges
   const Screenshot grown = probe().screenshot(form);
   const forms::Canvas& canvas = field->canvas();
   int differing = 0;
@@ -62,7 +62,7 @@ TEST_CASE("the heat disc appears on the screen as drawn on the canvas") {
   CHECK(differing == 0);
   // Clipped to the metal: the disc reaches above the field's top edge, the
   // form's background stays there.
-  field->Circle(750, 0, 600);
+  field->drawCircle(750, 0, 600);
   const Screenshot clipped = probe().screenshot(form);
   CHECK(clipped.at(300 + 750, 300 + 20) == lightRed);
   CHECK(clipped.at(300 + 750, 300 - 20) == background);
@@ -85,7 +85,7 @@ TEST_CASE("hidden controls are not drawn") {
                                  forms::Font{"ＭＳ ゴシック", 24, true}, blue);
     image = f.make<forms::Image>(f, Rect{150, 900, 480, 480}, forms::Picture{"fire.ico"});
   });
-  form.Show();
+  form.show();
   const Screenshot shown = probe().screenshot(form);
   REQUIRE(shown.count(box->rect(), lightRed) > 0);
   REQUIRE(shown.count(shape->rect(), blue) > 0);
@@ -116,7 +116,7 @@ TEST_CASE("a label draws its text in its colour on a transparent background") {
     box->setBackColor(grey);
     onBox = f.make<forms::Label>(*box, Rect{120, 120, 615, 255}, "ぼう");
   });
-  form.Show();
+  form.show();
   const Screenshot image = probe().screenshot(form);
   CHECK(image.count(onForm->rect(), lightRed) > 50);
   // Its corner shows the form beneath, not a box of its own.
@@ -149,7 +149,7 @@ TEST_CASE("controls are stacked like the classic forms: later labels over earlie
     f.make<forms::Label>(f, Rect{1500, 0, 900, 900}, "■", forms::Font{"ＭＳ ゴシック", 36, true},
                          blue);
   });
-  form.Show();
+  form.show();
   const Screenshot image = probe().screenshot(form);
   CHECK(image.count(Rect{0, 0, 1500, 900}, lightRed) > 100);
   CHECK(image.count(Rect{0, 0, 1500, 900}, blue) == 0);
@@ -169,7 +169,7 @@ TEST_CASE("the named Japanese faces map to the platform's Gothic faces, sized th
                                         forms::Font{"ＭＳ Ｐゴシック", 21.75f, false});
     plain = f.make<forms::Label>(f, Rect{0, 1200, 1500, 300}, "ぼう");
   });
-  form.Show();
+  form.show();
   // The faces themselves on Linux, their cut carried in the web page, or
   // their namesakes on Windows.
   const auto oneOf = [](const std::string& family, std::initializer_list<const char*> names) {
@@ -208,7 +208,7 @@ TEST_CASE("a long caption fits its label on one line, and wraps only when too na
         style.clientHeight = 4665;
         return style;
       }());
-  form.Show();
+  form.show();
   const Screenshot image = probe().screenshot(form);
   // The end of the sentence is on the first line, near the label's right end.
   CHECK(image.countDark(Rect{720 + 4800, 1080, 855, 255}) > 0);

@@ -50,14 +50,14 @@ int rimPixels(const forms::PictureBox& field, float y) {
 TEST_CASE("the screen's scale enlarges the pixels, never the twips") {
   Session session;
   Window w;
-  w.form.Show();
+  w.form.show();
   const double ratio = w.form.pixelRatio();
   const forms::testing::Screenshot image = probe().screenshot(w.form);
   CHECK(image.ratio == ratio);
 
   // The program's numbers: the same on every screen.
-  CHECK(w.form.Width() == 8730);
-  CHECK(w.field->Width() == 8400);
+  CHECK(w.form.width() == 8730);
+  CHECK(w.field->width() == 8400);
   // The window and the canvas: pixels times the scale.
   CHECK(image.width == static_cast<int>(576 * ratio));
   CHECK(image.height == static_cast<int>(374 * ratio));
@@ -73,7 +73,7 @@ TEST_CASE("the screen's scale enlarges the pixels, never the twips") {
   // A disc drawn there is as large, in twips, as on an ordinary screen,
   // and its rim one screen pixel thick: `ratio` device pixels, a whole
   // number of them either side at a fractional ratio.
-  w.field->Circle(1500, 600, 450);
+  w.field->drawCircle(1500, 600, 450);
   CHECK(rimPixels(*w.field, 600) >= 2 * static_cast<int>(std::floor(ratio)));
   CHECK(rimPixels(*w.field, 600) <= 2 * static_cast<int>(std::ceil(ratio)));
   CHECK(w.field->pixelAt(1500 + 440, 600) == 0x000000);
@@ -83,10 +83,10 @@ TEST_CASE("the screen's scale enlarges the pixels, never the twips") {
 TEST_CASE("a window dragged onto a screen of twice the scale keeps its heat, drawn sharper") {
   Session session;
   Window w;
-  w.form.Show();
+  w.form.show();
   const double ratio = w.form.pixelRatio();
-  w.field->Circle(1500, 600, 450);
-  w.field->Circle(1500, 600, 900);
+  w.field->drawCircle(1500, 600, 450);
+  w.field->drawCircle(1500, 600, 900);
   REQUIRE(probe().moveToScreenOfRatio(w.form, 2 * ratio));
   CHECK(w.form.pixelRatio() == 2 * ratio);
   CHECK(w.field->canvas().width() == static_cast<int>(560 * 2 * ratio));
@@ -97,8 +97,8 @@ TEST_CASE("a window dragged onto a screen of twice the scale keeps its heat, dra
   CHECK(image.at(120 + 1500 + 890, 840 + 600) == 0x000000);
   CHECK(image.at(120 + 1500 + 910, 840 + 600) == 0xE0E0E0);
   // The physics reads the same twips, and the run goes on drawing there.
-  CHECK(w.form.Width() == 8730);
-  w.field->Circle(1500, 600, 1350);
+  CHECK(w.form.width() == 8730);
+  w.field->drawCircle(1500, 600, 1350);
   CHECK(probe().screenshot(w.form).at(120 + 1500 + 1300, 840 + 600) == 0x8080FF);
   // Back on the ordinary screen, as it was.
   REQUIRE(probe().moveToScreenOfRatio(w.form, ratio));
@@ -132,9 +132,9 @@ TEST_CASE("pieces that meet at an edge show no seam at any scale once warm") {
         style.clientHeight = 5610;
         return style;
       }());
-  form.Show();
+  form.show();
   // Each piece warm all over: a disc far larger than the piece.
-  for (auto* box : boxes) box->Circle(box->Width() / 2, box->Height() / 2, 20000);
+  for (auto* box : boxes) box->drawCircle(box->width() / 2, box->height() / 2, 20000);
   const auto seamless = [&] {
     const forms::testing::Screenshot image = probe().screenshot(form);
     // Inside the bar (one pixel in from its outer edges, whose rounding

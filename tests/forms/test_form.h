@@ -25,8 +25,8 @@ class TestForm : public forms::Form {
   explicit TestForm(Layout layout, forms::FormStyle style = testStyle())
       : Form(std::move(style)), layout_(std::move(layout)) {}
 
-  std::function<void()> onLoad;
-  std::function<void()> onCloseBox;
+  std::function<void()> whenLoaded;
+  std::function<void()> whenCloseBox;
   int loads = 0;
 
   template <class T, class... Args>
@@ -40,13 +40,13 @@ class TestForm : public forms::Form {
   void buildLayout() override {
     if (layout_) layout_(*this);
   }
-  void Form_Load() override {
+  void onLoad() override {
     ++loads;
-    if (onLoad) onLoad();
+    if (whenLoaded) whenLoaded();
   }
-  void closeBox_Click() override {
-    if (onCloseBox) {
-      onCloseBox();
+  void onCloseBox() override {
+    if (whenCloseBox) {
+      whenCloseBox();
     } else {
       close();
     }

@@ -30,7 +30,7 @@ struct TwoTimers {
 TEST_CASE("a timer first ticks one interval after it is enabled, then every interval") {
   Session session;
   TwoTimers w;
-  w.form.Show();
+  w.form.show();
   std::vector<std::int64_t> ticks;
   w.a->onTimer = [&] { ticks.push_back(session.now()); };
 
@@ -63,7 +63,7 @@ TEST_CASE("timers due at the same moment tick in creation order, earlier moments
     second = f.timer(50);
     fast = f.timer(20);
   });
-  form.Show();
+  form.show();
   first->onTimer = [&] { order.push_back("first@" + std::to_string(session.now())); };
   second->onTimer = [&] { order.push_back("second@" + std::to_string(session.now())); };
   fast->onTimer = [&] { order.push_back("fast@" + std::to_string(session.now())); };
@@ -79,7 +79,7 @@ TEST_CASE("timers due at the same moment tick in creation order, earlier moments
 TEST_CASE("enabling an enabled timer changes nothing; disabling then enabling restarts it") {
   Session session;
   TwoTimers w;
-  w.form.Show();
+  w.form.show();
   std::vector<std::int64_t> ticks;
   w.a->onTimer = [&] { ticks.push_back(session.now()); };
   w.a->setEnabled(true);
@@ -111,7 +111,7 @@ TEST_CASE("enabling an enabled timer changes nothing; disabling then enabling re
 TEST_CASE("a timer stopped or destroyed by another timer's tick never ticks again") {
   Session session;
   TwoTimers w;
-  w.form.Show();
+  w.form.show();
   int bTicks = 0;
   w.b->onTimer = [&] { ++bTicks; };
   w.a->setEnabled(true);
@@ -121,7 +121,7 @@ TEST_CASE("a timer stopped or destroyed by another timer's tick never ticks agai
     w.a->onTimer = [&] { w.b->setEnabled(false); };
     session.advance(500);
     CHECK(bTicks == 0);
-    CHECK_FALSE(w.b->Enabled());
+    CHECK_FALSE(w.b->enabled());
   }
   SUBCASE("destroyed with its form at the moment it was due") {
     int aTicks = 0;
@@ -147,7 +147,7 @@ TEST_CASE("a timer stopped or destroyed by another timer's tick never ticks agai
 TEST_CASE("a timer restarted inside its own tick counts its interval from that tick") {
   Session session;
   TwoTimers w;
-  w.form.Show();
+  w.form.show();
   std::vector<std::int64_t> ticks;
   w.a->onTimer = [&] {
     ticks.push_back(session.now());
@@ -163,15 +163,15 @@ TEST_CASE("a timer closed with its window delivers nothing when the window opens
   Session session;
   TwoTimers w;
   int ticks = 0;
-  w.form.Show();
+  w.form.show();
   w.a->onTimer = [&] { ++ticks; };
   w.a->setEnabled(true);
   session.advance(100);
   CHECK(ticks == 2);
   w.form.close();
-  w.form.Show();
+  w.form.show();
   // Fresh timers from the layout: disabled, no handler.
-  CHECK_FALSE(w.a->Enabled());
+  CHECK_FALSE(w.a->enabled());
   session.advance(1000);
   CHECK(ticks == 2);
 }

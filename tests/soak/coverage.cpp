@@ -24,7 +24,7 @@ Spot spotOf(Program& program) {
   SimulationWindow* window = openWindow(program, &number);
   if (!window) return {Screen::Menu, 0};
   if (!window->heat.running()) return {Screen::Idle, number};
-  return {window->retryButton->Visible() ? Screen::Finished : Screen::Heating, number};
+  return {window->retryButton->visible() ? Screen::Finished : Screen::Heating, number};
 }
 
 void Coverage::record(const Spot& before, const Act& act, const Spot& after) {

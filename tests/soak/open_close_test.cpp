@@ -24,8 +24,8 @@ void open(MenuWindow& menu, const MenuWindow::ShapeCard& button, int cycle) {
       break;
     default: {
       const forms::FilledRect& shape = *button.pictogram.back();
-      t::clickAt(menu, button.button->Left() + shape.Left() + shape.Width() / 2,
-                 button.button->Top() + shape.Top() + shape.Height() / 2);
+      t::clickAt(menu, button.button->left() + shape.left() + shape.width() / 2,
+                 button.button->top() + shape.top() + shape.height() / 2);
     }
   }
 }
@@ -38,7 +38,7 @@ void bringToState(ProgramRun& run, SimulationWindow& window, int cycle) {
     case 0:
       break;
     case 1:
-      t::mouseDown(field, forms::leftButton, field.Width() / 3, field.Height() / 2);
+      t::mouseDown(field, forms::leftButton, field.width() / 3, field.height() / 2);
       run.advance(50 * (1 + cycle % 7));
       break;
     case 2:
@@ -62,7 +62,7 @@ void close(SimulationWindow& window, int cycle) {
       t::closeBox(window);
       break;
     case 2:
-      t::clickAt(window, window.backButton->Left() + 30, window.backButton->Top() + 30);
+      t::clickAt(window, window.backButton->left() + 30, window.backButton->top() + 30);
       break;
     case 3:
       // The focus is where the keys left it; Space on "もどる" only.

@@ -43,7 +43,7 @@ bool everyPixel(const forms::Canvas& canvas, bool whole, int inset, Wanted wante
 // On the screen: the control and every container up to its form.
 bool shown(const forms::Control& control) {
   for (const forms::Control* c = &control; c; c = c->parent()) {
-    if (!c->Visible()) return false;
+    if (!c->visible()) return false;
     if (c->kind() == forms::ControlKind::Form) return true;
   }
   return false;
@@ -76,7 +76,7 @@ std::string ProgramChecks::afterStart(Program& program, int objectsBefore) {
   lastOpen_ = 0;
   lastRunning_ = -1;
   if (forms::programEnded()) return "a fresh program starts ended";
-  if (!program.menu.loaded() || !program.menu.Visible()) return "a fresh program shows no menu";
+  if (!program.menu.loaded() || !program.menu.visible()) return "a fresh program shows no menu";
   if (program.speed() != 50) return "a fresh program does not start at the normal speed";
   for (int n = 1; n <= shapeCount; ++n) {
     if (shapeWindow(program, n)) return in(n) + "made before the child opened it";
@@ -91,7 +91,7 @@ std::string ProgramChecks::afterEvent(Program& program) {
   // The menu is built once, at start: its load step never runs again.
   if (menu.versionLine != versionLine_) return "the menu was built again";
   const forms::VersionRecord& version = forms::versionRecord();
-  if (menu.versionLine->Caption().rfind(version.productName + " ver.", 0) != 0) {
+  if (menu.versionLine->caption().rfind(version.productName + " ver.", 0) != 0) {
     return "the menu's version line was lost";
   }
 
@@ -105,17 +105,17 @@ std::string ProgramChecks::afterEvent(Program& program) {
     if (window->loaded()) {
       ++openCount;
       open = n;
-      if (!window->Visible()) return in(n) + "open but not on the screen";
+      if (!window->visible()) return in(n) + "open but not on the screen";
     } else {
-      if (window->Visible()) return in(n) + "on the screen but not loaded";
+      if (window->visible()) return in(n) + "on the screen but not loaded";
       if (window->ownedControlCount() != 0 || window->ownedTimerCount() != 0) {
         return in(n) + "closed but keeps controls or timers";
       }
     }
   }
   if (openCount > 1) return std::to_string(openCount) + " simulation windows open at once";
-  if (menu.Visible() == (openCount == 1)) {
-    return menu.Visible() ? in(open) + "open while the menu is shown"
+  if (menu.visible() == (openCount == 1)) {
+    return menu.visible() ? in(open) + "open while the menu is shown"
                           : "neither the menu nor a simulation window is on the screen";
   }
   if (forms::liveObjectCount() != objectsBefore_ + objects) {
@@ -146,7 +146,7 @@ std::string ProgramChecks::checkWindow(SimulationWindow& window, float speed, bo
   // The option shown selected is the speed in force.
   int selected = -1;
   for (int i = 0; i < 3; ++i) {
-    if (!window.speedOptions[i]->Value()) continue;
+    if (!window.speedOptions[i]->value()) continue;
     if (selected >= 0) return "two speed options selected";
     selected = i;
   }
@@ -157,12 +157,12 @@ std::string ProgramChecks::checkWindow(SimulationWindow& window, float speed, bo
 
   if (!window.heat.running()) {
     // Idle: cold grey metal, the burner cursor, no marker, no timer.
-    if (window.retryButton->Visible()) return "\"もう一度\" shown while idle";
-    if (window.burner->Visible()) return "the burner shown while idle";
+    if (window.retryButton->visible()) return "\"もう一度\" shown while idle";
+    if (window.burner->visible()) return "the burner shown while idle";
     for (int i = 0; i < window.pieceCount(); ++i) {
       const std::string piece = "piece " + std::to_string(i) + " ";
-      if (window.heatTimers[i]->Enabled()) return piece + "has a timer running while idle";
-      if (window.markers[i]->Visible()) return piece + "shows its marker while idle";
+      if (window.heatTimers[i]->enabled()) return piece + "has a timer running while idle";
+      if (window.markers[i]->visible()) return piece + "shows its marker while idle";
       if (window.metal[i]->mousePointer() != forms::MousePointer::Custom) {
         return piece + "lost the burner cursor while idle";
       }
@@ -175,10 +175,10 @@ std::string ProgramChecks::checkWindow(SimulationWindow& window, float speed, bo
   }
 
   // Heating or finished: "もう一度" exactly once the finishing piece stopped.
-  if (!window.burner->Visible()) return "the burner hidden during a run";
+  if (!window.burner->visible()) return "the burner hidden during a run";
   const int finishing = finishingPiece(window);
-  const bool finished = !window.heatTimers[finishing]->Enabled();
-  if (window.retryButton->Visible() != finished) {
+  const bool finished = !window.heatTimers[finishing]->enabled();
+  if (window.retryButton->visible() != finished) {
     return finished ? "the run is over but \"もう一度\" is hidden"
                     : "\"もう一度\" shown while the finishing piece still heats";
   }
@@ -192,11 +192,11 @@ std::string ProgramChecks::checkWindow(SimulationWindow& window, float speed, bo
       return piece + "shows the burner cursor during a run";
     }
     // A marker shows once its front has passed the marker's half width.
-    if (window.markers[i]->Visible() != (radius > markerSize / 2)) {
-      return piece + "marker " + (window.markers[i]->Visible() ? "shown" : "hidden") +
+    if (window.markers[i]->visible() != (radius > markerSize / 2)) {
+      return piece + "marker " + (window.markers[i]->visible() ? "shown" : "hidden") +
              " at front radius " + std::to_string(radius);
     }
-    if (window.heatTimers[i]->Enabled()) {
+    if (window.heatTimers[i]->enabled()) {
       // The pieces' timers started together and tick together: the fronts
       // still growing are one front.
       if (heatingRadius >= 0 && radius != heatingRadius) {
@@ -216,7 +216,7 @@ std::string ProgramChecks::checkWindow(SimulationWindow& window, float speed, bo
   }
   if (heatingRadius >= 0) {
     for (int i = 0; i < window.pieceCount(); ++i) {
-      if (!window.heatTimers[i]->Enabled() && window.heat.pieces[i].frontRadius > heatingRadius) {
+      if (!window.heatTimers[i]->enabled() && window.heat.pieces[i].frontRadius > heatingRadius) {
         return "piece " + std::to_string(i) + " stopped beyond a front still growing";
       }
     }
@@ -232,7 +232,7 @@ std::string ProgramChecks::afterEnd(Program& program) {
     if (!form) continue;
     ++windows;
     const std::string where = n == 0 ? "menu: " : in(n);
-    if (form->loaded() || form->Visible()) return where + "still open after the end";
+    if (form->loaded() || form->visible()) return where + "still open after the end";
     if (form->ownedControlCount() != 0 || form->ownedTimerCount() != 0) {
       return where + "keeps controls or timers after the end";
     }

@@ -37,8 +37,8 @@ void pressAt(forms::Form& form, float x, float y, std::int16_t button) {
   float localX = x;
   float localY = y;
   for (const forms::Control* c = target; c && c != &form; c = c->parent()) {
-    localX -= c->Left();
-    localY -= c->Top();
+    localX -= c->left();
+    localY -= c->top();
   }
   t::mouseDown(*target, button, localX, localY);
 }
@@ -146,13 +146,13 @@ Act RandomChild::onMenu(ProgramRun& run) {
         case 1:
           t::click(*button.caption);
           return {Deed::Open,
-                  format("menu: click caption \"%s\"", button.caption->Caption().c_str())};
+                  format("menu: click caption \"%s\"", button.caption->caption().c_str())};
         case 2: {
           const forms::FilledRect& shape = *button.pictogram[static_cast<std::size_t>(
               below(static_cast<int>(button.pictogram.size())))];
           const auto [sx, sy] = inside(shape.rect());
-          const float x = box.Left() + sx;
-          const float y = box.Top() + sy;
+          const float x = box.left() + sx;
+          const float y = box.top() + sy;
           t::clickAt(menu, x, y);
           return {Deed::Open, format("menu: clickAt (%g, %g) on a pictogram", x, y)};
         }
@@ -164,8 +164,8 @@ Act RandomChild::onMenu(ProgramRun& run) {
       }
     }
     case 1: {
-      const float x = between(0, menu.Width() - 2 * forms::frameTwips);
-      const float y = between(0, menu.Height());
+      const float x = between(0, menu.width() - 2 * forms::frameTwips);
+      const float y = between(0, menu.height());
       const std::int16_t button = anyButton();
       pressAt(menu, x, y, button);
       return {Deed::MenuStray, format("menu: press button %d at (%g, %g)", button, x, y), button};
@@ -192,7 +192,7 @@ Act RandomChild::onMenu(ProgramRun& run) {
 
 Act RandomChild::onSimulation(ProgramRun& run, SimulationWindow& window, int number) {
   const std::string where = sim(number);
-  const bool retryShown = window.retryButton->Visible();
+  const bool retryShown = window.retryButton->visible();
   const std::array<double, 9> weights{
       24,                     // press on the metal
       6,                      // press around and over the metal
@@ -210,8 +210,8 @@ Act RandomChild::onSimulation(ProgramRun& run, SimulationWindow& window, int num
     case 1:
       return pressAround(window, number);
     case 2: {
-      const float x = between(0, window.Width() - 2 * forms::frameTwips);
-      const float y = between(0, window.Height());
+      const float x = between(0, window.width() - 2 * forms::frameTwips);
+      const float y = between(0, window.height());
       t::clickAt(window, x, y);
       return {Deed::ClickWindow, format("%s: clickAt (%g, %g)", where.c_str(), x, y),
               forms::leftButton};
@@ -262,8 +262,8 @@ Act RandomChild::onSimulation(ProgramRun& run, SimulationWindow& window, int num
 Act RandomChild::pressMetal(SimulationWindow& window, int number) {
   const int piece = below(window.pieceCount());
   forms::PictureBox& field = *window.metal[piece];
-  const float w = field.Width();
-  const float h = field.Height();
+  const float w = field.width();
+  const float h = field.height();
   const std::int16_t button = anyButton();
   float x = between(0, w);
   float y = between(0, h);

@@ -77,7 +77,7 @@ std::string nothingRunsAfterTheEnd(ProgramRun& run, ProgramChecks& checks) {
       forms::testing::pressKey(*window, key);
     }
     forms::testing::closeBox(*window);
-    window->Show();
+    window->show();
   }
   run.advance(5000);
   if (remainsOf(program) != before) return "a handler ran after the program ended";

@@ -21,14 +21,14 @@ forms::Form* frontForm() {
   forms::Form* shown = nullptr;
   // The window opened last is the one in front.
   for (forms::Form* form : forms::lifetime::forms()) {
-    if (form->Visible()) shown = form;
+    if (form->visible()) shown = form;
   }
   return shown;
 }
 
 bool shownOnForm(const forms::Control& control) {
   for (const forms::Control* c = &control; c->parent(); c = c->parent()) {
-    if (!c->Visible()) return false;
+    if (!c->visible()) return false;
   }
   return true;
 }
@@ -65,8 +65,8 @@ int main(int argc, char** argv) {
     long left = 0;
     long top = 0;
     for (const forms::Control* c = box; c->parent(); c = c->parent()) {
-      left += std::lround(c->Left() / forms::twipsPerPixel);
-      top += std::lround(c->Top() / forms::twipsPerPixel);
+      left += std::lround(c->left() / forms::twipsPerPixel);
+      top += std::lround(c->top() / forms::twipsPerPixel);
     }
     std::printf("%ld %ld %d %d %08x\n", left, top, box->canvas().width(), box->canvas().height(),
                 pixelHash(box->canvas()));

@@ -39,7 +39,7 @@ class CommandButtonWidget : public QPushButton, public ControlWidget {
   }
   void focusInEvent(QFocusEvent* event) override {
     QPushButton::focusInEvent(event);
-    focusArrived();
+    if (control_) focusArrived(*control_);
   }
 };
 
@@ -85,7 +85,7 @@ class OptionButtonWidget : public QRadioButton, public ControlWidget {
   }
   void focusInEvent(QFocusEvent* event) override {
     QRadioButton::focusInEvent(event);
-    focusArrived();
+    if (control_) focusArrived(*control_);
   }
 };
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "forms/backend_support.h"
 #include "forms/form.h"
 
 namespace forms::qt {
@@ -38,12 +39,9 @@ std::int16_t buttonCode(Qt::MouseButton button) {
   }
 }
 
-std::int16_t shiftCode(Qt::KeyboardModifiers modifiers) {
-  std::int16_t shift = 0;
-  if (modifiers & Qt::ShiftModifier) shift |= 1;
-  if (modifiers & Qt::ControlModifier) shift |= 2;
-  if (modifiers & Qt::AltModifier) shift |= 4;
-  return shift;
+std::int16_t shiftOf(Qt::KeyboardModifiers modifiers) {
+  return shiftCode(modifiers & Qt::ShiftModifier, modifiers & Qt::ControlModifier,
+                   modifiers & Qt::AltModifier);
 }
 
 struct KeyPair {
@@ -52,9 +50,9 @@ struct KeyPair {
 };
 
 constexpr KeyPair keys[] = {
-    {Qt::Key_Tab, Key::Tab},   {Qt::Key_Backtab, Key::BackTab}, {Qt::Key_Space, Key::Space},
-    {Qt::Key_Left, Key::Left}, {Qt::Key_Right, Key::Right},     {Qt::Key_Up, Key::Up},
-    {Qt::Key_Down, Key::Down}, {Qt::Key_Return, Key::Enter},    {Qt::Key_Enter, Key::Enter},
+    {Qt::Key_Tab, Key::Tab},        {Qt::Key_Backtab, Key::BackTab}, {Qt::Key_Space, Key::Space},
+    {Qt::Key_Left, Key::Left},      {Qt::Key_Right, Key::Right},     {Qt::Key_Up, Key::Up},
+    {Qt::Key_Down, Key::Down},      {Qt::Key_Return, Key::Enter},    {Qt::Key_Enter, Key::Enter},
     {Qt::Key_F11, Key::FullScreen}, {Qt::Key_Escape, Key::Escape},
 };
 
@@ -119,51 +117,13 @@ void ControlWidget::accessibleChanged() {
   self_.setAccessibleDescription(QString::fromStdString(control_->accessibleDescription()));
 }
 
-void ControlWidget::showAll() {
-  geometryChanged();
-  captionChanged();
-  coloursChanged();
-  fontChanged();
-  pictureChanged();
-  cursorChanged();
-  valueChanged();
-  drawingChanged();
-  accessibleChanged();
-  visibilityChanged();
-}
-
-Point ControlWidget::twipsOf(const QMouseEvent& event) const {
-  const Form& form = control_->form();
-  const QPointF at = self_.mapTo(self_.window(), event.position());
-  // Logical pixels times 15 in its own window, whatever the screen's
-  // scale; in full screen, through the ratio and origin it is drawn with.
-  if (zoom() == 1.0 && form.clientLeft() == 0 && form.clientTop() == 0) {
-    return {static_cast<float>(at.x() * twipsPerPixel), static_cast<float>(at.y() * twipsPerPixel)};
-  }
-  const double ratio = self_.devicePixelRatioF();
-  return form.twipsAt(at.x() * ratio, at.y() * ratio);
-}
-
-void ControlWidget::mousePressed(QMouseEvent& event) {
-  const std::int16_t button = buttonCode(event.button());
-  if (button == 0 || !control_) return;
-  Form& form = control_->form();
-  const Point twips = twipsOf(event);
-  form.pressAt({button, shiftCode(event.modifiers()), twips.x, twips.y});
-}
-
-void ControlWidget::mouseReleased(QMouseEvent& event) {
-  const std::int16_t button = buttonCode(event.button());
-  if (button == 0 || !control_) return;
-  Form& form = control_->form();
-  const Point twips = twipsOf(event);
-  form.releaseAt({button, shiftCode(event.modifiers()), twips.x, twips.y});
-}
-
-void ControlWidget::focusArrived() {
+void ControlWidget::mouseButton(const QMouseEvent& event, bool press) {
   if (!control_) return;
-  Form& form = control_->form();
-  if (form.loaded() && form.focused() != control_) form.setFocus(control_);
+  // The point on the window in device pixels: the core maps it to the
+  // client area's twips, in its own window or centred full screen.
+  const QPointF at = self_.mapTo(self_.window(), event.position()) * self_.devicePixelRatioF();
+  mouseButtonAt(control_->form(), press, buttonCode(event.button()), shiftOf(event.modifiers()),
+                at.x(), at.y());
 }
 
 WidgetPeer::~WidgetPeer() {
@@ -185,14 +145,11 @@ bool routeKey(QEvent& event, Control* control) {
   const auto known = std::find_if(std::begin(keys), std::end(keys),
                                   [&](const KeyPair& pair) { return pair.qt == keyEvent.key(); });
   if (known == std::end(keys)) return false;
-  Key key = known->key;
-  if (key == Key::Tab && (keyEvent.modifiers() & Qt::ShiftModifier)) key = Key::BackTab;
   keyEvent.accept();
-  // One action per press; releases and auto-repeats are swallowed so the
-  // platform's own button handling never acts a second time.
-  if (event.type() == QEvent::KeyPress && !keyEvent.isAutoRepeat() && control) {
-    control->form().dispatchKey(key, shiftCode(keyEvent.modifiers()));
-  }
+  const KeyPhase phase = event.type() == QEvent::KeyRelease ? KeyPhase::Release
+                         : keyEvent.isAutoRepeat()          ? KeyPhase::Repeat
+                                                            : KeyPhase::Press;
+  keyArrived(control, known->key, phase, keyEvent.modifiers() & Qt::ShiftModifier);
   return true;
 }
 

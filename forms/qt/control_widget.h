@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "forms/backend.h"
+#include "forms/backend_support.h"
 #include "forms/controls.h"
 
 class QEvent;
@@ -43,10 +44,8 @@ class ControlWidget {
   virtual void overlayChanged() {}
   virtual void screenModeChanged() {}
   // The accessible name and description; a form names its window by the caption.
-  virtual void accessibleChanged();
-  virtual void announced() {}
-  // The whole state at once, when the widget is made.
-  void showAll();
+  virtual void showAccessible();
+  virtual void announce() {}
   // How many times larger than its logical size the form is shown: its
   // pixel ratio over the screen's (full screen), 1 in its own window.
   double zoom() const;
@@ -54,12 +53,7 @@ class ControlWidget {
  protected:
   // A press or release on this widget goes to the form at that point of
   // its client area: the core finds the control there.
-  void mousePressed(QMouseEvent& event);
-  // The point of the form's client area an event happened at, in twips.
-  Point twipsOf(const QMouseEvent& event) const;
-  void mouseReleased(QMouseEvent& event);
-  // The focus arrived here from the platform (a mouse press on a button).
-  void focusArrived();
+  void mouseButton(const QMouseEvent& event, bool press);
 
   Control* control_;
   QWidget& self_;
@@ -71,9 +65,9 @@ class ControlWidget {
 // The Qt key of each key the toolkit handles.
 int qtKeyOf(Key key);
 
-// Tab, Shift+Tab, Space, Enter and the arrow keys go through Form::dispatchKey, so
-// the keyboard behaves alike on every backend. Returns whether the event
-// was one of them (and so is consumed).
+// The keys the toolkit handles go to the core (forms::keyArrived), so the
+// keyboard behaves alike on every backend. Returns whether the event was
+// one of them (and so is consumed).
 bool routeKey(QEvent& event, Control* control);
 
 // The peer the core holds: it owns the widget and passes every message on.
@@ -113,8 +107,9 @@ class WidgetPeer : public ControlPeer {
 template <class W, class C>
 std::unique_ptr<ControlPeer> makeWidgetPeer(C& control, QWidget* parent) {
   auto* widget = new W(control, parent);
-  widget->showAll();
-  return std::make_unique<WidgetPeer>(widget, widget);
+  auto peer = std::make_unique<WidgetPeer>(widget, widget);
+  showAll(*peer);
+  return peer;
 }
 
 // Twips to whole logical pixels.

@@ -1,24 +1,25 @@
 #include "forms/qt/fonts.h"
 
-#include <cmath>
+#include <QFontDatabase>
+
+#include "forms/backend_support.h"
 
 namespace forms::qt {
 
 namespace {
 
-QString platformFace(const std::string& face) {
-  if (face == "ＭＳ ゴシック") return QStringLiteral("IPAGothic");
-  if (face == "ＭＳ Ｐゴシック") return QStringLiteral("IPAPGothic");
-  return QString::fromStdString(face);
+bool installed(const std::string& family) {
+  return QFontDatabase::hasFamily(QString::fromStdString(family));
 }
 
 }  // namespace
 
 QFont toQFont(const Font& font, double zoom) {
-  QFont result(platformFace(font.face));
+  const std::string family = installedFamily(font.face, installed);
+  // None of them: fontconfig picks a face for the name.
+  QFont result(QString::fromStdString(family.empty() ? font.face : family));
   result.setStyleHint(QFont::SansSerif);
-  result.setPixelSize(
-      std::max(1, static_cast<int>(std::lround(font.size * 20.0 / twipsPerPixel * zoom))));
+  result.setPixelSize(fontPixelSize(font, zoom));
   result.setBold(font.bold);
   return result;
 }

@@ -7,9 +7,8 @@
 
 namespace forms::qt {
 
-// The named Japanese Gothic faces map to the IPA faces drawn to the same
-// metrics; the size goes through twips (1 pt = 20 twips, 15 twips = 1 px),
-// never through the screen's logical DPI.
+// The first face of the request's fallback list this machine has (the IPA
+// faces on Linux), at the toolkit's pixel size for its points.
 // `zoom`: how many times larger than its logical size the window is
 // shown (full screen), 1 otherwise.
 QFont toQFont(const Font& font, double zoom = 1.0);

@@ -29,8 +29,8 @@ namespace {
 // in full screen the client area is centred and drawn at the form's ratio.
 QRectF onWidget(const Form& form, const PixelArea& a, double devicePixelRatio) {
   return QRectF((form.clientLeft() + a.left) / devicePixelRatio,
-                (form.clientTop() + a.top) / devicePixelRatio, (a.right - a.left) / devicePixelRatio,
-                (a.bottom - a.top) / devicePixelRatio);
+                (form.clientTop() + a.top) / devicePixelRatio,
+                (a.right - a.left) / devicePixelRatio, (a.bottom - a.top) / devicePixelRatio);
 }
 
 class OverlayWidget : public QWidget {
@@ -190,9 +190,9 @@ class FormWidget : public QWidget, public ControlWidget {
     }
 #endif
   }
-  void mousePressEvent(QMouseEvent* event) override { mousePressed(*event); }
-  void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressed(*event); }
-  void mouseReleaseEvent(QMouseEvent* event) override { mouseReleased(*event); }
+  void mousePressEvent(QMouseEvent* event) override { mouseButton(*event, true); }
+  void mouseDoubleClickEvent(QMouseEvent* event) override { mouseButton(*event, true); }
+  void mouseReleaseEvent(QMouseEvent* event) override { mouseButton(*event, false); }
   void closeEvent(QCloseEvent* event) override {
     // The frame's close box: the form decides what closing means.
     event->ignore();
@@ -220,23 +220,14 @@ class FormWidget : public QWidget, public ControlWidget {
     placeOnScreen();
   }
 
-  // The ratio that fills the screen at the client area's own proportions
-  // (3.30 for a shape window on a 1920 × 1080 projector), and the client
-  // area centred.
+  // The core fills the screen with the client area, centred; it is told
+  // the screen in device pixels (its logical size is rounded).
   void placeOnScreen() {
     QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen || !control_) return;
     const double ratio = devicePixelRatioF();
-    // The screen in device pixels (its logical size is rounded).
-    const double width = std::lround(screen->geometry().width() * ratio);
-    const double height = std::lround(screen->geometry().height() * ratio);
-    const double clientWidth = form()->clientWidth() / twipsPerPixel;
-    const double clientHeight = form()->clientHeight() / twipsPerPixel;
-    const double scale = std::min(width / clientWidth, height / clientHeight);
-    const int shownWidth = static_cast<int>(std::lround(clientWidth * scale));
-    const int shownHeight = static_cast<int>(std::lround(clientHeight * scale));
-    form()->dispatchPlacement(scale, (static_cast<int>(width) - shownWidth) / 2,
-                              (static_cast<int>(height) - shownHeight) / 2);
+    forms::placeOnScreen(*form(), std::lround(screen->geometry().width() * ratio),
+                         std::lround(screen->geometry().height() * ratio));
     update();
   }
 
@@ -249,9 +240,10 @@ class FormWidget : public QWidget, public ControlWidget {
 
 std::unique_ptr<ControlPeer> makeFormPeer(Form& form) {
   auto* widget = new FormWidget(form);
-  widget->showAll();
+  auto peer = std::make_unique<WidgetPeer>(widget, widget);
+  showAll(*peer);
   widget->showPixelRatio();
-  return std::make_unique<WidgetPeer>(widget, widget);
+  return peer;
 }
 
 }  // namespace forms::qt

@@ -37,9 +37,9 @@ class LabelWidget : public QWidget, public ControlWidget {
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     painter.drawText(QRectF(rect()), QString::fromStdString(label()->caption()), option);
   }
-  void mousePressEvent(QMouseEvent* event) override { mousePressed(*event); }
-  void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressed(*event); }
-  void mouseReleaseEvent(QMouseEvent* event) override { mouseReleased(*event); }
+  void mousePressEvent(QMouseEvent* event) override { mouseButton(*event, true); }
+  void mouseDoubleClickEvent(QMouseEvent* event) override { mouseButton(*event, true); }
+  void mouseReleaseEvent(QMouseEvent* event) override { mouseButton(*event, false); }
 };
 
 }  // namespace

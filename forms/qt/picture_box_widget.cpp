@@ -77,9 +77,9 @@ class PictureBoxWidget : public QWidget, public ControlWidget {
     if (routeKey(*event, control_)) return true;
     return QWidget::event(event);
   }
-  void mousePressEvent(QMouseEvent* event) override { mousePressed(*event); }
-  void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressed(*event); }
-  void mouseReleaseEvent(QMouseEvent* event) override { mouseReleased(*event); }
+  void mousePressEvent(QMouseEvent* event) override { mouseButton(*event, true); }
+  void mouseDoubleClickEvent(QMouseEvent* event) override { mouseButton(*event, true); }
+  void mouseReleaseEvent(QMouseEvent* event) override { mouseButton(*event, false); }
 
  private:
   // The canvas's pixels under a rectangle of the widget. Its 0x00BBGGRR

@@ -4,6 +4,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include "forms/backend_support.h"
 #include "forms/form.h"
 #include "forms/qt/accessible.h"
 #include "forms/qt/control_widget.h"
@@ -40,22 +41,15 @@ class QtTimerPeer : public TimerPeer {
   QTimer* qtimer_;
 };
 
-// Windowless controls lie beneath every windowed control of their
-// container; within each kind the later-created lies on top: the stacking
-// the core's hit test assumes.
+// Windowless controls beneath the windowed ones of their container, each
+// new one above those made before it.
 void stack(Control& control, QWidget& widget) {
-  if (!isWindowless(control.kind())) {
+  const Control* above = stackedBeneath(control);
+  if (QWidget* aboveWidget = above ? widgetOf(*above) : nullptr) {
+    widget.stackUnder(aboveWidget);
+  } else {
     widget.raise();
-    return;
   }
-  for (Control* sibling : control.parent()->children()) {
-    if (isWindowless(sibling->kind())) continue;
-    if (QWidget* above = widgetOf(*sibling)) {
-      widget.stackUnder(above);
-      return;
-    }
-  }
-  widget.raise();
 }
 
 // A control's peer inside its container's widget, stacked in its place;

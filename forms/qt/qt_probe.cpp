@@ -14,6 +14,7 @@
 #include <QWindow>
 #include <cmath>
 
+#include "forms/backend_support.h"
 #include "forms/probe.h"
 #include "forms/qt/control_widget.h"
 #include "forms/qt/widgets.h"
@@ -52,9 +53,9 @@ Qt::MouseButton qtButton(std::int16_t button) {
 
 Qt::KeyboardModifiers qtModifiers(std::int16_t shift) {
   Qt::KeyboardModifiers modifiers;
-  if (shift & 1) modifiers |= Qt::ShiftModifier;
-  if (shift & 2) modifiers |= Qt::ControlModifier;
-  if (shift & 4) modifiers |= Qt::AltModifier;
+  if (shift & shiftHeld) modifiers |= Qt::ShiftModifier;
+  if (shift & ctrlHeld) modifiers |= Qt::ControlModifier;
+  if (shift & altHeld) modifiers |= Qt::AltModifier;
   return modifiers;
 }
 

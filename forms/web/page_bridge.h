@@ -9,9 +9,9 @@
 extern "C" {
 
 // A new element of this kind (forms::ControlKind) inside the element of
-// `parent` (0: a window on the page); windowless ones go beneath the
-// windowed ones of the same container, each new one above its own kind.
-void page_create(int id, int kind, int parent);
+// `parent` (0: a window on the page), just beneath the element `below` of
+// the same container (0: above all of them).
+void page_create(int id, int kind, int parent, int below);
 void page_destroy(int id);
 // Lengths in CSS pixels of the window's contents: a control's edges are
 // its device pixels divided by the window's pixel ratio, so the browser

@@ -1,7 +1,7 @@
 // The functions the backend's C++ calls (page_bridge.h), each handing one
 // message to the page's elements (page_elements.js).
 mergeInto(LibraryManager.library, {
-  page_create: function (id, kind, parent) { Page.create(id, kind, parent); },
+  page_create: function (id, kind, parent, below) { Page.create(id, kind, parent, below); },
   page_destroy: function (id) { Page.destroy(id); },
   page_geometry: function (id, left, top, width, height) {
     Page.geometry(id, left, top, width, height);

@@ -6,22 +6,22 @@
 var Page = (function () {
   'use strict';
 
-  // forms::ControlKind
-  var FORM = 0, PICTURE_BOX = 1, IMAGE = 2, COMMAND_BUTTON = 3, OPTION_BUTTON = 4, LABEL = 5,
-      LINE = 6, FILLED_RECT = 7;
-  // forms::AccessibleRole, as ARIA roles; a form, a label or an option
-  // keeps the role its element has.
-  var BUTTON_ROLE = 2, PICTURE_ROLE = 4;
+  // The toolkit's numbers (Toolkit, written by the build from its headers).
+  var Kind = Toolkit.Kind, Key = Toolkit.Key, Button = Toolkit.Button, Held = Toolkit.Held;
+  var FORM = Kind.FORM, PICTURE_BOX = Kind.PICTURE_BOX, IMAGE = Kind.IMAGE,
+      COMMAND_BUTTON = Kind.COMMAND_BUTTON, OPTION_BUTTON = Kind.OPTION_BUTTON,
+      LABEL = Kind.LABEL, LINE = Kind.LINE, FILLED_RECT = Kind.FILLED_RECT;
+  // Screen reader roles as ARIA roles; a form, a label or an option keeps
+  // the role its element has.
   var ARIA_ROLES = {};
-  ARIA_ROLES[BUTTON_ROLE] = 'button';
-  ARIA_ROLES[PICTURE_ROLE] = 'img';
-  var TWIPS_PER_PIXEL = 15;
+  ARIA_ROLES[Toolkit.Role.BUTTON] = 'button';
+  ARIA_ROLES[Toolkit.Role.PICTURE] = 'img';
+  var TWIPS_PER_PIXEL = Toolkit.TWIPS_PER_PIXEL;
 
   var elements = new Map();  // peer number -> record of its element
   var intervals = new Map();  // timer number -> the page's interval
   var pictures = new Map();  // picture name -> canvas holding its pixels
   var waitingToPaint = new Set();
-  var FULL_SCREEN_KEY = 8, ESCAPE_KEY = 9;
   var fullScreenOn = false;
   var fullScreenCaption = '';
   var frameAsked = false;
@@ -82,15 +82,21 @@ var Page = (function () {
     };
   }
 
-  // The one button that caused the event: 1 left, 2 right, 4 middle. A
-  // finger or a pen is the left button.
+  // The toolkit's mouse buttons by the browser's button numbers (0 left,
+  // 1 middle, 2 right), and by the bits of the buttons held.
+  var BUTTONS = [Button.LEFT, Button.MIDDLE, Button.RIGHT];
+  var HELD_BITS = [1, 4, 2];
+
+  // The one button that caused the event. A finger or a pen is the left
+  // button.
   function buttonOf(event) {
-    if (event.pointerType !== 'mouse') return 1;
-    return [1, 4, 2][event.button] || 0;
+    if (event.pointerType !== 'mouse') return Button.LEFT;
+    return BUTTONS[event.button] || 0;
   }
 
   function shiftOf(event) {
-    return (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0);
+    return (event.shiftKey ? Held.SHIFT : 0) | (event.ctrlKey ? Held.CTRL : 0) |
+        (event.altKey ? Held.ALT : 0);
   }
 
   // Buttons and options keep their own pressed look and click; every
@@ -114,7 +120,7 @@ var Page = (function () {
     // the title a description that repeats the name).
     fullBox.title = fullScreenCaption;
     fullBox.addEventListener('pointerdown', function (event) { event.preventDefault(); });
-    fullBox.addEventListener('click', function () { _velmora_key(record.id, FULL_SCREEN_KEY, 0); });
+    fullBox.addEventListener('click', function () { _velmora_key(record.id, Key.FULL_SCREEN, 0); });
     var closeBox = make('button', 'vm-close-box');
     closeBox.type = 'button';
     closeBox.tabIndex = -1;
@@ -156,13 +162,13 @@ var Page = (function () {
       var button = buttonOf(event);
       if (!button) return;
       var at = twipsOf(record, event);
-      var held = (event.buttons & [1, 4, 2][event.button]) !== 0;
+      var held = (event.buttons & HELD_BITS[event.button]) !== 0;
       (held ? _velmora_press : _velmora_release)(record.id, button, shiftOf(event), at.x, at.y);
     });
     document.body.appendChild(win);
   }
 
-  function makeChild(record, kind, parent) {
+  function makeChild(record, kind, parent, below) {
     var el;
     switch (kind) {
       case PICTURE_BOX:
@@ -214,13 +220,9 @@ var Page = (function () {
     record.inside = el;
     var parentRecord = elements.get(parent);
     record.form = parentRecord.kind === FORM ? parentRecord : parentRecord.form;
-    var container = parentRecord.inside;
-    var windowless = kind === IMAGE || kind === LABEL || kind === LINE || kind === FILLED_RECT;
-    el.dataset.windowed = windowless ? '0' : '1';
-    // Windowless controls lie beneath the windowed ones of their
-    // container, each new one above those of its kind made before it.
-    var firstWindowed = windowless ? container.querySelector(':scope > [data-windowed="1"]') : null;
-    container.insertBefore(el, firstWindowed);
+    // Where the core stacks it: beneath a windowed sibling, or on top.
+    var beneath = elements.get(below);
+    parentRecord.inside.insertBefore(el, beneath ? beneath.box : null);
   }
 
   // The release page fits each window to the screen; the toolkit's own
@@ -411,14 +413,16 @@ var Page = (function () {
     ratioQuery.addEventListener('change', tellPixelRatio);
   }
 
+  // The keys the toolkit handles, by the browser's names for them.
   var keys = {
-    'Tab': 0, ' ': 2, 'ArrowLeft': 3, 'ArrowRight': 4, 'ArrowUp': 5, 'ArrowDown': 6, 'Enter': 7,
-    'F11': FULL_SCREEN_KEY, 'Escape': ESCAPE_KEY
+    'Tab': Key.TAB, ' ': Key.SPACE, 'ArrowLeft': Key.LEFT, 'ArrowRight': Key.RIGHT,
+    'ArrowUp': Key.UP, 'ArrowDown': Key.DOWN, 'Enter': Key.ENTER, 'F11': Key.FULL_SCREEN,
+    'Escape': Key.ESCAPE
   };
 
-  // Tab, Shift+Tab, Space, Enter and the arrows go to the front window's
-  // core, once per press, with Shift held or not; the browser's own
-  // handling of them is swallowed, as no button must act twice.
+  // The keys the toolkit handles go to the front window's core, once per
+  // press, with Shift held or not; the browser's own handling of them is
+  // swallowed, as no button must act twice.
   function keyDown(event) {
     var front = frontWindow();
     if (!front || event.ctrlKey || event.altKey || event.metaKey) return;
@@ -428,8 +432,7 @@ var Page = (function () {
     if (key === undefined) return;
     event.preventDefault();
     if (event.repeat) return;
-    if (key === 0 && event.shiftKey) key = 1;
-    _velmora_key(front.id, key, event.shiftKey ? 1 : 0);
+    _velmora_key(front.id, key, event.shiftKey ? Held.SHIFT : 0);
   }
 
   function keyUp(event) {
@@ -459,7 +462,7 @@ var Page = (function () {
   // own control): the program leaves it too.
   function browserFullScreenChanged() {
     var front = frontWindow();
-    if (!document.fullscreenElement && fullScreenOn && front) _velmora_key(front.id, ESCAPE_KEY, 0);
+    if (!document.fullscreenElement && fullScreenOn && front) _velmora_key(front.id, Key.ESCAPE, 0);
   }
 
   // The page's one live region: what it is given, a screen reader says,
@@ -503,13 +506,13 @@ var Page = (function () {
   }
 
   return {
-    create: function (id, kind, parent) {
+    create: function (id, kind, parent, below) {
       var record = { id: id, kind: kind };
       elements.set(id, record);
       if (kind === FORM) {
         makeWindow(record);
       } else {
-        makeChild(record, kind, parent);
+        makeChild(record, kind, parent, below);
       }
     },
     destroy: function (id) {
@@ -631,7 +634,7 @@ var Page = (function () {
         }
         // Only a box the keyboard reaches is focusable: a marker is not.
         if (record.kind === PICTURE_BOX) {
-          if (role === BUTTON_ROLE) {
+          if (role === Toolkit.Role.BUTTON) {
             el.tabIndex = -1;
           } else {
             el.removeAttribute('tabindex');
@@ -735,9 +738,15 @@ var Page = (function () {
     flush: paintWaiting,
     fullScreen: showFullScreen,
     fullScreenCaption: function (text) { fullScreenCaption = text; },
-    // For the conformance suite's probe: an element's record, how many
-    // there are, and the ratio looked at again after a test changed it.
+    // For the conformance suite's probe: an element's record, a key's name,
+    // how many there are, and the ratio looked at again after a test
+    // changed it.
     element: function (id) { return elements.get(id); },
+    // The browser's name of a toolkit key (Shift+Tab's: Tab).
+    keyName: function (key) {
+      if (key === Key.BACK_TAB) key = Key.TAB;
+      return Object.keys(keys).find(function (name) { return keys[name] === key; });
+    },
     count: function () { return elements.size; },
     idOf: function (element) {
       var found = 0;

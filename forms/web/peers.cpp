@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "forms/application.h"
+#include "forms/backend_support.h"
 #include "forms/pictures.h"
 #include "forms/web/page_bridge.h"
 
@@ -22,26 +23,19 @@ std::unordered_map<int, ElementPeer*>& registry() {
 // browser's pixel ratio doing the rest.
 int pixels(float twips) { return static_cast<int>(std::lround(twips / twipsPerPixel)); }
 
-// The fixed and proportional Gothic faces: the page's own cut of the IPA
-// faces, and failing those the IPA faces on Linux, the named ones on
-// Windows, the Japanese Gothic each other system has.
+// The page's own cut of the Gothic faces first, then the faces the
+// request may be drawn with, then the browser's generic family.
 std::string cssFamily(const std::string& face) {
-  if (face == "ＭＳ ゴシック") {
-    return "'Velmora Gothic', 'IPAGothic', 'IPAゴシック', 'MS Gothic', 'ＭＳ ゴシック', "
-           "'Osaka-Mono', "
-           "'Noto Sans Mono CJK JP', monospace";
-  }
-  if (face == "ＭＳ Ｐゴシック") {
-    return "'Velmora P Gothic', 'IPAPGothic', 'IPA Pゴシック', 'MS PGothic', 'ＭＳ Ｐゴシック', "
-           "'Hiragino Kaku Gothic ProN', 'Hiragino Sans', 'Noto Sans CJK JP', sans-serif";
-  }
-  return "'" + face + "', sans-serif";
+  const Gothic gothic = gothicOf(face);
+  std::string family = gothic == Gothic::Fixed          ? "'Velmora Gothic', "
+                       : gothic == Gothic::Proportional ? "'Velmora P Gothic', "
+                                                        : "";
+  for (const std::string& name : fontFamilies(face)) family += "'" + name + "', ";
+  return family + (gothic == Gothic::Fixed ? "monospace" : "sans-serif");
 }
 
 void showFont(int id, const Font& font) {
-  // Points become pixels through twips, never through the screen's DPI.
-  const int size = std::max(1, static_cast<int>(std::lround(font.size * 20.0f / twipsPerPixel)));
-  page_font(id, cssFamily(font.face).c_str(), size, font.bold);
+  page_font(id, cssFamily(font.face).c_str(), fontPixelSize(font), font.bold);
 }
 
 void showPicture(int id, const Picture& picture) {
@@ -199,7 +193,7 @@ std::unique_ptr<ControlPeer> child(C& control) {
   const int parent = parentId(control);
   if (parent <= 0) return nullptr;
   auto peer = std::make_unique<P>(control, parent);
-  peer->showAll();
+  showAll(*peer);
   return peer;
 }
 
@@ -212,7 +206,9 @@ int newElementId() {
 
 ElementPeer::ElementPeer(Control& control, int parent) : control_(control), id_(newElementId()) {
   registry()[id_] = this;
-  page_create(id_, static_cast<int>(control.kind()), parent);
+  const Control* above = stackedBeneath(control);
+  auto* abovePeer = above ? dynamic_cast<ElementPeer*>(above->peer()) : nullptr;
+  page_create(id_, static_cast<int>(control.kind()), parent, abovePeer ? abovePeer->id() : 0);
 }
 
 ElementPeer::~ElementPeer() {
@@ -251,22 +247,9 @@ void ElementPeer::accessibleChanged() {
                   control_.accessibleName().c_str(), control_.accessibleDescription().c_str());
 }
 
-void ElementPeer::showAll() {
-  geometryChanged();
-  captionChanged();
-  coloursChanged();
-  fontChanged();
-  pictureChanged();
-  cursorChanged();
-  valueChanged();
-  drawingChanged();
-  accessibleChanged();
-  visibilityChanged();
-}
-
 std::unique_ptr<ControlPeer> makeFormPeer(Form& form) {
   auto peer = std::make_unique<FormPeer>(form);
-  peer->showAll();
+  showAll(*peer);
   return peer;
 }
 

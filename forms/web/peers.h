@@ -26,8 +26,6 @@ class ElementPeer : public ControlPeer {
   void visibilityChanged() override;
   void focusChanged() override;
   void accessibleChanged() override;
-  // The whole state at once, when the element is made.
-  void showAll();
 
   // The peer numbered `id`, if it still exists.
   static ElementPeer* find(int id);

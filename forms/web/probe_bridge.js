@@ -4,7 +4,8 @@ mergeInto(LibraryManager.library, {
   probe_cursor: function (form, x, y, out) {
     var client = Page.element(form).inside;
     var r = client.getBoundingClientRect();
-    var el = document.elementFromPoint(r.left + x / 15, r.top + y / 15);
+    var el = document.elementFromPoint(r.left + x / Toolkit.TWIPS_PER_PIXEL,
+                                      r.top + y / Toolkit.TWIPS_PER_PIXEL);
     while (el && el !== client && !el.style.cursor) el = el.parentElement;
     var values = [0, 0, 0, 0, 0];
     var found = el && /^url\(.*\) (\d+) (\d+)/.exec(el.style.cursor);

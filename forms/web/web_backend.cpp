@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "forms/application.h"
+#include "forms/backend_support.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/web/page_bridge.h"
@@ -132,19 +133,15 @@ EMSCRIPTEN_KEEPALIVE void velmora_click(int id) {
 
 // The page's focus arrived on a button or an option (a press on it).
 EMSCRIPTEN_KEEPALIVE void velmora_focus_arrived(int id) {
-  ElementPeer* peer = ElementPeer::find(id);
-  if (!peer) return;
-  forms::Form& form = peer->control().form();
-  if (form.loaded() && form.focused() != &peer->control()) form.setFocus(&peer->control());
+  if (ElementPeer* peer = ElementPeer::find(id)) forms::focusArrived(peer->control());
 }
 
-// Tab, Shift+Tab, Space, Enter, an arrow key, F11 or Escape (forms::Key)
-// on a window, with the held keys as the mouse's `shift`.
+// A press of a key the toolkit handles (forms::Key) on a window, with the
+// held keys as the mouse's `shift`; the page swallows repeats and releases.
 EMSCRIPTEN_KEEPALIVE void velmora_key(int form, int key, int shift) {
   if (key < 0 || key > static_cast<int>(forms::Key::Escape)) return;
-  if (forms::Form* f = forms::web::formOf(form)) {
-    f->dispatchKey(static_cast<forms::Key>(key), static_cast<std::int16_t>(shift));
-  }
+  forms::keyArrived(forms::web::formOf(form), static_cast<forms::Key>(key), forms::KeyPhase::Press,
+                    (shift & forms::shiftHeld) != 0);
 }
 
 EMSCRIPTEN_KEEPALIVE void velmora_close_box(int form) {

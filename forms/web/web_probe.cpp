@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/backend_support.h"
 #include "forms/probe.h"
 #include "forms/web/peers.h"
 #include "forms/web/web_backend.h"
@@ -26,8 +27,8 @@ EM_JS(void, probe_pointer, (int form, int down, float x, float y, int button, in
   var client = Page.element(form).inside;
   var r = client.getBoundingClientRect();
   var scale = r.width / client.offsetWidth;
-  var cx = r.left + x / 15 * scale;
-  var cy = r.top + y / 15 * scale;
+  var cx = r.left + x / Toolkit.TWIPS_PER_PIXEL * scale;
+  var cy = r.top + y / Toolkit.TWIPS_PER_PIXEL * scale;
   var target = document.elementFromPoint(cx, cy) || document.body;
   var init = {
     bubbles : true,
@@ -37,11 +38,11 @@ EM_JS(void, probe_pointer, (int form, int down, float x, float y, int button, in
     pointerId : 1,
     isPrimary : true,
     pointerType : 'mouse',
-    button : {1 : 0, 2 : 2, 4 : 1}[button],
+    button : [ Toolkit.Button.LEFT, Toolkit.Button.MIDDLE, Toolkit.Button.RIGHT ].indexOf(button),
     buttons : down ? button : 0,
-    shiftKey : (shift & 1) != 0,
-    ctrlKey : (shift & 2) != 0,
-    altKey : (shift & 4) != 0
+    shiftKey : (shift & Toolkit.Held.SHIFT) != 0,
+    ctrlKey : (shift & Toolkit.Held.CTRL) != 0,
+    altKey : (shift & Toolkit.Held.ALT) != 0
   };
   if (!down && Page.probeCapture) target = Page.probeCapture;
   var pointer = new PointerEvent(down ? 'pointerdown' : 'pointerup', init);
@@ -51,13 +52,13 @@ EM_JS(void, probe_pointer, (int form, int down, float x, float y, int button, in
     /* The window holds the pointer it was pressed with (the browser would,
        for the page's setPointerCapture), so the release comes back to it. */
     Page.probeCapture = client.contains(target) && !system ? client : null;
-    if (button != 1) return;
+    if (button != Toolkit.Button.LEFT) return;
     Page.probePressed = target;
     if (system && !pointer.defaultPrevented) system.focus();
     return;
   }
   Page.probeCapture = null;
-  if (button != 1) return;
+  if (button != Toolkit.Button.LEFT) return;
   var pressed = Page.probePressed;
   Page.probePressed = null;
   if (!pressed) return;
@@ -66,11 +67,13 @@ EM_JS(void, probe_pointer, (int form, int down, float x, float y, int button, in
 });
 
 EM_JS(void, probe_key, (int key, int shift), {
-  var names = [ 'Tab', 'Tab', ' ', 'ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown', 'Enter', 'F11',
-                'Escape' ];
   var target = document.activeElement || document.body;
-  var init =
-      {bubbles : true, cancelable : true, key : names[key], shiftKey : key == 1 || shift == 1};
+  var init = {
+    bubbles : true,
+    cancelable : true,
+    key : Page.keyName(key),
+    shiftKey : key == Toolkit.Key.BACK_TAB || (shift & Toolkit.Held.SHIFT) != 0
+  };
   target.dispatchEvent(new KeyboardEvent('keydown', init));
   target.dispatchEvent(new KeyboardEvent('keyup', init));
 });
@@ -205,7 +208,7 @@ class WebProbe : public Probe {
   }
 
   void key(Form&, Key key, std::int16_t shift) override {
-    probe_key(static_cast<int>(key), shift & 1);
+    probe_key(static_cast<int>(key), shift & shiftHeld);
     // What a key changed on the page (full screen: the window's ratio,
     // told once the page has placed it) is shown before the next look.
     probe_settle();

@@ -87,7 +87,7 @@ void ButtonPeer::fontChanged() {
 
 LRESULT ButtonPeer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
   if (routeKey(control_, message, wParam, lParam)) return 0;
-  if (message == WM_SETFOCUS) focusArrived();
+  if (message == WM_SETFOCUS) focusArrived(*control_);
   if (message == WM_PAINT && control_ && !control_->form().overlay().empty()) {
     // The system paints the button; the focus mark goes on top.
     const LRESULT result = byDefault(message, wParam, lParam);

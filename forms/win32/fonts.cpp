@@ -1,10 +1,9 @@
 #include "forms/win32/fonts.h"
 
-#include <cmath>
 #include <map>
 #include <tuple>
-#include <vector>
 
+#include "forms/backend_support.h"
 #include "forms/win32/window_peer.h"
 
 namespace forms::win32 {
@@ -16,10 +15,10 @@ int CALLBACK faceFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
   return 0;
 }
 
-bool installed(const std::wstring& face) {
+bool installed(const std::string& family) {
   LOGFONTW wanted{};
   wanted.lfCharSet = DEFAULT_CHARSET;
-  face.copy(wanted.lfFaceName, LF_FACESIZE - 1);
+  wide(family).copy(wanted.lfFaceName, LF_FACESIZE - 1);
   bool found = false;
   HDC screen = GetDC(nullptr);
   EnumFontFamiliesExW(screen, &wanted, faceFound, reinterpret_cast<LPARAM>(&found), 0);
@@ -27,37 +26,11 @@ bool installed(const std::wstring& face) {
   return found;
 }
 
-// The named face first (Japanese Windows knows it by its Japanese name,
-// other Windows by its English one), then Japanese Gothic faces of later
-// Windows versions and of Linux machines running Wine.
-std::vector<std::wstring> candidates(const std::string& face) {
-  if (face == "ＭＳ ゴシック") {
-    return {L"ＭＳ ゴシック", L"MS Gothic", L"BIZ UDゴシック",
-            L"BIZ UDGothic",  L"IPAGothic", L"Noto Sans Mono CJK JP"};
-  }
-  if (face == "ＭＳ Ｐゴシック") {
-    return {L"ＭＳ Ｐゴシック", L"MS PGothic",    L"Yu Gothic UI", L"Meiryo UI",       L"Meiryo",
-            L"BIZ UDPゴシック", L"BIZ UDPGothic", L"IPAPGothic",   L"Noto Sans CJK JP"};
-  }
-  return {wide(face)};
-}
-
 }  // namespace
 
-std::wstring faceOf(const Font& font) {
-  static std::map<std::string, std::wstring> chosen;
-  auto found = chosen.find(font.face);
-  if (found != chosen.end()) return found->second;
-  std::wstring face;
-  for (const std::wstring& candidate : candidates(font.face)) {
-    if (installed(candidate)) {
-      face = candidate;
-      break;
-    }
-  }
-  // None of them: the system picks a Japanese face by the character set.
-  return chosen[font.face] = face;
-}
+// None of the faces the request may be drawn with: the system picks a
+// Japanese face by the character set.
+std::wstring faceOf(const Font& font) { return wide(installedFamily(font.face, installed)); }
 
 HFONT fontOf(const Font& font, double ratio) {
   static std::map<std::tuple<std::string, float, bool, double>, HFONT> made;
@@ -65,10 +38,8 @@ HFONT fontOf(const Font& font, double ratio) {
   auto found = made.find(key);
   if (found != made.end()) return found->second;
   LOGFONTW request{};
-  // Points to pixels through twips (1 pt = 20 twips), never through the
-  // screen's logical DPI; negative: the character's height, not the cell's.
-  request.lfHeight =
-      -std::max(1, static_cast<int>(std::lround(font.size * 20.0 / twipsPerPixel * ratio)));
+  // Negative: the character's height, not the cell's.
+  request.lfHeight = -fontPixelSize(font, ratio);
   request.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
   request.lfCharSet = SHIFTJIS_CHARSET;
   request.lfQuality = ANTIALIASED_QUALITY;

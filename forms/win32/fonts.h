@@ -1,5 +1,5 @@
-// Fonts: the fixed and proportional Gothic faces by name, falling back to
-// another Japanese Gothic face the machine has; sizes through twips.
+// Fonts: the first face of the request's fallback list the machine has, at
+// the toolkit's pixel size for its points.
 #pragma once
 
 #include <windows.h>

@@ -107,7 +107,8 @@ class FormPeer : public ContainerPeer {
     // The frame comes back before its size is measured.
     SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    relayOut(dpiOf(hwnd_) / 96.0, 0, 0);
+    form()->dispatchPlacement(dpiOf(hwnd_) / 96.0, 0, 0);
+    showAllControls();
     geometryChanged();
     placeAtCentre();
     placed_ = true;
@@ -216,19 +217,12 @@ class FormPeer : public ContainerPeer {
     }
     SetWindowPos(hwnd_, HWND_TOP, screen.left, screen.top, width, height,
                  SWP_FRAMECHANGED | SWP_NOACTIVATE);
-    // The ratio that fills the screen at the client area's own
-    // proportions (3.30 for a shape window on a 1920 × 1080 projector).
-    const double clientWidth = form()->clientWidth() / twipsPerPixel;
-    const double clientHeight = form()->clientHeight() / twipsPerPixel;
-    const double ratio = std::min(width / clientWidth, height / clientHeight);
-    const int shownWidth = static_cast<int>(std::lround(clientWidth * ratio));
-    const int shownHeight = static_cast<int>(std::lround(clientHeight * ratio));
-    relayOut(ratio, (width - shownWidth) / 2, (height - shownHeight) / 2);
+    placeOnScreen(*form(), width, height);
+    showAllControls();
   }
 
   // Every control laid out and drawn again at a new ratio and origin.
-  void relayOut(double ratio, int clientLeft, int clientTop) {
-    form()->dispatchPlacement(ratio, clientLeft, clientTop);
+  void showAllControls() {
     for (Control* control : form()->controls()) {
       if (ControlPeer* peer = control->peer()) showAll(*peer);
     }
@@ -244,10 +238,7 @@ class FormPeer : public ContainerPeer {
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     geometryChanged();
-    for (Control* control : form()->controls()) {
-      if (ControlPeer* peer = control->peer()) showAll(*peer);
-    }
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    showAllControls();
   }
 
   bool placed_ = false;

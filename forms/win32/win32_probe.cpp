@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "forms/backend_support.h"
 #include "forms/probe.h"
 #include "forms/win32/fonts.h"
 #include "forms/win32/surface.h"
@@ -169,8 +170,8 @@ void postMouse(const Form& form, float x, float y, std::int16_t button, std::int
   }
   heldButtons = press ? heldButtons | held : heldButtons & ~held;
   WPARAM keys = heldButtons;
-  if (shift & 1) keys |= MK_SHIFT;
-  if (shift & 2) keys |= MK_CONTROL;
+  if (shift & shiftHeld) keys |= MK_SHIFT;
+  if (shift & ctrlHeld) keys |= MK_CONTROL;
   // While a button is held, the window that took the press has the mouse
   // captured, and Windows sends it every press and release wherever it lands.
   HWND capture = GetCapture();
@@ -195,31 +196,6 @@ void withKeyDown(BYTE key, bool down, Run run) {
   run();
   state[key] = before;
   SetKeyboardState(state);
-}
-
-UINT virtualKey(Key key) {
-  switch (key) {
-    case Key::Tab:
-    case Key::BackTab:
-      return VK_TAB;
-    case Key::Space:
-      return VK_SPACE;
-    case Key::Left:
-      return VK_LEFT;
-    case Key::Right:
-      return VK_RIGHT;
-    case Key::Up:
-      return VK_UP;
-    case Key::Down:
-      return VK_DOWN;
-    case Key::Enter:
-      return VK_RETURN;
-    case Key::FullScreen:
-      return VK_F11;
-    case Key::Escape:
-      return VK_ESCAPE;
-  }
-  return 0;
 }
 
 std::function<void()>& loopStart() {
@@ -282,8 +258,8 @@ class Win32Probe : public Probe {
     settle();
     HWND target = GetFocus();
     if (!target) target = windowOfControl(form);
-    const UINT code = virtualKey(key);
-    withKeyDown(VK_SHIFT, key == Key::BackTab || (shift & 1), [&] {
+    const UINT code = win32::virtualKeyOf(key);
+    withKeyDown(VK_SHIFT, key == Key::BackTab || (shift & shiftHeld), [&] {
       PostMessageW(target, WM_KEYDOWN, code, 1);
       PostMessageW(target, WM_KEYUP, code, 1 | (1L << 30) | (1UL << 31));
       settle();

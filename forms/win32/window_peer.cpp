@@ -2,7 +2,9 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "forms/win32/accessible.h"
 #include "forms/win32/win32_backend.h"
@@ -97,11 +99,7 @@ std::int16_t buttonOf(UINT message) {
 }
 
 std::int16_t shiftOf(WPARAM wParam) {
-  std::int16_t shift = 0;
-  if (wParam & MK_SHIFT) shift |= 1;
-  if (wParam & MK_CONTROL) shift |= 2;
-  if (GetKeyState(VK_MENU) < 0) shift |= 4;
-  return shift;
+  return shiftCode(wParam & MK_SHIFT, wParam & MK_CONTROL, GetKeyState(VK_MENU) < 0);
 }
 
 }  // namespace
@@ -117,26 +115,10 @@ void WindowPeer::mouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
   } else if (!(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) {
     ReleaseCapture();
   }
-  // Device pixels over the ratio, times 15, from the client area's corner:
-  // the same twips whatever the screen's scale, in full screen too.
+  // Device pixels of the form's window.
   POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   MapWindowPoints(hwnd_, GetAncestor(hwnd_, GA_ROOT), &at, 1);
-  Form& form = control_->form();
-  const float scale = static_cast<float>(twipsPerPixel / form.pixelRatio());
-  const Point twips = form.clientLeft() == 0 && form.clientTop() == 0
-                          ? Point{at.x * scale, at.y * scale}
-                          : form.twipsAt(at.x, at.y);
-  const MouseEvent event{button, shiftOf(wParam), twips.x, twips.y};
-  if (press) {
-    form.pressAt(event);
-  } else {
-    form.releaseAt(event);
-  }
-}
-
-void WindowPeer::focusArrived() {
-  Form& form = control_->form();
-  if (form.loaded() && form.focused() != control_) form.setFocus(control_);
+  mouseButtonAt(control_->form(), press, button, shiftOf(wParam), at.x, at.y);
 }
 
 LRESULT CALLBACK windowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -153,47 +135,42 @@ LRESULT CALLBACK windowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
+namespace {
+
+// The virtual key of each key the toolkit handles.
+struct KeyPair {
+  WPARAM virtualKey;
+  Key key;
+};
+
+constexpr KeyPair keys[] = {
+    {VK_TAB, Key::Tab},      {VK_SPACE, Key::Space},    {VK_LEFT, Key::Left},
+    {VK_RIGHT, Key::Right},  {VK_UP, Key::Up},          {VK_DOWN, Key::Down},
+    {VK_RETURN, Key::Enter}, {VK_F11, Key::FullScreen}, {VK_ESCAPE, Key::Escape},
+};
+
+}  // namespace
+
+UINT virtualKeyOf(Key key) {
+  if (key == Key::BackTab) key = Key::Tab;
+  for (const KeyPair& pair : keys) {
+    if (pair.key == key) return static_cast<UINT>(pair.virtualKey);
+  }
+  return 0;
+}
+
 bool routeKey(Control* control, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_KEYDOWN && message != WM_KEYUP && message != WM_CHAR) return false;
   if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
   if (message == WM_CHAR) return wParam == L' ' || wParam == L'\t' || wParam == L'\r';
-  Key key;
-  switch (wParam) {
-    case VK_TAB:
-      key = GetKeyState(VK_SHIFT) < 0 ? Key::BackTab : Key::Tab;
-      break;
-    case VK_SPACE:
-      key = Key::Space;
-      break;
-    case VK_LEFT:
-      key = Key::Left;
-      break;
-    case VK_RIGHT:
-      key = Key::Right;
-      break;
-    case VK_UP:
-      key = Key::Up;
-      break;
-    case VK_DOWN:
-      key = Key::Down;
-      break;
-    case VK_RETURN:
-      key = Key::Enter;
-      break;
-    case VK_F11:
-      key = Key::FullScreen;
-      break;
-    case VK_ESCAPE:
-      key = Key::Escape;
-      break;
-    default:
-      return false;
-  }
+  const auto known = std::find_if(std::begin(keys), std::end(keys),
+                                  [&](const KeyPair& pair) { return pair.virtualKey == wParam; });
+  if (known == std::end(keys)) return false;
   // Bit 30: the key was already down, an auto-repeat.
-  const bool repeat = (lParam & (1L << 30)) != 0;
-  if (message == WM_KEYDOWN && !repeat && control) {
-    control->form().dispatchKey(key, GetKeyState(VK_SHIFT) < 0 ? 1 : 0);
-  }
+  const KeyPhase phase = message == WM_KEYUP          ? KeyPhase::Release
+                         : (lParam & (1L << 30)) != 0 ? KeyPhase::Repeat
+                                                      : KeyPhase::Press;
+  keyArrived(control, known->key, phase, GetKeyState(VK_SHIFT) < 0);
   return true;
 }
 
@@ -213,18 +190,6 @@ void paintOverlay(HDC dc, const Control& control) {
     FillRect(dc, &r, brush);
     DeleteObject(brush);
   }
-}
-
-void showAll(ControlPeer& peer) {
-  peer.geometryChanged();
-  peer.captionChanged();
-  peer.coloursChanged();
-  peer.fontChanged();
-  peer.pictureChanged();
-  peer.cursorChanged();
-  peer.valueChanged();
-  peer.drawingChanged();
-  peer.visibilityChanged();
 }
 
 }  // namespace forms::win32

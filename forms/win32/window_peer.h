@@ -11,6 +11,7 @@
 #include <string>
 
 #include "forms/backend.h"
+#include "forms/backend_support.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 
@@ -48,8 +49,6 @@ class WindowPeer : public ControlPeer {
   // A press or release on this window goes to the form at that point of
   // its client area: the core finds the control there.
   void mouseButton(UINT message, WPARAM wParam, LPARAM lParam);
-  // The platform's focus arrived on this window (a click on a button).
-  void focusArrived();
 
   Control* control_;
   HWND hwnd_ = nullptr;
@@ -61,19 +60,17 @@ class WindowPeer : public ControlPeer {
 // The window procedure of every window class this backend registers.
 LRESULT CALLBACK windowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Tab, Shift+Tab, Space, Enter and the arrow keys go through Form::dispatchKey, so
-// the keyboard behaves alike on every backend: once per press, never on
-// auto-repeat, and the window's own handling of them is swallowed. Returns
-// whether the message was one of them.
+// The keys the toolkit handles go to the core (forms::keyArrived), so the
+// keyboard behaves alike on every backend, and the window's own handling of
+// them is swallowed. Returns whether the message was one of them.
 bool routeKey(Control* control, UINT message, WPARAM wParam, LPARAM lParam);
+// The virtual key of a key the toolkit handles (Shift+Tab's: Tab).
+UINT virtualKeyOf(Key key);
 
 // Fills the part of the form's keyboard overlay (the focus mark, the aiming
 // cross) that lies on `control`'s window, on a DC of that window; drawn
 // last, so it lies above everything the window shows.
 void paintOverlay(HDC dc, const Control& control);
-
-// Shows the whole state of a freshly made peer at once.
-void showAll(ControlPeer& peer);
 
 // Makes a peer of type P for `control`, with its state shown once.
 template <class P, class C, class... Args>

@@ -107,8 +107,8 @@ void focusArrived(Control& control) {
 void placeOnScreen(Form& form, double screenWidth, double screenHeight) {
   const int width = static_cast<int>(screenWidth);
   const int height = static_cast<int>(screenHeight);
-  const double clientWidth = form.ClientWidth() / twipsPerPixel;
-  const double clientHeight = form.ClientHeight() / twipsPerPixel;
+  const double clientWidth = form.clientWidth() / twipsPerPixel;
+  const double clientHeight = form.clientHeight() / twipsPerPixel;
   const double ratio = std::min(width / clientWidth, height / clientHeight);
   const int shownWidth = static_cast<int>(std::lround(clientWidth * ratio));
   const int shownHeight = static_cast<int>(std::lround(clientHeight * ratio));

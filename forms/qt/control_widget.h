@@ -44,8 +44,8 @@ class ControlWidget {
   virtual void overlayChanged() {}
   virtual void screenModeChanged() {}
   // The accessible name and description; a form names its window by the caption.
-  virtual void showAccessible();
-  virtual void announce() {}
+  virtual void accessibleChanged();
+  virtual void announced() {}
   // How many times larger than its logical size the form is shown: its
   // pixel ratio over the screen's (full screen), 1 in its own window.
   double zoom() const;

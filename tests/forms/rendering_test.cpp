@@ -171,7 +171,7 @@ TEST_CASE("the named Japanese faces map to the platform's Gothic faces, sized th
                                         forms::Font{"ＭＳ Ｐゴシック", 21.75f, false});
     plain = f.make<forms::Label>(f, Rect{0, 1200, 1500, 300}, "ぼう");
   });
-  form.Show();
+  form.show();
   // The first face of the request's fallback list the machine has, or the
   // page's own cut of it.
   const auto oneOf = [](const std::string& family, const std::string& face, const char* cut) {

@@ -4,12 +4,14 @@
 // and nothing a screen reader hears has changed; a press on a card or
 // Tab and Enter made while it was held back open their window once it
 // runs. On the release page fitted to a screen of a fractional scale, at
-// 100 % and at 150 %, and at its actual size.
+// 100 % and at 150 % (where the driver can set the screen's ratio), and
+// at its actual size; in Chromium, Firefox or WebKit (VELMORA_ENGINE), the
+// screen reader's tree where DevTools gives it (Chromium).
 //   node first_look.js PAGE.html OUT-FOLDER
 'use strict';
 const fs = require('fs');
 const path = require('path');
-const { Chromium, facts, titled, onMenu, twipsPerPixel } = require('./chromium');
+const { Chromium, engine, facts, titled, onMenu, twipsPerPixel } = require('./chromium');
 const { check, run } = require('./checks');
 
 const [page, out] = process.argv.slice(2);
@@ -38,6 +40,7 @@ async function openHeld(query, size) {
 
 // The nodes a screen reader meets, as role, name and description.
 async function heard(browser) {
+  if (engine !== 'chromium') return null;
   const { nodes } = await browser.send('Accessibility.getFullAXTree');
   const value = (field) => (field && field.value !== undefined ? String(field.value) : '');
   return nodes.filter((node) => !node.ignored)
@@ -77,8 +80,10 @@ async function sameLook(name, query, size) {
     check(kept.adopted && kept.count === elements && kept.windows === 1,
       `${name}: the program took the first look's ${elements} elements over, made none anew`);
     const heardAfter = await heard(browser);
-    check(JSON.stringify(heardAfter) === JSON.stringify(heardBefore),
-      `${name}: a screen reader hears the same ${heardAfter.length} nodes before and after`);
+    if (heardAfter) {
+      check(JSON.stringify(heardAfter) === JSON.stringify(heardBefore),
+        `${name}: a screen reader hears the same ${heardAfter.length} nodes before and after`);
+    }
   } finally {
     await browser.close();
   }
@@ -122,7 +127,7 @@ async function pressCard(browser, card) {
 run(async () => {
   // 900 × 600 fits the menu at a fraction of a pixel: every edge is snapped.
   await sameLook('fitted-100', '', { width: 900, height: 600 });
-  await sameLook('fitted-150', '', { width: 900, height: 600, ratio: 1.5 });
+  if (engine !== 'webkit') await sameLook('fitted-150', '', { width: 900, height: 600, ratio: 1.5 });
   await sameLook('actual-size', '?actual-size', { width: 720, height: 520 });
   const plate = facts.menu.cards.find((card) => card.shape === 'plate');
   await keptInput('a press on a card', (browser) => pressCard(browser, plate), plate.window);

@@ -594,6 +594,7 @@ var Page = (function () {
     programRunning = true;
     elements.forEach(function (record, id) {
       if (record.firstLook) api.destroy(id);
+      if (record.hiddenByProgram) api.visible(id, false);
     });
     document.documentElement.classList.add('vm-running');
     var calls = waitingForProgram;
@@ -637,6 +638,7 @@ var Page = (function () {
         // The program takes over the element its first look showed.
         if (known.kind === kind) {
           known.firstLook = false;
+          known.adopted = true;
           return;
         }
         api.destroy(id);
@@ -674,6 +676,14 @@ var Page = (function () {
     },
     visible: function (id, visible) {
       var record = elements.get(id);
+      // The program makes a window hidden before it shows it: one of the
+      // first look stays up meanwhile, as hiding it would repaint it and
+      // take the focus away and back. Hidden still when main returns, it
+      // goes then.
+      if (record.adopted && !programRunning) {
+        record.hiddenByProgram = !visible;
+        if (!visible) return;
+      }
       record.box.style.display = visible ? '' : 'none';
       if (record.kind !== FORM) return;
       var wasShown = record.shown;

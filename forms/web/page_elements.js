@@ -3,7 +3,12 @@
 // input means; this file only shows what it is told and hands the
 // browser's pointer, key and timer events back to the exported functions
 // of web_backend.cpp (_velmora_*).
-var Page = (function () {
+//
+// The release page also runs this file on its own before the program's
+// script, so the menu's first look paints before that script is even
+// parsed; the copy inside the script then finds the page's Page and
+// keeps it.
+var Page = typeof Page !== 'undefined' ? Page : (function () {
   'use strict';
 
   // forms::ControlKind
@@ -602,7 +607,11 @@ var Page = (function () {
     calls.forEach(function (call) { call(); });
   }
 
+  // Once per page; false when the page had started already.
+  var started = false;
   function start() {
+    if (started) return false;
+    started = true;
     knownRatio = window.devicePixelRatio || 1;
     liveRegion();
     var firstLook = document.getElementById('vm-first-look');
@@ -629,6 +638,7 @@ var Page = (function () {
     if (document.documentElement.classList.contains('vm-served') && navigator.serviceWorker) {
       navigator.serviceWorker.register('sw.js', { updateViaCache: 'none' }).catch(function () {});
     }
+    return true;
   }
 
   var api = {
@@ -908,8 +918,9 @@ var Page = (function () {
   return api;
 })();
 
-if (typeof document !== 'undefined') {
-  Page.start();
-  // When main returns, the program has made its first window.
+if (typeof document !== 'undefined' && Page.start()) {
+  // When main returns, the program has made its first window. (The page's
+  // own run of this file makes Module for the script to find.)
+  if (typeof Module === 'undefined') Module = {};
   Module.postRun = [].concat(Module.postRun || [], function () { Page.programStarted(); });
 }

@@ -167,7 +167,7 @@ const inFront = `(() => [...document.querySelectorAll('.vm-window')]
 
 async function velmoraRound() {
   const { browser, pid, figures } = await openAndMeasure('file://' + page + '?actual-size',
-    'document.querySelector(".vm-window") !== null');
+    'document.documentElement.classList.contains("vm-running")');
   const at = async ([x, y]) => {
     const box = await browser.evaluate(`(() => {
         const r = ${inFront}.querySelector('.vm-client').getBoundingClientRect();

@@ -2,7 +2,8 @@
 // Firefox or WebKit, as the browser tests drive them), beside the floor
 // page with the menu's question in the same faces, alternating round by
 // round, each in a fresh browser: the first contentful paint, the moment
-// the menu is ready for input (its window made, the page's input taken),
+// the menu is ready for input (the program running it: the menu's first
+// look shows before, and keeps what is pressed on it until then),
 // and how long a press on a card takes to open its window (from the
 // press's event to the frame after the window's title changed). All from
 // the page's own clock, kept by a script that runs before the page's.
@@ -21,14 +22,14 @@ const [pagePath, reportFolder] = args.filter((a, i) => !a.startsWith('--') && ar
 const page = path.resolve(pagePath);
 const floor = path.join(path.dirname(page), 'bench-floor', 'floor_text.html');
 
-// Before the page's scripts: the moment the menu's window is there, and
+// Before the page's scripts: the moment the program runs the menu, and
 // each press and the frame after the title next changes.
 const watch = `(() => {
   const marks = window.velmoraMarks = { presses: [] };
   let pressed = null;
   addEventListener('pointerdown', (e) => { pressed = e.timeStamp || performance.now(); }, true);
   new MutationObserver(() => {
-    if (marks.menuReady === undefined && document.querySelector('.vm-window') &&
+    if (marks.menuReady === undefined && document.documentElement.classList.contains('vm-running') &&
         document.title === ${JSON.stringify(facts.menu.caption)}) marks.menuReady = performance.now();
     if (pressed !== null && document.title !== ${JSON.stringify(facts.menu.caption)}) {
       const at = pressed;

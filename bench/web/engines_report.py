@@ -46,7 +46,8 @@ def main():
         f'in a fresh browser (runs: {", ".join(counts)}). Times from the page\'s own clock '
         '(from the start of navigation): the first contentful paint against the page with the '
         'menu\'s question in the same faces (the floor of the browser\'s section); the menu '
-        'ready for input when its window is made and the page takes input; a press on the '
+        'ready for input when the program runs it (its first look shows before, and keeps '
+        'what is pressed until then); a press on the '
         'plate\'s card from the press\'s event to the frame after its window\'s title shows.')
     fragment(report_dir, 'engines', 'In Chromium, Firefox and WebKit', preface, figures)
 

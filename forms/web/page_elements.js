@@ -3,7 +3,12 @@
 // input means; this file only shows what it is told and hands the
 // browser's pointer, key and timer events back to the exported functions
 // of web_backend.cpp (_velmora_*).
-var Page = (function () {
+//
+// The release page also runs this file on its own before the program's
+// script, so the menu's first look paints before that script is even
+// parsed; the copy inside the script then finds the page's Page and
+// keeps it.
+var Page = typeof Page !== 'undefined' ? Page : (function () {
   'use strict';
 
   // The toolkit's numbers (Toolkit, written by the build from its headers).
@@ -26,6 +31,22 @@ var Page = (function () {
   var fullScreenCaption = '';
   var frameAsked = false;
   var nextLayer = 1;
+  // The menu is shown from the build's recording of it (showFirstLook)
+  // while the module is still being compiled; until the program runs,
+  // what the page would hand it waits here, in order.
+  var programRunning = false;
+  var waitingForProgram = [];
+  var replaying = false;
+
+  // A call into the program: at once once it runs, else when it starts, so
+  // no press or key made on the first look is lost.
+  function toProgram(call) {
+    if (programRunning) {
+      call();
+    } else {
+      waitingForProgram.push(call);
+    }
+  }
 
   function colour(c) {
     return 'rgb(' + (c & 255) + ',' + ((c >>> 8) & 255) + ',' + ((c >>> 16) & 255) + ')';
@@ -37,7 +58,8 @@ var Page = (function () {
     return el;
   }
 
-  // A picture's pixels (0xAARRGGBB from the program) as a canvas, made once.
+  // A picture's pixels (0xAARRGGBB from the program, at `argb` in its
+  // memory or, for the first look, as an array) as a canvas, made once.
   function pictureCanvas(name, argb, width, height) {
     var known = pictures.get(name);
     if (known) return known;
@@ -46,7 +68,8 @@ var Page = (function () {
     canvas.height = height;
     var context = canvas.getContext('2d');
     var image = context.createImageData(width, height);
-    var words = HEAPU32.subarray(argb >> 2, (argb >> 2) + width * height);
+    var words = typeof argb === 'number' ? HEAPU32.subarray(argb >> 2, (argb >> 2) + width * height)
+                                         : argb;
     for (var i = 0; i < words.length; ++i) {
       var p = words[i];
       image.data[i * 4] = (p >>> 16) & 255;
@@ -120,7 +143,9 @@ var Page = (function () {
     // the title a description that repeats the name).
     fullBox.title = fullScreenCaption;
     fullBox.addEventListener('pointerdown', function (event) { event.preventDefault(); });
-    fullBox.addEventListener('click', function () { _velmora_key(record.id, Key.FULL_SCREEN, 0); });
+    fullBox.addEventListener('click', function () {
+      toProgram(function () { _velmora_key(record.id, Key.FULL_SCREEN, 0); });
+    });
     var closeBox = make('button', 'vm-close-box');
     closeBox.type = 'button';
     closeBox.tabIndex = -1;
@@ -128,7 +153,9 @@ var Page = (function () {
     record.closeBox = closeBox;
     // The frame's button never takes the keyboard focus from the window.
     closeBox.addEventListener('pointerdown', function (event) { event.preventDefault(); });
-    closeBox.addEventListener('click', function () { _velmora_close_box(record.id); });
+    closeBox.addEventListener('click', function () {
+      toProgram(function () { _velmora_close_box(record.id); });
+    });
     bar.append(record.icon, record.title, fullBox, closeBox);
     var client = make('div', 'vm-client');
     win.append(bar, client);
@@ -147,14 +174,16 @@ var Page = (function () {
         client.setPointerCapture(event.pointerId);
       } catch (notActive) {}
       var at = twipsOf(record, event);
-      _velmora_press(record.id, button, shiftOf(event), at.x, at.y);
+      var shift = shiftOf(event);
+      toProgram(function () { _velmora_press(record.id, button, shift, at.x, at.y); });
     });
     client.addEventListener('pointerup', function (event) {
       if (ownClick(event)) return;
       var button = buttonOf(event);
       if (!button) return;
       var at = twipsOf(record, event);
-      _velmora_release(record.id, button, shiftOf(event), at.x, at.y);
+      var shift = shiftOf(event);
+      toProgram(function () { _velmora_release(record.id, button, shift, at.x, at.y); });
     });
     // A second mouse button pressed or let go while another is held.
     client.addEventListener('pointermove', function (event) {
@@ -163,7 +192,10 @@ var Page = (function () {
       if (!button) return;
       var at = twipsOf(record, event);
       var held = (event.buttons & HELD_BITS[event.button]) !== 0;
-      (held ? _velmora_press : _velmora_release)(record.id, button, shiftOf(event), at.x, at.y);
+      var shift = shiftOf(event);
+      toProgram(function () {
+        (held ? _velmora_press : _velmora_release)(record.id, button, shift, at.x, at.y);
+      });
     });
     document.body.appendChild(win);
   }
@@ -184,7 +216,9 @@ var Page = (function () {
         el = make('button', 'vm-button vm-system');
         el.type = 'button';
         el.tabIndex = -1;
-        el.addEventListener('click', function () { _velmora_click(record.id); });
+        el.addEventListener('click', function () {
+          toProgram(function () { _velmora_click(record.id); });
+        });
         break;
       case OPTION_BUTTON:
         el = make('div', 'vm-option vm-system');
@@ -198,7 +232,7 @@ var Page = (function () {
         record.caption = make('span');
         el.append(record.radio, record.caption);
         el.addEventListener('click', function () {
-          _velmora_click(record.id);
+          toProgram(function () { _velmora_click(record.id); });
           // The option shows what the core holds, never its own toggle.
           record.radio.checked = record.checked;
         });
@@ -214,7 +248,9 @@ var Page = (function () {
         break;
     }
     if (kind === COMMAND_BUTTON || kind === OPTION_BUTTON) {
-      el.addEventListener('focus', function () { _velmora_focus_arrived(record.id); });
+      el.addEventListener('focus', function () {
+        toProgram(function () { _velmora_focus_arrived(record.id); });
+      });
     }
     record.box = el;
     record.inside = el;
@@ -299,7 +335,11 @@ var Page = (function () {
   }
 
   function tellRatio(form) {
-    if (form.shown && elements.has(form.id)) _velmora_pixel_ratio(form.id, ratioOf(form));
+    if (!programRunning) {
+      placeFirstLook(form);
+    } else if (form.shown && elements.has(form.id)) {
+      _velmora_pixel_ratio(form.id, ratioOf(form));
+    }
     elements.forEach(function (record) {
       if (record.kind === LINE && record.form === form) drawLine(record);
     });
@@ -389,7 +429,7 @@ var Page = (function () {
     ids.forEach(paintCanvas);
   }
 
-  var knownRatio = window.devicePixelRatio || 1;
+  var knownRatio = 1;  // the page's, from its start
   function tellPixelRatio() {
     knownRatio = window.devicePixelRatio || 1;
     elements.forEach(function (record) {
@@ -432,7 +472,8 @@ var Page = (function () {
     if (key === undefined) return;
     event.preventDefault();
     if (event.repeat) return;
-    _velmora_key(front.id, key, event.shiftKey ? Held.SHIFT : 0);
+    var shift = event.shiftKey ? Held.SHIFT : 0;
+    toProgram(function () { _velmora_key(front.id, key, shift); });
   }
 
   function keyUp(event) {
@@ -462,7 +503,9 @@ var Page = (function () {
   // own control): the program leaves it too.
   function browserFullScreenChanged() {
     var front = frontWindow();
-    if (!document.fullscreenElement && fullScreenOn && front) _velmora_key(front.id, Key.ESCAPE, 0);
+    if (!document.fullscreenElement && fullScreenOn && front) {
+      toProgram(function () { _velmora_key(front.id, Key.ESCAPE, 0); });
+    }
   }
 
   // The page's one live region: what it is given, a screen reader says,
@@ -479,8 +522,103 @@ var Page = (function () {
     return live;
   }
 
+  // The first look: the menu as the program first shows it, recorded by
+  // the build from the program itself (first_look_recorder.js) as the
+  // messages it sent the page while starting. They are shown through the
+  // very calls the program makes, so the page holds the same elements,
+  // names and roles at once, long before the module is compiled; the
+  // program adopts each element when it makes its control.
+  function showFirstLook(look) {
+    replaying = true;
+    look.messages.forEach(function (message) {
+      var args = message.slice(1);
+      if ((message[0] === 'picture' || message[0] === 'cursor') && args[1] !== null) {
+        var picture = look.pictures[args[1]];
+        args[2] = unpackPixels(picture.runs, picture.width * picture.height);
+      }
+      api[message[0]].apply(null, args);
+      if (message[0] === 'create') elements.get(args[0]).twips = look.twips[args[0]];
+    });
+    Object.keys(look.drawings).forEach(function (id) {
+      var drawing = look.drawings[id];
+      var canvas = make('canvas');
+      canvas.width = drawing.width;
+      canvas.height = drawing.height;
+      var context = canvas.getContext('2d');
+      var image = context.createImageData(drawing.width, drawing.height);
+      var words = unpackPixels(drawing.runs, drawing.width * drawing.height);
+      var to = new Uint32Array(image.data.buffer);
+      for (var i = 0; i < words.length; ++i) to[i] = words[i] | 0xFF000000;
+      context.putImageData(image, 0, 0);
+      elements.get(Number(id)).firstLookDrawing = canvas;
+    });
+    replaying = false;
+  }
+
+  // Pixels packed as runs: a count, then the word repeated that often.
+  function unpackPixels(runs, count) {
+    var words = new Uint32Array(count);
+    for (var i = 0, at = 0; i + 1 < runs.length; i += 2) {
+      words.fill(runs[i + 1] >>> 0, at, at + runs[i]);
+      at += runs[i];
+    }
+    return words;
+  }
+
+  // Each element of the first look where the program will put it at the
+  // window's ratio: every edge snapped to a device pixel from its place in
+  // twips (its corner, its container's corner, its size), as the
+  // toolkit's core snaps it, so nothing moves when the program takes the
+  // window over. A drawing is stretched over its box's device pixels.
+  function placeFirstLook(form) {
+    var ratio = ratioOf(form);
+    function snap(twips) { return Math.round(twips / TWIPS_PER_PIXEL * ratio); }
+    elements.forEach(function (record) {
+      var t = record.twips;
+      if (!record.firstLook || record.form !== form || !t) return;
+      var originX = snap(t[2]), originY = snap(t[3]);
+      var left = snap(t[0]) - originX, top = snap(t[1]) - originY;
+      var width = snap(t[0] + t[4]) - originX - left;
+      var height = snap(t[1] + t[5]) - originY - top;
+      // A line's box holds both its end pixels.
+      var ends = record.kind === LINE ? 1 : 0;
+      api.geometry(record.id, left / ratio, top / ratio, width / ratio + ends, height / ratio + ends);
+      var drawing = record.firstLookDrawing;
+      if (drawing && width > 0 && height > 0) {
+        record.drawing.width = width;
+        record.drawing.height = height;
+        var context = record.drawing.getContext('2d');
+        context.imageSmoothingEnabled = false;
+        context.drawImage(drawing, 0, 0, width, height);
+        // The program paints the whole canvas again when it starts.
+        record.painted = false;
+      }
+    });
+  }
+
+  // The program has made its first window: what it did not make again of
+  // the first look goes, and what was done on the page meanwhile reaches it.
+  function programStarted() {
+    programRunning = true;
+    elements.forEach(function (record, id) {
+      if (record.firstLook) api.destroy(id);
+      if (record.hiddenByProgram) api.visible(id, false);
+    });
+    document.documentElement.classList.add('vm-running');
+    var calls = waitingForProgram;
+    waitingForProgram = [];
+    calls.forEach(function (call) { call(); });
+  }
+
+  // Once per page; false when the page had started already.
+  var started = false;
   function start() {
+    if (started) return false;
+    started = true;
+    knownRatio = window.devicePixelRatio || 1;
     liveRegion();
+    var firstLook = document.getElementById('vm-first-look');
+    if (firstLook) showFirstLook(JSON.parse(firstLook.textContent));
     if (!document.fullscreenEnabled) document.documentElement.classList.add('vm-no-full-screen');
     document.addEventListener('fullscreenchange', browserFullScreenChanged);
     document.addEventListener('keydown', keyDown);
@@ -503,11 +641,22 @@ var Page = (function () {
     if (document.documentElement.classList.contains('vm-served') && navigator.serviceWorker) {
       navigator.serviceWorker.register('sw.js', { updateViaCache: 'none' }).catch(function () {});
     }
+    return true;
   }
 
-  return {
+  var api = {
     create: function (id, kind, parent, below) {
-      var record = { id: id, kind: kind };
+      var known = elements.get(id);
+      if (known && known.firstLook) {
+        // The program takes over the element its first look showed.
+        if (known.kind === kind) {
+          known.firstLook = false;
+          known.adopted = true;
+          return;
+        }
+        api.destroy(id);
+      }
+      var record = { id: id, kind: kind, firstLook: replaying };
       elements.set(id, record);
       if (kind === FORM) {
         makeWindow(record);
@@ -540,6 +689,14 @@ var Page = (function () {
     },
     visible: function (id, visible) {
       var record = elements.get(id);
+      // The program makes a window hidden before it shows it: one of the
+      // first look stays up meanwhile, as hiding it would repaint it and
+      // take the focus away and back. Hidden still when main returns, it
+      // goes then.
+      if (record.adopted && !programRunning) {
+        record.hiddenByProgram = !visible;
+        if (!visible) return;
+      }
       record.box.style.display = visible ? '' : 'none';
       if (record.kind !== FORM) return;
       var wasShown = record.shown;
@@ -560,14 +717,11 @@ var Page = (function () {
     },
     caption: function (id, text) {
       var record = elements.get(id);
-      if (record.kind === FORM) {
-        record.title.textContent = text;
-        showTitle();
-      } else if (record.kind === OPTION_BUTTON) {
-        record.caption.textContent = text;
-      } else {
-        record.box.textContent = text;
-      }
+      var el = record.kind === FORM ? record.title
+                                    : record.kind === OPTION_BUTTON ? record.caption : record.box;
+      // The same text again keeps its node.
+      if (el.textContent !== text) el.textContent = text;
+      if (record.kind === FORM) showTitle();
     },
     colours: function (id, back, fore) {
       var record = elements.get(id);
@@ -593,8 +747,11 @@ var Page = (function () {
     },
     picture: function (id, name, argb, width, height) {
       var record = elements.get(id);
+      // The same picture again (as the program takes its first look over).
+      if (record.picture && name === record.pictureName) return;
       if (record.picture) record.picture.remove();
       record.picture = null;
+      record.pictureName = name;
       if (!name) return;
       var source = pictureCanvas(name, argb, width, height);
       if (record.kind === FORM) {
@@ -764,8 +921,15 @@ var Page = (function () {
       document.body.classList.add('vm-ended');
       document.title = 'Velmora';
     },
-    start: start
+    start: start,
+    programStarted: programStarted
   };
+  return api;
 })();
 
-if (typeof document !== 'undefined') Page.start();
+if (typeof document !== 'undefined' && Page.start()) {
+  // When main returns, the program has made its first window. (The page's
+  // own run of this file makes Module for the script to find.)
+  if (typeof Module === 'undefined') Module = {};
+  Module.postRun = [].concat(Module.postRun || [], function () { Page.programStarted(); });
+}

@@ -2,6 +2,8 @@
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
+#include <iterator>
 #include <unordered_map>
 
 #include "forms/application.h"
@@ -151,6 +153,22 @@ EMSCRIPTEN_KEEPALIVE void velmora_close_box(int form) {
 // The browser's pixel ratio (zoom, a high-DPI screen) for a window.
 EMSCRIPTEN_KEEPALIVE void velmora_pixel_ratio(int form, double ratio) {
   if (forms::Form* f = forms::web::formOf(form)) f->dispatchPixelRatio(ratio);
+}
+
+// Where a control lies in its window's client area, in twips: its
+// corner, its container's corner and its size, as six doubles at `out`.
+// The build's recording of the first look keeps them, so the page can
+// snap each element at its own pixel ratio before the program runs.
+EMSCRIPTEN_KEEPALIVE void velmora_control_twips(int id, double* out) {
+  ElementPeer* peer = ElementPeer::find(id);
+  if (!peer) return;
+  const forms::Control& control = peer->control();
+  const forms::Point at = control.clientPosition();
+  const forms::Point origin =
+      control.parent() ? control.parent()->clientPosition() : forms::Point{};
+  const forms::Rect rect = control.rect();
+  const double twips[] = {at.x, at.y, origin.x, origin.y, rect.width, rect.height};
+  std::copy(std::begin(twips), std::end(twips), out);
 }
 
 EMSCRIPTEN_KEEPALIVE void velmora_timer_tick(int id) {

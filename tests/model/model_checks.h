@@ -123,6 +123,8 @@ inline bool isDirect(const HeatRun& run, int piece) {
          std::abs(state.maxReach - farthestCorner(x, y, own)) < close;
 }
 
+inline bool relays(const HeatRun& run, int piece) { return !isDirect(run, piece); }
+
 inline void checkDirect(const HeatRun& run, int piece) {
   CAPTURE(piece);
   CHECK(isDirect(run, piece));
@@ -132,9 +134,31 @@ inline void checkDirect(const HeatRun& run, int piece) {
 inline std::set<int> relayedPieces(const HeatRun& run) {
   std::set<int> relayed;
   for (int i = 0; i < run.pieceCount(); ++i) {
-    if (i != run.clickedPiece() && !isDirect(run, i)) relayed.insert(i);
+    if (i != run.clickedPiece() && relays(run, i)) relayed.insert(i);
   }
   return relayed;
+}
+
+// Every press on a 16-step grid over every piece relays at least the pieces
+// `always` lists for that pressed piece, and none beyond those `always` and
+// `sometimes` (reached round a corner only from far enough) list together.
+inline void checkRelaysOnGrid(const heat::Shape& shape, const std::vector<std::set<int>>& always,
+                              const std::vector<std::set<int>>& sometimes) {
+  REQUIRE(always.size() == shape.pieces.size());
+  REQUIRE(sometimes.size() == shape.pieces.size());
+  for (int c = 0; c < static_cast<int>(shape.pieces.size()); ++c) {
+    std::set<int> allowed = always[at(c)];
+    allowed.insert(sometimes[at(c)].begin(), sometimes[at(c)].end());
+    for (const heat::Point p : gridOver(shape.pieces[at(c)], 16)) {
+      CAPTURE(c);
+      CAPTURE(p.x);
+      CAPTURE(p.y);
+      const std::set<int> relayed = relayedPieces(pressed(shape, c, p.x, p.y));
+      CHECK(std::includes(relayed.begin(), relayed.end(), always[at(c)].begin(),
+                          always[at(c)].end()));
+      CHECK(std::includes(allowed.begin(), allowed.end(), relayed.begin(), relayed.end()));
+    }
+  }
 }
 
 // Every press on a fine grid over every piece, at every speed: every timer

@@ -22,7 +22,6 @@ HeatRun pressed(int piece, float x, float y, float speed = normal) {
 
 TEST_CASE("the T's layout and constants") {
   REQUIRE(pieces.size() == 4);
-  CHECK(static_cast<int>(heat::tPlate.pieces.size()) == 4);
   CHECK(heat::tPlate.growth.slowdown == 0.8);
   // Neighbouring pieces overlap by one pixel; the stem hangs flush with the
   // centre block's left edge and stops short of the right arm.

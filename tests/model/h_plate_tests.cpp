@@ -264,17 +264,12 @@ TEST_SUITE("H-shaped plate") {
   }
 
   TEST_CASE("heat-trace prints the H's run from a press at the right end of the crossbar") {
-    const testing::ToolResult result = testing::runHeatTrace({"h", "3", "2895", "0", "50"});
-    REQUIRE(result.exitStatus == 0);
-    CHECK(testing::jsonValue(result.out, "window") == "\"h\"");
-    HeatRun front = pressH(3, 2895, 0);
-    const RunRecord run = heat::runToEnd(front, testing::normal);
-    testing::checkTraceOfModel(result.out, front.clickedPiece(), run);
+    const std::string trace = testing::checkTraceOfPress(heat::hPlate, {"3", "2895", "0"});
     // The run ends on the pressed piece while piece 2 still warms.
-    const std::vector<std::size_t> pieces = testing::pieceStarts(result.out);
+    const std::vector<std::size_t> pieces = testing::pieceStarts(trace);
     REQUIRE(pieces.size() == 7);
-    const double retry = testing::jsonNumber(result.out, "retryTick");
-    CHECK(testing::jsonNumber(result.out, "stopTick", pieces[3]) == retry);
-    CHECK(testing::jsonNumber(result.out, "stopTick", pieces[2]) > retry);
+    const double retry = testing::jsonNumber(trace, "retryTick");
+    CHECK(testing::jsonNumber(trace, "stopTick", pieces[3]) == retry);
+    CHECK(testing::jsonNumber(trace, "stopTick", pieces[2]) > retry);
   }
 }

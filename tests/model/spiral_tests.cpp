@@ -344,17 +344,12 @@ TEST_SUITE("spiral") {
   }
 
   TEST_CASE("heat-trace prints the spiral's run from a press at the top of the right bar") {
-    const testing::ToolResult result = testing::runHeatTrace({"spiral", "4", "367.5", "0", "50"});
-    REQUIRE(result.exitStatus == 0);
-    CHECK(testing::jsonValue(result.out, "window") == "\"spiral\"");
-    HeatRun front = pressS(4, 367.5, 0);
-    const RunRecord run = heat::runToEnd(front, testing::normal);
-    testing::checkTraceOfModel(result.out, front.clickedPiece(), run);
+    const std::string trace = testing::checkTraceOfPress(heat::spiral, {"4", "367.5", "0"});
     // The run ends on the pressed piece while piece 0 still warms.
-    const std::vector<std::size_t> pieces = testing::pieceStarts(result.out);
+    const std::vector<std::size_t> pieces = testing::pieceStarts(trace);
     REQUIRE(pieces.size() == 9);
-    const double retry = testing::jsonNumber(result.out, "retryTick");
-    CHECK(testing::jsonNumber(result.out, "stopTick", pieces[4]) == retry);
-    CHECK(testing::jsonNumber(result.out, "stopTick", pieces[0]) > retry);
+    const double retry = testing::jsonNumber(trace, "retryTick");
+    CHECK(testing::jsonNumber(trace, "stopTick", pieces[4]) == retry);
+    CHECK(testing::jsonNumber(trace, "stopTick", pieces[0]) > retry);
   }
 }

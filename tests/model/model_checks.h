@@ -83,6 +83,35 @@ inline void checkRadii(const std::vector<double>& radii, const std::vector<doubl
   }
 }
 
+// A first step at `speed` that lands exactly on half the marker's size
+// draws, but keeps the marker hidden; the next step shows it.
+inline void checkMarkerHiddenAtItsHalf(HeatRun run, int piece, float speed) {
+  const HeatTick first = run.tick(piece, speed);
+  REQUIRE(run.pieces[at(piece)].frontRadius == simulationSurroundings.markerSize / 2);
+  CHECK_FALSE(first.showMarker);
+  CHECK(first.disc.has_value());
+  CHECK(run.tick(piece, speed).showMarker);
+}
+
+// A piece whose limit plus the two steps' margin equals its tenth radius
+// still draws on that tick; a limit a twip lower stops it there, a twip
+// higher lets it go on (`run` freshly pressed, at normal speed).
+inline void checkStopJustPastLimit(const HeatRun& run, int piece) {
+  HeatRun probe = run;
+  for (int tick = 0; tick < 10; ++tick) probe.tick(piece, normal);
+  const double radiusAtTen = probe.pieces[at(piece)].frontRadius;
+  for (double limitShift : {0.0, -1.0, 1.0}) {
+    CAPTURE(limitShift);
+    HeatRun front = run;
+    front.pieces[at(piece)].maxReach = radiusAtTen - 2 * normal + limitShift;
+    for (int tick = 1; tick < 10; ++tick) front.tick(piece, normal);
+    const HeatTick tenth = front.tick(piece, normal);
+    REQUIRE(front.pieces[at(piece)].frontRadius == radiusAtTen);
+    CHECK(tenth.stop == (limitShift < 0));
+    CHECK(tenth.disc.has_value() == (limitShift >= 0));
+  }
+}
+
 // A length in twips as the worked numbers give it, to two decimals (or to
 // the tolerance given).
 inline doctest::Approx twips(double value, double tolerance = 0.005) {

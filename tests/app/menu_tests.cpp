@@ -59,62 +59,33 @@ TEST_CASE_FIXTURE(StartedProgram, "the menu at start") {
 
 TEST_CASE_FIXTURE(StartedProgram, "every way into a shape opens its window and hides the menu") {
   MenuWindow& menu = program.menu;
-  SUBCASE("rod") {
-    SUBCASE("button") { t::click(*menu.card("rod").button); }
-    SUBCASE("caption") { t::click(*menu.card("rod").caption); }
-    SUBCASE("pictogram") {
-      const forms::Point p = onPictogram(*menu.card("rod").button, *menu.card("rod").pictogram[0]);
-      CHECK(t::clickAt(menu, p.x, p.y) == menu.card("rod").button);
+  // Each card by its button, its caption and a piece of its pictogram (for
+  // the T its stem, for the H its crossbar).
+  struct Card {
+    const char* shape;
+    std::size_t pictogramPiece;
+    const char* caption;
+  };
+  for (const Card card : {Card{"rod", 0, "Velmora：ぼう"}, Card{"plate", 0, "Velmora：長方形"},
+                          Card{"t", 1, "Velmora：T字形"}, Card{"spiral", 3, "Velmora：うず形"},
+                          Card{"h", 2, "Velmora：H字形"}, Card{"concave", 2, "Velmora：凹字形"}}) {
+    const MenuWindow::ShapeCard& shown = menu.card(card.shape);
+    const std::string name = card.shape;
+    bool entered = false;
+    SUBCASE((name + " button").c_str()) {
+      entered = true;
+      t::click(*shown.button);
     }
-    checkOpened(program, program.window("rod"), "Velmora：ぼう");
-  }
-  SUBCASE("rectangle") {
-    SUBCASE("button") { t::click(*menu.card("plate").button); }
-    SUBCASE("caption") { t::click(*menu.card("plate").caption); }
-    SUBCASE("pictogram") {
-      const forms::Point p =
-          onPictogram(*menu.card("plate").button, *menu.card("plate").pictogram[0]);
-      CHECK(t::clickAt(menu, p.x, p.y) == menu.card("plate").button);
+    SUBCASE((name + " caption").c_str()) {
+      entered = true;
+      t::click(*shown.caption);
     }
-    checkOpened(program, program.window("plate"), "Velmora：長方形");
-  }
-  SUBCASE("T") {
-    SUBCASE("button") { t::click(*menu.card("t").button); }
-    SUBCASE("caption") { t::click(*menu.card("t").caption); }
-    SUBCASE("pictogram stem") {
-      const forms::Point p = onPictogram(*menu.card("t").button, *menu.card("t").pictogram[1]);
-      CHECK(t::clickAt(menu, p.x, p.y) == menu.card("t").button);
+    SUBCASE((name + " pictogram").c_str()) {
+      entered = true;
+      const forms::Point p = onPictogram(*shown.button, *shown.pictogram[card.pictogramPiece]);
+      CHECK(t::clickAt(menu, p.x, p.y) == shown.button);
     }
-    checkOpened(program, program.window("t"), "Velmora：T字形");
-  }
-  SUBCASE("spiral") {
-    SUBCASE("button") { t::click(*menu.card("spiral").button); }
-    SUBCASE("caption") { t::click(*menu.card("spiral").caption); }
-    SUBCASE("pictogram") {
-      const forms::Point p =
-          onPictogram(*menu.card("spiral").button, *menu.card("spiral").pictogram[3]);
-      CHECK(t::clickAt(menu, p.x, p.y) == menu.card("spiral").button);
-    }
-    checkOpened(program, program.window("spiral"), "Velmora：うず形");
-  }
-  SUBCASE("H") {
-    SUBCASE("button") { t::click(*menu.card("h").button); }
-    SUBCASE("caption") { t::click(*menu.card("h").caption); }
-    SUBCASE("pictogram crossbar") {
-      const forms::Point p = onPictogram(*menu.card("h").button, *menu.card("h").pictogram[2]);
-      CHECK(t::clickAt(menu, p.x, p.y) == menu.card("h").button);
-    }
-    checkOpened(program, program.window("h"), "Velmora：H字形");
-  }
-  SUBCASE("concave") {
-    SUBCASE("button") { t::click(*menu.card("concave").button); }
-    SUBCASE("caption") { t::click(*menu.card("concave").caption); }
-    SUBCASE("pictogram") {
-      const forms::Point p =
-          onPictogram(*menu.card("concave").button, *menu.card("concave").pictogram[2]);
-      CHECK(t::clickAt(menu, p.x, p.y) == menu.card("concave").button);
-    }
-    checkOpened(program, program.window("concave"), "Velmora：凹字形");
+    if (entered) checkOpened(program, program.window(card.shape), card.caption);
   }
 }
 

@@ -17,9 +17,9 @@ using forms::rgb;
 
 namespace {
 
-constexpr Color grey = 0xE0E0E0;
-constexpr Color lightRed = 0x8080FF;
-constexpr Color black = 0x000000;
+using formstest::black;
+using formstest::grey;
+using formstest::lightRed;
 
 // What a pixel is, seen from the disc.
 enum class Part { Outside, Rim, Inside };

@@ -20,9 +20,9 @@ using formstest::TestForm;
 
 namespace {
 
-constexpr forms::Color cold = 0xE0E0E0;
-constexpr forms::Color warm = 0x8080FF;
-constexpr forms::Color rim = 0x000000;
+using formstest::black;
+using formstest::grey;
+using formstest::lightRed;
 
 forms::FormStyle windowStyle(float width, float height) {
   auto style = formstest::testStyle();
@@ -37,8 +37,8 @@ struct Window {
       : form([this](TestForm& f) { build(f); }, windowStyle(width, height)) {}
   void build(TestForm& f) {
     field = f.make<forms::PictureBox>(f, forms::Rect{120, 840, 2400, 1200});
-    field->setBackColor(cold);
-    field->setFillColor(warm);
+    field->setBackColor(grey);
+    field->setFillColor(lightRed);
     field->onMouseDown = [this](const forms::MouseEvent& e) { press = e; };
   }
   forms::PictureBox* field = nullptr;
@@ -79,25 +79,25 @@ TEST_CASE("F11 fills the screen with the window, the twips and the drawing kept;
   // the screen's own pixels, its rim as wide as one pixel of the window.
   CHECK(w.form.width() == 8730);
   CHECK(w.field->width() == 2400);
-  CHECK(image.at(120 + 1200, 840 + 600) == warm);
-  CHECK(image.at(120 + 1200 + 443, 840 + 600) == rim);
-  CHECK(image.at(120 + 1200 + 420, 840 + 600) == warm);
-  CHECK(image.at(120 + 1200 + 470, 840 + 600) == cold);
+  CHECK(image.at(120 + 1200, 840 + 600) == lightRed);
+  CHECK(image.at(120 + 1200 + 443, 840 + 600) == black);
+  CHECK(image.at(120 + 1200 + 420, 840 + 600) == lightRed);
+  CHECK(image.at(120 + 1200 + 470, 840 + 600) == grey);
   // A press lands where the pointer is, through the same ratio.
   probe().click(w.form, 120 + 1500, 840 + 300);
   CHECK(std::abs(w.press.x - 1500) < 15 / ratio);
   CHECK(std::abs(w.press.y - 300) < 15 / ratio);
   // And a front drawn now lies there.
   w.field->drawCircle(1500, 300, 200);
-  CHECK(probe().screenshot(w.form).at(120 + 1500, 840 + 300) == warm);
+  CHECK(probe().screenshot(w.form).at(120 + 1500, 840 + 300) == lightRed);
 
   probe().key(w.form, forms::Key::Escape);
   CHECK_FALSE(forms::fullScreen());
   CHECK(w.form.pixelRatio() == normal);
   CHECK(probe().window(w.form).clientWidth == normalWidth);
   const Screenshot back = probe().screenshot(w.form);
-  CHECK(back.at(120 + 1200 + 443, 840 + 600) == rim);
-  CHECK(back.at(120 + 1500, 840 + 300) == warm);
+  CHECK(back.at(120 + 1200 + 443, 840 + 600) == black);
+  CHECK(back.at(120 + 1500, 840 + 300) == lightRed);
   probe().click(w.form, 120 + 900, 840 + 150);
   CHECK(w.press.x == 900);
   CHECK(w.press.y == 150);

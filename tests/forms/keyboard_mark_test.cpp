@@ -25,7 +25,7 @@ using formstest::TestForm;
 
 namespace {
 
-constexpr forms::Color coldMetal = 0xE0E0E0;
+using formstest::grey;
 constexpr std::int16_t shiftHeld = 1;
 
 // Like a shape window: "もどる" first in the tab order, then a piece of
@@ -41,7 +41,7 @@ struct Window {
     back = f.make<forms::CommandButton>(f, Rect{1680, 120, 975, 375}, "もどる");
     back->onClick = [this] { ++backPresses; };
     metal = f.make<forms::PictureBox>(f, Rect{120, 660, 1800, 900});
-    metal->setBackColor(coldMetal);
+    metal->setBackColor(grey);
     metal->setMouseIcon(forms::Cursor{forms::Picture{"fire.ico"}, 16, 16});
     metal->setMousePointer(forms::MousePointer::Custom);
     metal->setTabStop(true);
@@ -116,10 +116,10 @@ TEST_CASE("the focus mark and the aiming cross show only once a key was pressed 
   w.presses.clear();
   const Screenshot untouched = w.shot();
   CHECK(untouched.count(Rect{0, 0, 3000, 2250}, forms::focusMarkColour) == 0);
-  CHECK(w.atAim(untouched) == coldMetal);
+  CHECK(w.atAim(untouched) == grey);
   // The mark stands out against the window, the metal and the button.
   const forms::Color buttonFace = untouched.at(w.back->left() + 60, w.back->top() + 60);
-  for (forms::Color around : {w.form.style().backColor, coldMetal, buttonFace}) {
+  for (forms::Color around : {w.form.style().backColor, grey, buttonFace}) {
     CAPTURE(around);
     CHECK(contrast(forms::focusMarkColour, around) >= 3.0);
   }
@@ -141,7 +141,7 @@ TEST_CASE("the focus mark and the aiming cross show only once a key was pressed 
     CHECK(w.metal->aim().y == centre.y + forms::fineAimStep);
     s = w.shot();
     CHECK(w.atAim(s) == Window::crossing());
-    CHECK(s.at(w.metal->left() + centre.x, w.metal->top() + centre.y - 60) == coldMetal);
+    CHECK(s.at(w.metal->left() + centre.x, w.metal->top() + centre.y - 60) == grey);
     for (int i = 0; i < 12; ++i) probe().key(w.form, Key::Left);
     for (int i = 0; i < 12; ++i) probe().key(w.form, Key::Down);
     CHECK(w.metal->aim().x == 0);
@@ -180,7 +180,7 @@ TEST_CASE("the focus mark and the aiming cross show only once a key was pressed 
     probe().key(w.form, Key::Right);
     CHECK(w.metal->aim().x == aim.x);
     s = w.shot();
-    CHECK(w.atAim(s) == coldMetal);
+    CHECK(w.atAim(s) == grey);
     checkMarkAround(s, *w.metal);
   }
   SUBCASE("the mark follows the focus to a button, and Enter presses it once") {
@@ -196,7 +196,7 @@ TEST_CASE("the focus mark and the aiming cross show only once a key was pressed 
     probe().click(w.form, w.metal->left() + 30, w.metal->top() + 30);
     s = w.shot();
     CHECK(s.count(Rect{0, 0, 3000, 2250}, forms::focusMarkColour) == 0);
-    CHECK(w.atAim(s) == coldMetal);
+    CHECK(w.atAim(s) == grey);
     probe().key(w.form, Key::Right);
     s = w.shot();
     checkMarkAround(s, *w.metal);

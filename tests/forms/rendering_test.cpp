@@ -21,10 +21,10 @@ using formstest::TestForm;
 
 namespace {
 
-constexpr Color grey = 0xE0E0E0;
-constexpr Color lightRed = 0x8080FF;
+using formstest::grey;
+using formstest::lightRed;
 constexpr Color blue = 0xFF0000;
-constexpr Color black = 0x000000;
+using formstest::black;
 const Color background = forms::systemColor(24);
 
 }  // namespace

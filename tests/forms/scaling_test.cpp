@@ -23,8 +23,8 @@ struct Window {
   forms::MouseEvent press;
   TestForm form{[this](TestForm& f) {
                   field = f.make<forms::PictureBox>(f, forms::Rect{120, 840, 8400, 4680});
-                  field->setBackColor(0xE0E0E0);
-                  field->setFillColor(0x8080FF);
+                  field->setBackColor(formstest::grey);
+                  field->setFillColor(formstest::lightRed);
                   field->onMouseDown = [this](const forms::MouseEvent& e) { press = e; };
                 },
                 [] {
@@ -77,7 +77,7 @@ TEST_CASE("the screen's scale enlarges the pixels, never the twips") {
   CHECK(rimPixels(*w.field, 600) >= 2 * static_cast<int>(std::floor(ratio)));
   CHECK(rimPixels(*w.field, 600) <= 2 * static_cast<int>(std::ceil(ratio)));
   CHECK(w.field->pixelAt(1500 + 440, 600) == 0x000000);
-  CHECK(w.field->pixelAt(1500 + 425, 600) == 0x8080FF);
+  CHECK(w.field->pixelAt(1500 + 425, 600) == formstest::lightRed);
 }
 
 TEST_CASE("a window dragged onto a screen of twice the scale keeps its heat, drawn sharper") {
@@ -93,18 +93,18 @@ TEST_CASE("a window dragged onto a screen of twice the scale keeps its heat, dra
   CHECK(rimPixels(*w.field, 600) == static_cast<int>(4 * ratio));
   const forms::testing::Screenshot image = probe().screenshot(w.form);
   CHECK(image.ratio == 2 * ratio);
-  CHECK(image.at(120 + 1500, 840 + 600) == 0x8080FF);
+  CHECK(image.at(120 + 1500, 840 + 600) == formstest::lightRed);
   CHECK(image.at(120 + 1500 + 890, 840 + 600) == 0x000000);
-  CHECK(image.at(120 + 1500 + 910, 840 + 600) == 0xE0E0E0);
+  CHECK(image.at(120 + 1500 + 910, 840 + 600) == formstest::grey);
   // The physics reads the same twips, and the run goes on drawing there.
   CHECK(w.form.width() == 8730);
   w.field->drawCircle(1500, 600, 1350);
-  CHECK(probe().screenshot(w.form).at(120 + 1500 + 1300, 840 + 600) == 0x8080FF);
+  CHECK(probe().screenshot(w.form).at(120 + 1500 + 1300, 840 + 600) == formstest::lightRed);
   // Back on the ordinary screen, as it was.
   REQUIRE(probe().moveToScreenOfRatio(w.form, ratio));
   CHECK(w.form.pixelRatio() == ratio);
   CHECK(w.field->pixelAt(1500 + 1340, 600) == 0x000000);
-  CHECK(probe().screenshot(w.form).at(120 + 1500, 840 + 600) == 0x8080FF);
+  CHECK(probe().screenshot(w.form).at(120 + 1500, 840 + 600) == formstest::lightRed);
 }
 
 TEST_CASE("pieces that meet at an edge show no seam at any scale once warm") {

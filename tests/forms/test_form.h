@@ -6,9 +6,16 @@
 #include <utility>
 #include <vector>
 
+#include "app/looks.h"
 #include "forms/form.h"
 
 namespace formstest {
+
+// The metal's colours as the program draws them, which every backend must
+// show exactly.
+constexpr forms::Color grey = velmora::coldMetal;
+constexpr forms::Color lightRed = velmora::heatedMetal;
+constexpr forms::Color black = velmora::frontRim;
 
 inline forms::FormStyle testStyle() {
   forms::FormStyle style;

@@ -25,7 +25,6 @@ bool isSingle(double value) { return value == static_cast<double>(static_cast<fl
 
 TEST_CASE("the concave plate's layout and constants") {
   REQUIRE(pieces.size() == 5);
-  CHECK(static_cast<int>(heat::concavePlate.pieces.size()) == 5);
   CHECK(heat::concavePlate.growth.slowdown == 0.75);
   // The left pillar stops 105 twips above the bar; the heat passes through
   // the block below it. The right pillar stands on its block.
@@ -186,23 +185,12 @@ TEST_CASE("every press on a grid over the concave plate ends with every piece co
 }
 
 TEST_CASE("heat-trace prints the concave plate's run from a press on the bottom bar") {
-  const ToolResult result = runHeatTrace({"concave", "2", "1500", "300", "50"});
-  REQUIRE(result.exitStatus == 0);
-  CHECK(jsonValue(result.out, "window") == "\"concave\"");
-  HeatRun front = pressed(2, 1500, 300);
-  const RunRecord run = heat::runToEnd(front, normal);
-  REQUIRE(run.stopTicks() == std::vector<int>{158, 85, 225, 63, 150});
-  checkTraceOfModel(result.out, front.clickedPiece(), run);
+  RunRecord run;
+  checkTraceOfPress(heat::concavePlate, {"2", "1500", "300"}, &run);
+  CHECK(run.stopTicks() == std::vector<int>{158, 85, 225, 63, 150});
 }
 
 TEST_CASE("heat-trace refuses a piece or a press outside the concave plate's pieces") {
-  for (const auto& arguments :
-       std::vector<std::vector<std::string>>{{"concave", "5", "10", "10", "50"},
-                                             {"concave", "2", "3016", "10", "50"},
-                                             {"concave", "4", "10", "3736", "50"}}) {
-    CAPTURE(arguments[1] + " " + arguments[2] + " " + arguments[3]);
-    const ToolResult result = runHeatTrace(arguments);
-    CHECK(result.exitStatus == 2);
-    CHECK(result.out.empty());
-  }
+  checkTraceRefuses(heat::concavePlate,
+                    {{"5", "10", "10"}, {"2", "3016", "10"}, {"4", "10", "3736"}});
 }

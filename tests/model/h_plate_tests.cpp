@@ -21,14 +21,11 @@ HeatRun pressH(int piece, float x, float y, float speed = 50) {
   return pressed(heat::hPlate, piece, x, y, speed);
 }
 
-bool relays(const HeatRun& front, int piece) { return !isDirect(front, piece); }
-
 }  // namespace
 
 TEST_SUITE("H-shaped plate") {
   TEST_CASE("the seven pieces form an H whose neighbours overlap by 15 twips") {
     REQUIRE(H.size() == 7);
-    CHECK(static_cast<int>(heat::hPlate.pieces.size()) == 7);
     // Uprights of different widths, stacked block, strip, block.
     for (int i : {0, 1, 2}) CHECK(H[at(i)].width == 1935);
     for (int i : {4, 5, 6}) CHECK(H[at(i)].width == 1095);
@@ -252,22 +249,9 @@ TEST_SUITE("H-shaped plate") {
   TEST_CASE("each press relays exactly the pieces round a corner from it") {
     // By pressed piece: the pieces always entered round a corner, and those
     // entered so only when the press is far enough from the corner.
-    const std::array<std::set<int>, 7> always{
-        {{4, 5, 6}, {4, 6}, {4, 5, 6}, {}, {0, 1, 2}, {0, 2}, {0, 1, 2}}};
-    const std::array<std::set<int>, 7> sometimes{{{3}, {}, {3}, {0, 2, 4, 6}, {3}, {}, {3}}};
-    for (int c = 0; c < 7; ++c) {
-      for (const heat::Point p : testing::gridOver(H[at(c)], 16)) {
-        CAPTURE(c);
-        CAPTURE(p.x);
-        CAPTURE(p.y);
-        const std::set<int> relayed = relayedPieces(pressH(c, p.x, p.y));
-        CHECK(std::includes(relayed.begin(), relayed.end(), always[at(c)].begin(),
-                            always[at(c)].end()));
-        std::set<int> allowed = always[at(c)];
-        allowed.insert(sometimes[at(c)].begin(), sometimes[at(c)].end());
-        CHECK(std::includes(allowed.begin(), allowed.end(), relayed.begin(), relayed.end()));
-      }
-    }
+    checkRelaysOnGrid(heat::hPlate,
+                      {{4, 5, 6}, {4, 6}, {4, 5, 6}, {}, {0, 1, 2}, {0, 2}, {0, 1, 2}},
+                      {{3}, {}, {3}, {0, 2, 4, 6}, {3}, {}, {3}});
   }
 
   TEST_CASE("every press on a grid over every piece ends with the whole H warm") {
@@ -280,17 +264,12 @@ TEST_SUITE("H-shaped plate") {
   }
 
   TEST_CASE("heat-trace prints the H's run from a press at the right end of the crossbar") {
-    const testing::ToolResult result = testing::runHeatTrace({"h", "3", "2895", "0", "50"});
-    REQUIRE(result.exitStatus == 0);
-    CHECK(testing::jsonValue(result.out, "window") == "\"h\"");
-    HeatRun front = pressH(3, 2895, 0);
-    const RunRecord run = heat::runToEnd(front, testing::normal);
-    testing::checkTraceOfModel(result.out, front.clickedPiece(), run);
+    const std::string trace = testing::checkTraceOfPress(heat::hPlate, {"3", "2895", "0"});
     // The run ends on the pressed piece while piece 2 still warms.
-    const std::vector<std::size_t> pieces = testing::pieceStarts(result.out);
+    const std::vector<std::size_t> pieces = testing::pieceStarts(trace);
     REQUIRE(pieces.size() == 7);
-    const double retry = testing::jsonNumber(result.out, "retryTick");
-    CHECK(testing::jsonNumber(result.out, "stopTick", pieces[3]) == retry);
-    CHECK(testing::jsonNumber(result.out, "stopTick", pieces[2]) > retry);
+    const double retry = testing::jsonNumber(trace, "retryTick");
+    CHECK(testing::jsonNumber(trace, "stopTick", pieces[3]) == retry);
+    CHECK(testing::jsonNumber(trace, "stopTick", pieces[2]) > retry);
   }
 }

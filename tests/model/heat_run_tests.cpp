@@ -160,26 +160,10 @@ TEST_CASE("a press maps the pressed point into every piece") {
 
 TEST_CASE("thresholds of the multi-piece front at equality") {
   SUBCASE("a front of exactly 240 twips keeps the marker hidden") {
-    HeatRun front = tPressed(1, 500, 400, 240);
-    const HeatTick first = front.tick(1, 240);
-    REQUIRE(front.pieces[at(1)].frontRadius == 240.0f);
-    CHECK_FALSE(first.showMarker);
-    CHECK(front.tick(1, 240).showMarker);
+    checkMarkerHiddenAtItsHalf(tPressed(1, 500, 400, 240), 1, 240);
   }
   SUBCASE("a front exactly at its limit plus the margin goes on; past it, it stops") {
-    HeatRun probe = tPressed(1, 500, 400, normal);
-    for (int tick = 0; tick < 10; ++tick) probe.tick(2, normal);
-    const float radiusAtTen = probe.pieces[at(2)].frontRadius;
-    for (double limitShift : {0.0, -1.0, 1.0}) {
-      CAPTURE(limitShift);
-      HeatRun front = tPressed(1, 500, 400, normal);
-      front.pieces[at(2)].maxReach = radiusAtTen - 2 * normal + limitShift;
-      for (int tick = 1; tick < 10; ++tick) front.tick(2, normal);
-      const HeatTick tenth = front.tick(2, normal);
-      REQUIRE(front.pieces[at(2)].frontRadius == radiusAtTen);
-      CHECK(tenth.stop == (limitShift < 0));
-      CHECK(tenth.disc.has_value() == (limitShift >= 0));
-    }
+    checkStopJustPastLimit(tPressed(1, 500, 400, normal), 2);
   }
   SUBCASE("a piece starts to draw only once the front is beyond its entry distance") {
     HeatRun probe = tPressed(1, 500, 400, normal);

@@ -142,4 +142,34 @@ inline void checkTraceOfModel(const std::string& json, int clickedPiece, const R
   }
 }
 
+// heat-trace's answer to a press on a shape at normal speed ({piece, x, y}
+// as the tool takes them) names the shape and holds exactly the model's
+// run; the answer is given back for checks of its own.
+inline std::string checkTraceOfPress(const heat::Shape& shape,
+                                     const std::vector<std::string>& press,
+                                     RunRecord* modelRun = nullptr) {
+  const ToolResult result =
+      runHeatTrace({std::string(shape.name), press.at(0), press.at(1), press.at(2), "50"});
+  REQUIRE(result.exitStatus == 0);
+  CHECK(jsonValue(result.out, "window") == "\"" + std::string(shape.name) + "\"");
+  HeatRun front = pressed(shape, std::stoi(press[0]), std::stof(press[1]), std::stof(press[2]));
+  const RunRecord run = heat::runToEnd(front, normal);
+  checkTraceOfModel(result.out, front.clickedPiece(), run);
+  if (modelRun) *modelRun = run;
+  return result.out;
+}
+
+// heat-trace refuses each of these presses ({piece, x, y} outside the
+// shape's pieces) with status 2 and prints nothing.
+inline void checkTraceRefuses(const heat::Shape& shape,
+                              const std::vector<std::vector<std::string>>& presses) {
+  for (const std::vector<std::string>& press : presses) {
+    CAPTURE(press[0] + " " + press[1] + " " + press[2]);
+    const ToolResult result =
+        runHeatTrace({std::string(shape.name), press[0], press[1], press[2], "50"});
+    CHECK(result.exitStatus == 2);
+    CHECK(result.out.empty());
+  }
+}
+
 }  // namespace velmora::testing

@@ -83,6 +83,35 @@ inline void checkRadii(const std::vector<double>& radii, const std::vector<doubl
   }
 }
 
+// A first step at `speed` that lands exactly on half the marker's size
+// draws, but keeps the marker hidden; the next step shows it.
+inline void checkMarkerHiddenAtItsHalf(HeatRun run, int piece, float speed) {
+  const HeatTick first = run.tick(piece, speed);
+  REQUIRE(run.pieces[at(piece)].frontRadius == simulationSurroundings.markerSize / 2);
+  CHECK_FALSE(first.showMarker);
+  CHECK(first.disc.has_value());
+  CHECK(run.tick(piece, speed).showMarker);
+}
+
+// A piece whose limit plus the two steps' margin equals its tenth radius
+// still draws on that tick; a limit a twip lower stops it there, a twip
+// higher lets it go on (`run` freshly pressed, at normal speed).
+inline void checkStopJustPastLimit(const HeatRun& run, int piece) {
+  HeatRun probe = run;
+  for (int tick = 0; tick < 10; ++tick) probe.tick(piece, normal);
+  const double radiusAtTen = probe.pieces[at(piece)].frontRadius;
+  for (double limitShift : {0.0, -1.0, 1.0}) {
+    CAPTURE(limitShift);
+    HeatRun front = run;
+    front.pieces[at(piece)].maxReach = radiusAtTen - 2 * normal + limitShift;
+    for (int tick = 1; tick < 10; ++tick) front.tick(piece, normal);
+    const HeatTick tenth = front.tick(piece, normal);
+    REQUIRE(front.pieces[at(piece)].frontRadius == radiusAtTen);
+    CHECK(tenth.stop == (limitShift < 0));
+    CHECK(tenth.disc.has_value() == (limitShift >= 0));
+  }
+}
+
 // A length in twips as the worked numbers give it, to two decimals (or to
 // the tolerance given).
 inline doctest::Approx twips(double value, double tolerance = 0.005) {
@@ -123,6 +152,8 @@ inline bool isDirect(const HeatRun& run, int piece) {
          std::abs(state.maxReach - farthestCorner(x, y, own)) < close;
 }
 
+inline bool relays(const HeatRun& run, int piece) { return !isDirect(run, piece); }
+
 inline void checkDirect(const HeatRun& run, int piece) {
   CAPTURE(piece);
   CHECK(isDirect(run, piece));
@@ -132,9 +163,31 @@ inline void checkDirect(const HeatRun& run, int piece) {
 inline std::set<int> relayedPieces(const HeatRun& run) {
   std::set<int> relayed;
   for (int i = 0; i < run.pieceCount(); ++i) {
-    if (i != run.clickedPiece() && !isDirect(run, i)) relayed.insert(i);
+    if (i != run.clickedPiece() && relays(run, i)) relayed.insert(i);
   }
   return relayed;
+}
+
+// Every press on a 16-step grid over every piece relays at least the pieces
+// `always` lists for that pressed piece, and none beyond those `always` and
+// `sometimes` (reached round a corner only from far enough) list together.
+inline void checkRelaysOnGrid(const heat::Shape& shape, const std::vector<std::set<int>>& always,
+                              const std::vector<std::set<int>>& sometimes) {
+  REQUIRE(always.size() == shape.pieces.size());
+  REQUIRE(sometimes.size() == shape.pieces.size());
+  for (int c = 0; c < static_cast<int>(shape.pieces.size()); ++c) {
+    std::set<int> allowed = always[at(c)];
+    allowed.insert(sometimes[at(c)].begin(), sometimes[at(c)].end());
+    for (const heat::Point p : gridOver(shape.pieces[at(c)], 16)) {
+      CAPTURE(c);
+      CAPTURE(p.x);
+      CAPTURE(p.y);
+      const std::set<int> relayed = relayedPieces(pressed(shape, c, p.x, p.y));
+      CHECK(std::includes(relayed.begin(), relayed.end(), always[at(c)].begin(),
+                          always[at(c)].end()));
+      CHECK(std::includes(allowed.begin(), allowed.end(), relayed.begin(), relayed.end()));
+    }
+  }
 }
 
 // Every press on a fine grid over every piece, at every speed: every timer

@@ -158,27 +158,10 @@ TEST_CASE("the stopping tick draws nothing and ends the run") {
 TEST_CASE("thresholds of the single front at equality") {
   SUBCASE("a front of exactly 240 twips keeps the marker hidden") {
     // 1.2 times a speed of 200 lands the first step on 240 exactly.
-    HeatRun front = platePressedAt(3240, 2220);
-    const HeatTick first = front.tick(0, 200);
-    REQUIRE(front.pieces[0].frontRadius == 240.0);
-    CHECK_FALSE(first.showMarker);
-    CHECK(first.disc.has_value());
-    CHECK(front.tick(0, 200).showMarker);
+    checkMarkerHiddenAtItsHalf(platePressedAt(3240, 2220), 0, 200);
   }
   SUBCASE("a front exactly at its limit plus the margin goes on; past it, it stops") {
-    HeatRun probe = platePressedAt(3240, 2220);
-    for (int tick = 0; tick < 10; ++tick) probe.tick(0, normal);
-    const double radiusAtTen = probe.pieces[0].frontRadius;
-    for (double limitShift : {0.0, -1.0, 1.0}) {
-      CAPTURE(limitShift);
-      HeatRun front = platePressedAt(3240, 2220);
-      front.pieces[0].maxReach = radiusAtTen - 2 * normal + limitShift;
-      for (int tick = 1; tick < 10; ++tick) front.tick(0, normal);
-      const HeatTick tenth = front.tick(0, normal);
-      REQUIRE(front.pieces[0].frontRadius == radiusAtTen);
-      CHECK(tenth.stop == (limitShift < 0));
-      CHECK(tenth.disc.has_value() == (limitShift >= 0));
-    }
+    checkStopJustPastLimit(platePressedAt(3240, 2220), 0);
   }
 }
 

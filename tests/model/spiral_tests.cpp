@@ -23,8 +23,6 @@ HeatRun pressS(int piece, float x, float y, float speed = 50) {
   return pressed(heat::spiral, piece, x, y, speed);
 }
 
-bool relays(const HeatRun& front, int piece) { return !isDirect(front, piece); }
-
 // Corner to corner of a piece of the layout, worked out here.
 double diagonal(int piece) { return std::hypot(S[at(piece)].width, S[at(piece)].height); }
 
@@ -33,7 +31,6 @@ double diagonal(int piece) { return std::hypot(S[at(piece)].width, S[at(piece)].
 TEST_SUITE("spiral") {
   TEST_CASE("the nine pieces follow each other along the strip with 15-twip joints") {
     REQUIRE(S.size() == 9);
-    CHECK(static_cast<int>(heat::spiral.pieces.size()) == 9);
     // Down the left, right along the bottom, up the right, left along the
     // top, down the inner bar.
     CHECK(S[0].top + S[0].height - S[1].top == 15);
@@ -238,30 +235,17 @@ TEST_SUITE("spiral") {
     // By pressed piece: pieces always reached round a bend, and bars reached
     // so only when the press is far enough from the bend. Presses on a bend
     // square have no such tests.
-    const std::array<std::set<int>, 9> always{{{3, 4, 5, 6, 7, 8},
-                                               {4, 5, 6, 7, 8},
-                                               {5, 6, 7, 8},
-                                               {0, 6, 7, 8},
-                                               {0, 1, 7, 8},
-                                               {0, 1, 2, 8},
-                                               {0, 1, 2, 3},
-                                               {0, 1, 2, 3, 4},
-                                               {0, 1, 2, 3, 4, 5}}};
-    const std::array<std::set<int>, 9> sometimes{
-        {{2}, {}, {0, 4}, {}, {2, 6}, {}, {4, 8}, {}, {6}}};
-    for (int c = 0; c < 9; ++c) {
-      for (const heat::Point p : testing::gridOver(S[at(c)], 16)) {
-        CAPTURE(c);
-        CAPTURE(p.x);
-        CAPTURE(p.y);
-        const std::set<int> relayed = relayedPieces(pressS(c, p.x, p.y));
-        CHECK(std::includes(relayed.begin(), relayed.end(), always[at(c)].begin(),
-                            always[at(c)].end()));
-        std::set<int> allowed = always[at(c)];
-        allowed.insert(sometimes[at(c)].begin(), sometimes[at(c)].end());
-        CHECK(std::includes(allowed.begin(), allowed.end(), relayed.begin(), relayed.end()));
-      }
-    }
+    checkRelaysOnGrid(heat::spiral,
+                      {{3, 4, 5, 6, 7, 8},
+                       {4, 5, 6, 7, 8},
+                       {5, 6, 7, 8},
+                       {0, 6, 7, 8},
+                       {0, 1, 7, 8},
+                       {0, 1, 2, 8},
+                       {0, 1, 2, 3},
+                       {0, 1, 2, 3, 4},
+                       {0, 1, 2, 3, 4, 5}},
+                      {{2}, {}, {0, 4}, {}, {2, 6}, {}, {4, 8}, {}, {6}});
   }
 
   TEST_CASE("the rules take the piece sizes from the shape, not from numbers of their own") {
@@ -360,17 +344,12 @@ TEST_SUITE("spiral") {
   }
 
   TEST_CASE("heat-trace prints the spiral's run from a press at the top of the right bar") {
-    const testing::ToolResult result = testing::runHeatTrace({"spiral", "4", "367.5", "0", "50"});
-    REQUIRE(result.exitStatus == 0);
-    CHECK(testing::jsonValue(result.out, "window") == "\"spiral\"");
-    HeatRun front = pressS(4, 367.5, 0);
-    const RunRecord run = heat::runToEnd(front, testing::normal);
-    testing::checkTraceOfModel(result.out, front.clickedPiece(), run);
+    const std::string trace = testing::checkTraceOfPress(heat::spiral, {"4", "367.5", "0"});
     // The run ends on the pressed piece while piece 0 still warms.
-    const std::vector<std::size_t> pieces = testing::pieceStarts(result.out);
+    const std::vector<std::size_t> pieces = testing::pieceStarts(trace);
     REQUIRE(pieces.size() == 9);
-    const double retry = testing::jsonNumber(result.out, "retryTick");
-    CHECK(testing::jsonNumber(result.out, "stopTick", pieces[4]) == retry);
-    CHECK(testing::jsonNumber(result.out, "stopTick", pieces[0]) > retry);
+    const double retry = testing::jsonNumber(trace, "retryTick");
+    CHECK(testing::jsonNumber(trace, "stopTick", pieces[4]) == retry);
+    CHECK(testing::jsonNumber(trace, "stopTick", pieces[0]) > retry);
   }
 }

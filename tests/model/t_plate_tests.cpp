@@ -22,7 +22,6 @@ HeatRun pressed(int piece, float x, float y, float speed = normal) {
 
 TEST_CASE("the T's layout and constants") {
   REQUIRE(pieces.size() == 4);
-  CHECK(static_cast<int>(heat::tPlate.pieces.size()) == 4);
   CHECK(heat::tPlate.growth.slowdown == 0.8);
   // Neighbouring pieces overlap by one pixel; the stem hangs flush with the
   // centre block's left edge and stops short of the right arm.
@@ -159,24 +158,12 @@ TEST_CASE("every press on a grid over the T ends with every piece covered") {
 }
 
 TEST_CASE("heat-trace prints the T's run from a press on the left arm") {
-  const ToolResult result = runHeatTrace({"t", "0", "1005", "420", "50"});
-  REQUIRE(result.exitStatus == 0);
-  CHECK(jsonValue(result.out, "window") == "\"t\"");
-  CHECK(jsonValue(result.out, "speedFactor") == "50");
-  HeatRun front = pressed(0, 1005, 420);
-  const RunRecord run = heat::runToEnd(front, normal);
-  REQUIRE(run.stopTicks() == std::vector<int>{48, 73, 226, 174});
-  checkTraceOfModel(result.out, front.clickedPiece(), run);
+  RunRecord run;
+  const std::string trace = checkTraceOfPress(heat::tPlate, {"0", "1005", "420"}, &run);
+  CHECK(jsonValue(trace, "speedFactor") == "50");
+  CHECK(run.stopTicks() == std::vector<int>{48, 73, 226, 174});
 }
 
 TEST_CASE("heat-trace refuses a piece or a press outside the T's pieces") {
-  for (const auto& arguments :
-       std::vector<std::vector<std::string>>{{"t", "4", "10", "10", "50"},
-                                             {"t", "1", "976", "10", "50"},
-                                             {"t", "3", "10", "3736", "50"}}) {
-    CAPTURE(arguments[1] + " " + arguments[2] + " " + arguments[3]);
-    const ToolResult result = runHeatTrace(arguments);
-    CHECK(result.exitStatus == 2);
-    CHECK(result.out.empty());
-  }
+  checkTraceRefuses(heat::tPlate, {{"4", "10", "10"}, {"1", "976", "10"}, {"3", "10", "3736"}});
 }

@@ -5,11 +5,11 @@
 //   node web_zip_page.js PAGE.html
 'use strict';
 const path = require('path');
-const { Chromium } = require('../web/chromium');
+const { Chromium, colours } = require('../web/chromium');
 const { check, run } = require('../web/checks');
 
 const [page] = process.argv.slice(2);
-const menuBackground = 0xd4d0c8;
+const { menuBackground } = colours;
 
 async function main() {
   const browser = await Chromium.open('file://' + path.resolve(page));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <vector>
 
 #include "forms/lifetime.h"
@@ -58,30 +59,12 @@ bool overlap(const forms::Rect& a, const forms::Rect& b, forms::Rect* common) {
   return true;
 }
 
+// In the order of forms::Key.
 const char* keyName(forms::Key key) {
-  switch (key) {
-    case forms::Key::Tab:
-      return "Tab";
-    case forms::Key::BackTab:
-      return "Shift+Tab";
-    case forms::Key::Space:
-      return "Space";
-    case forms::Key::Left:
-      return "Left";
-    case forms::Key::Right:
-      return "Right";
-    case forms::Key::Up:
-      return "Up";
-    case forms::Key::Down:
-      return "Down";
-    case forms::Key::Enter:
-      return "Enter";
-    case forms::Key::FullScreen:
-      return "F11";
-    case forms::Key::Escape:
-      return "Esc";
-  }
-  return "?";
+  static constexpr const char* names[] = {"Tab", "Shift+Tab", "Space", "Left", "Right",
+                                          "Up",  "Down",      "Enter", "F11",  "Esc"};
+  static_assert(std::size(names) == static_cast<std::size_t>(forms::Key::Escape) + 1);
+  return names[static_cast<std::size_t>(key)];
 }
 
 }  // namespace

@@ -12,18 +12,16 @@ const path = require('path');
 const {
   Chromium, decodePng, sleep, lookUntil, heatedAround, shapes, backButton, retryButton, fastOption,
   endButton, coldMetal, heatedMetal, coloursAround, colours: looks, titled, onMenu, retryShown,
-  twipsPerPixel, engine,
+  twipsPerPixel, engine, pageHelpers,
 } = require('./chromium');
 
 const [page, out, ratioArgument] = process.argv.slice(2);
 const ratio = Number(ratioArgument || 1);
 
 
-// Inside the page: the window in front, and what its metal shows.
+// Inside the page, beside the shared helpers: the front window's client
+// area and outer box, and what its metal shows.
 const helpers = `
-  window.front = () => [...document.querySelectorAll('.vm-window')]
-      .filter((w) => w.style.display !== 'none')
-      .sort((a, b) => b.style.zIndex - a.style.zIndex)[0];
   window.clientBox = () => {
     const w = front();
     const r = w.querySelector('.vm-client').getBoundingClientRect();
@@ -54,8 +52,6 @@ const helpers = `
   window.lastPress = '';
   addEventListener('pointerdown',
     (e) => { lastPress = (e.isTrusted ? 'trusted ' : 'untrusted ') + e.pointerType; }, true);
-  window.shownButton = (text) => [...front().querySelectorAll('.vm-button')]
-      .some((b) => b.textContent === text && b.style.display !== 'none');
   true;`;
 
 const { check, run } = require('./checks');
@@ -68,7 +64,7 @@ async function main() {
     const fetched = [];
     browser.page.on('request', (request) => fetched.push(request.url()));
     await browser.until('document.querySelector(".vm-window") !== null');
-    await browser.evaluate(helpers);
+    await browser.evaluate(pageHelpers + helpers);
     const at = async ([x, y]) => {
       const box = await browser.evaluate('clientBox()');
       return [box.left + x / twipsPerPixel, box.top + y / twipsPerPixel];

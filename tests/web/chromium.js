@@ -180,6 +180,29 @@ const onMenu = titled(facts.menu.caption);
 // ... and for もう一度, shown by the page's shownButton(text).
 const retryShown = `shownButton(${JSON.stringify(controls.retryButton.caption)})`;
 
+// Put into the page by every walk (evaluate it once the first window is
+// there): the window in front, its client area in CSS pixels with the
+// scale it is drawn at, a point of that client area (twips) on the screen,
+// and whether the front window shows a button of that caption (retryShown
+// asks it).
+const pageHelpers = `
+  window.front = () => [...document.querySelectorAll('.vm-window')]
+      .filter((w) => w.style.display !== 'none')
+      .sort((a, b) => b.style.zIndex - a.style.zIndex)[0];
+  window.client = () => {
+    const c = front().querySelector('.vm-client');
+    const r = c.getBoundingClientRect();
+    return { left: r.left, top: r.top, width: r.width, height: r.height,
+             scale: r.width / c.offsetWidth };
+  };
+  window.onScreen = (x, y) => {
+    const c = client();
+    return [c.left + x / ${twipsPerPixel} * c.scale, c.top + y / ${twipsPerPixel} * c.scale];
+  };
+  window.shownButton = (text) => [...front().querySelectorAll('.vm-button')]
+      .some((b) => b.textContent === text && b.style.display !== 'none');
+  true;`;
+
 // The walk a child takes through the page, shared by the desktop and
 // tablet walks: each shape's card in the menu's order, where the walk
 // presses its metal (twips of the client area), and how long its front
@@ -235,5 +258,5 @@ async function lookUntil(look, done, timeoutMs = 15000) {
 module.exports = {
   engine, PageDriver, Chromium, decodePng, sleep, lookUntil, heatedAround, shapes, backButton, retryButton, fastOption,
   endButton, coldMetal, heatedMetal, coloursAround, facts, colours, titled, onMenu, retryShown,
-  twipsPerPixel,
+  twipsPerPixel, pageHelpers,
 };

@@ -11,7 +11,7 @@ const fs = require('fs');
 const path = require('path');
 const {
   Chromium, decodePng, sleep, lookUntil, shapes, backButton, coldMetal, heatedMetal, colours, facts,
-  onMenu, titled, twipsPerPixel,
+  onMenu, titled, pageHelpers,
 } = require('./chromium');
 
 const [page, out, ratioArgument] = process.argv.slice(2);
@@ -29,30 +29,12 @@ const stemEnd = [stem.left + 440, stem.top + stem.height - 15];
 
 const { check, run } = require('./checks');
 
-// A point of the front window's client area (twips) on the screen, and the
-// client area's box, in CSS pixels.
-const helpers = `
-  window.front = () => [...document.querySelectorAll('.vm-window')]
-      .filter((w) => w.style.display !== 'none')
-      .sort((a, b) => b.style.zIndex - a.style.zIndex)[0];
-  window.client = () => {
-    const c = front().querySelector('.vm-client');
-    const r = c.getBoundingClientRect();
-    return { left: r.left, top: r.top, width: r.width, height: r.height,
-             scale: r.width / c.offsetWidth };
-  };
-  window.onScreen = (x, y) => {
-    const c = client();
-    return [c.left + x / ${twipsPerPixel} * c.scale, c.top + y / ${twipsPerPixel} * c.scale];
-  };
-  true;`;
-
 async function main() {
   fs.mkdirSync(out, { recursive: true });
   const browser = await Chromium.open('file://' + path.resolve(page), { width, height, ratio });
   try {
     await browser.until(onMenu);
-    await browser.evaluate(helpers);
+    await browser.evaluate(pageHelpers);
     const { mouse, keyboard } = browser.page;
     const click = async ([x, y]) => mouse.click(...(await browser.evaluate(`onScreen(${x}, ${y})`)));
     // The colour on the screen at a point (CSS pixels).

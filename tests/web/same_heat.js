@@ -10,7 +10,8 @@
 'use strict';
 const path = require('path');
 const { execFileSync } = require('child_process');
-const { Chromium, shapes, backButton, onMenu, twipsPerPixel } = require('./chromium');
+const { Chromium, shapes, backButton, onMenu, twipsPerPixel, pageHelpers } = require('./chromium');
+const { check, run } = require('./checks');
 
 // Put in front of the page's scripts: setInterval on a clock that moves
 // only by velmoraClock(ms), every interval due then firing in time order.
@@ -50,19 +51,16 @@ const ticks = { rod: 25, plate: 30, t: 100, concave: 120, h: 160, spiral: 160 };
 // Firefox and WebKit deliver a press on a whole CSS pixel, so every press
 // lands on one, the toolkit's too.
 const onWholePixel = (point) => point.map((v) => Math.round(v / twipsPerPixel) * twipsPerPixel);
-const runs = shapes.map((shape) =>
+const trials = shapes.map((shape) =>
   ({ ...shape, press: onWholePixel(shape.press), ticks: ticks[shape.name] }));
 
 // Inside the page: every shown piece of metal of the front window, as
 // toolkit_heat prints it.
 const pieces = `(() => {
   Page.flush();
-  const front = [...document.querySelectorAll('.vm-window')]
-      .filter((w) => w.style.display !== 'none')
-      .sort((a, b) => b.style.zIndex - a.style.zIndex)[0];
-  const client = front.querySelector('.vm-client').getBoundingClientRect();
+  const client = front().querySelector('.vm-client').getBoundingClientRect();
   const lines = [];
-  for (const box of front.querySelectorAll('.vm-picture-box')) {
+  for (const box of front().querySelectorAll('.vm-picture-box')) {
     if (box.offsetParent === null || box.querySelector(':scope > .vm-picture')) continue;
     const canvas = box.querySelector(':scope > .vm-drawing');
     const r = box.getBoundingClientRect();
@@ -80,42 +78,28 @@ const pieces = `(() => {
 async function main() {
   const browser = await Chromium.open('file://' + path.resolve(page) + '?actual-size',
     { width: 720, height: 520, preload: clock });
-  let failures = 0;
   try {
     await browser.until(onMenu);
-    const click = async ([x, y]) => {
-      const box = await browser.evaluate(`(() => {
-        const w = [...document.querySelectorAll('.vm-window')]
-            .filter((w) => w.style.display !== 'none')
-            .sort((a, b) => b.style.zIndex - a.style.zIndex)[0];
-        const r = w.querySelector('.vm-client').getBoundingClientRect();
-        return [r.left, r.top]; })()`);
-      await browser.page.mouse.click(box[0] + x / twipsPerPixel, box[1] + y / twipsPerPixel);
-    };
-    for (const run of runs) {
-      await click(run.button);
-      await click(run.press);
-      await browser.evaluate(`velmoraClock(${run.ticks * 50 + 25})`);
+    await browser.evaluate(pageHelpers);
+    const click = async ([x, y]) =>
+      browser.page.mouse.click(...(await browser.evaluate(`onScreen(${x}, ${y})`)));
+    for (const trial of trials) {
+      await click(trial.button);
+      await click(trial.press);
+      await browser.evaluate(`velmoraClock(${trial.ticks * 50 + 25})`);
       const shown = await browser.evaluate(pieces);
-      const drawn = execFileSync(process.execPath, [toolkitHeat, ...run.button.map(String),
-        ...run.press.map(String), String(run.ticks)], { encoding: 'utf8' })
+      const drawn = execFileSync(process.execPath, [toolkitHeat, ...trial.button.map(String),
+        ...trial.press.map(String), String(trial.ticks)], { encoding: 'utf8' })
         .trim().split('\n').sort().join('\n');
       const same = shown === drawn && shown.length > 0;
-      console.log(`${same ? 'ok  ' : 'FAIL'} ${run.name}: after ${run.ticks} ticks the page shows ` +
-        `the same heat as the toolkit draws`);
-      if (!same) {
-        failures++;
-        console.log(`  page:\n${shown}\n  toolkit:\n${drawn}`);
-      }
+      check(same, `${trial.name}: after ${trial.ticks} ticks the page shows the same heat as the ` +
+        'toolkit draws');
+      if (!same) console.log(`  page:\n${shown}\n  toolkit:\n${drawn}`);
       await click(backButton);
     }
   } finally {
     await browser.close();
   }
-  process.exit(failures ? 1 : 0);
 }
 
-main().catch((error) => {
-  console.error(error);
-  process.exit(1);
-});
+run(main);

@@ -13,31 +13,13 @@ const fs = require('fs');
 const path = require('path');
 const {
   Chromium, decodePng, sleep, lookUntil, heatedAround, shapes, backButton, retryButton, fastOption,
-  endButton, coldMetal, coloursAround, titled, onMenu, retryShown,
-  twipsPerPixel,
+  endButton, coldMetal, coloursAround, titled, onMenu, retryShown, pageHelpers,
 } = require('./chromium');
 
 const [page, out] = process.argv.slice(2);
 const [rod] = shapes;
 
 const helpers = `
-  window.front = () => [...document.querySelectorAll('.vm-window')]
-      .filter((w) => w.style.display !== 'none')
-      .sort((a, b) => b.style.zIndex - a.style.zIndex)[0];
-  // A point of the front window's client area in twips, on the screen.
-  window.onScreen = (x, y) => {
-    const client = front().querySelector('.vm-client');
-    const r = client.getBoundingClientRect();
-    const scale = r.width / client.offsetWidth;
-    return [r.left + x / ${twipsPerPixel} * scale, r.top + y / ${twipsPerPixel} * scale];
-  };
-  // CSS pixels of the screen to one of the window's own.
-  window.windowScale = () => {
-    const client = front().querySelector('.vm-client');
-    return client.getBoundingClientRect().width / client.offsetWidth;
-  };
-  window.shownButton = (text) => [...front().querySelectorAll('.vm-button')]
-      .some((b) => b.textContent === text && b.style.display !== 'none');
   // Buttons and options whose finger-high strip through their middle
   // (17 CSS pixels above and below) is not all theirs. Options stacked
   // closer than that share the strip between them half and half, less
@@ -94,7 +76,7 @@ async function onTablet(width, height) {
     await browser.send('Network.emulateNetworkConditions',
       { offline: true, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
     await browser.until('document.querySelector(".vm-window") !== null');
-    await browser.evaluate(helpers);
+    await browser.evaluate(pageHelpers + helpers);
 
     const fills = `(() => {
       const r = front().getBoundingClientRect();
@@ -175,7 +157,7 @@ async function walkEveryShape(browser, size) {
   const colours = async (point, radius) => {
     await sleep(100);  // the next frame paints what was drawn
     const shot = decodePng(await browser.screenshot());
-    const scale = await browser.evaluate('windowScale()');
+    const scale = await browser.evaluate('client().scale');
     return { count: coloursAround(shot, await at(point), radius * scale), scale };
   };
   const share = ({ count }, rgb) =>

@@ -11,6 +11,7 @@ const fs = require('fs');
 const path = require('path');
 const vm = require('vm');
 const { spawnSync } = require('child_process');
+const { check, run } = require('./checks');
 
 const [native, wasm, seedArgument, countArgument] = process.argv.slice(2);
 const seed = Number(seedArgument || 20261207);
@@ -29,8 +30,8 @@ function generator(state) {
 }
 
 function runNative(args) {
-  const run = spawnSync(native, args, { encoding: 'utf8' });
-  return { out: run.stdout, err: run.stderr, status: run.status };
+  const result = spawnSync(native, args, { encoding: 'utf8' });
+  return { out: result.stdout, err: result.stderr, status: result.status };
 }
 
 // The WebAssembly tool, loaded once; each press is one call of its main.
@@ -96,12 +97,8 @@ async function main() {
       }
     }
   }
-  console.log(`${presses.length} presses (seed ${seed}): ` +
+  check(!differing, `${presses.length} presses (seed ${seed}): ` +
     (differing ? `${differing} differ` : 'native and WebAssembly heat-trace byte-identical'));
-  process.exit(differing ? 1 : 0);
 }
 
-main().catch((error) => {
-  console.error(error);
-  process.exit(1);
-});
+run(main);

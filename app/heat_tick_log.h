@@ -1,5 +1,5 @@
 // The benchmark build keeps the time of every heat tick and, when a run's
-// last piece stops, prints the run's tick periods (forms/benchmark_marks.h).
+// last piece stops, prints the run's tick periods (bench/benchmark_marks.h).
 // In the shipped program these calls are empty and compiled away.
 #pragma once
 

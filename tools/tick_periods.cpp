@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "bench/benchmark_marks.h"
 #include "forms/backend.h"
-#include "forms/benchmark_marks.h"
 #include "forms/controls.h"
 
 int main(int argc, char** argv) {
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
   std::vector<double> periods;
   for (std::size_t i = 1; i < times.size(); ++i) periods.push_back(ms(times[i] - times[i - 1]));
   if (periods.empty()) return 1;
-  const forms::benchmark::PeriodSummary summary = forms::benchmark::summarise(periods);
+  const bench::PeriodSummary summary = bench::summarise(periods);
   std::printf(
       "tick periods of a 50 ms timer over %zu ticks: mean %.3f ms, p99 %.3f ms, "
       "worst %.3f ms, shortest %.3f ms\n",

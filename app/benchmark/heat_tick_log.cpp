@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/benchmark_marks.h"
+#include "bench/benchmark_marks.h"
 
 namespace velmora::heat_tick_log {
 
@@ -35,27 +35,27 @@ void printRun() {
       (i <= n / 2 ? firstHalf : secondHalf).push_back(period);
     }
   }
-  using forms::benchmark::summarise;
-  const forms::benchmark::PeriodSummary all = summarise(periods);
+  using bench::summarise;
+  const bench::PeriodSummary all = summarise(periods);
   const std::string details =
       "ticks=" + std::to_string(longest) + " periods=" + std::to_string(periods.size()) +
       " mean=" + std::to_string(all.mean) + " p99=" + std::to_string(all.p99) +
       " worst=" + std::to_string(all.worst) +
       " first-half-mean=" + std::to_string(summarise(firstHalf).mean) +
       " second-half-mean=" + std::to_string(summarise(secondHalf).mean);
-  forms::benchmark::mark("run-ended", details.c_str());
+  bench::mark("run-ended", details.c_str());
 }
 
 }  // namespace
 
 void runStarted(int count) {
   pieces.assign(static_cast<std::size_t>(count), PieceTicks{{}, true});
-  forms::benchmark::mark("run-started");
+  bench::mark("run-started");
 }
 
 void ticked(int piece) {
   if (piece < 0 || static_cast<std::size_t>(piece) >= pieces.size()) return;
-  pieces[static_cast<std::size_t>(piece)].times.push_back(forms::benchmark::steadyNanoseconds());
+  pieces[static_cast<std::size_t>(piece)].times.push_back(bench::steadyNanoseconds());
 }
 
 void pieceStopped(int piece) {

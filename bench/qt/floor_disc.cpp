@@ -10,7 +10,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "forms/benchmark_marks.h"
+#include "bench/benchmark_marks.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ class DiscBox : public QWidget {
     QObject::connect(&timer_, &QTimer::timeout, [this] { tick(); });
   }
   void start() {
-    forms::benchmark::mark("run-started");
+    bench::mark("run-started");
     timer_.start();
   }
 
@@ -43,7 +43,7 @@ class DiscBox : public QWidget {
     update();
     if (done_ >= ticks_) {
       timer_.stop();
-      forms::benchmark::mark("run-ended");
+      bench::mark("run-ended");
       QTimer::singleShot(0, qApp, &QApplication::quit);
     }
   }

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "forms/benchmark_marks.h"
+#include "bench/benchmark_marks.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ class FloorWindow : public QWidget {
     static bool marked = false;
     if (!marked) {
       marked = true;
-      QTimer::singleShot(0, [] { forms::benchmark::mark("first-window-painted"); });
+      QTimer::singleShot(0, [] { bench::mark("first-window-painted"); });
     }
   }
 };

@@ -6,12 +6,10 @@
 #include <QIcon>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
 #include "forms/application.h"
-#include "forms/benchmark_marks.h"
 #include "forms/qt/accessible.h"
 #include "forms/qt/control_widget.h"
 #include "forms/qt/fonts.h"
@@ -180,15 +178,6 @@ class FormWidget : public QWidget, public ControlWidget {
     } else {
       painter.fillRect(rect(), toQColor(form()->style().backColor));
     }
-#if VELMORA_BENCHMARK
-    // Marked once the whole window, children too, has been painted: the
-    // end of start-up the benchmark measures.
-    static bool marked = false;
-    if (!marked) {
-      marked = true;
-      QTimer::singleShot(0, [] { benchmark::mark("first-window-painted"); });
-    }
-#endif
   }
   void mousePressEvent(QMouseEvent* event) override { mouseButton(*event, true); }
   void mouseDoubleClickEvent(QMouseEvent* event) override { mouseButton(*event, true); }

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <vector>
 
-namespace forms::benchmark {
+namespace bench {
 
 inline long long steadyNanoseconds() {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(
@@ -36,4 +36,4 @@ inline PeriodSummary summarise(std::vector<double> periods) {
   return {sum / static_cast<double>(periods.size()), periods[p99], periods.back(), periods.front()};
 }
 
-}  // namespace forms::benchmark
+}  // namespace bench

@@ -5,8 +5,6 @@
 add_compile_options(-fexceptions)
 add_link_options(-fexceptions -sSINGLE_FILE=1 -sALLOW_MEMORY_GROWTH=1)
 
-# doctest is a header of the build machine; the cross compiler looks only
-# in its own sysroot, so the header is handed over alone.
-set(doctest_header_folder ${CMAKE_BINARY_DIR}/build-machine-headers)
-file(COPY /usr/include/doctest DESTINATION ${doctest_header_folder})
-set(DOCTEST_INCLUDE_DIR ${doctest_header_folder} CACHE PATH "doctest's folder")
+# The program's runtime stays when main returns: the page's own event loop
+# runs it from then on.
+set(VELMORA_PROGRAM_LINK_OPTIONS -sENVIRONMENT=web -sEXIT_RUNTIME=0)

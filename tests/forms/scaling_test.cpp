@@ -114,8 +114,8 @@ TEST_CASE("pieces that meet at an edge show no seam at any scale once warm") {
   // fractional ratios (3375 twips is 281.25 pixels at 125 %).
   const std::vector<forms::Rect> pieces{
       {345, 840, 3030, 855}, {3360, 840, 975, 855}, {4320, 840, 3975, 855}};
-  constexpr forms::Color cold = 0xC0C0C0;
-  constexpr forms::Color warm = 0x8080FF;
+  constexpr forms::Color cold = formstest::grey;
+  constexpr forms::Color warm = formstest::lightRed;
   std::vector<forms::PictureBox*> boxes;
   TestForm form(
       [&](TestForm& f) {

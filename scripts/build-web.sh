@@ -19,8 +19,9 @@ bash scripts/install-deps.sh --for web >&2
 # Debian's emscripten finds its JavaScript parser among Debian's node modules.
 export NODE_PATH=/usr/share/nodejs
 # node itself runs the WebAssembly tests (the toolchain's default would add
-# a flag this node no longer knows).
-emcmake cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release \
+# a flag this node no longer knows). Earlier builds kept the browser's
+# folder to the parts without a backend in its cache: the whole build now.
+emcmake cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVELMORA_PLAIN_ONLY=OFF \
   -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node)" "$@" > /dev/null
 cmake --build "$build" --target velmora_page velmora_server -j "$(nproc)" >&2
 page=$build/velmora.html

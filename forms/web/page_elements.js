@@ -70,12 +70,11 @@ var Page = typeof Page !== 'undefined' ? Page : (function () {
     var image = context.createImageData(width, height);
     var words = typeof argb === 'number' ? HEAPU32.subarray(argb >> 2, (argb >> 2) + width * height)
                                          : argb;
+    // Each word's bytes B, G, R, A become R, G, B, A.
+    var to = new Uint32Array(image.data.buffer);
     for (var i = 0; i < words.length; ++i) {
       var p = words[i];
-      image.data[i * 4] = (p >>> 16) & 255;
-      image.data[i * 4 + 1] = (p >>> 8) & 255;
-      image.data[i * 4 + 2] = p & 255;
-      image.data[i * 4 + 3] = (p >>> 24) & 255;
+      to[i] = (p & 0xFF00FF00) | ((p >>> 16) & 255) | ((p & 255) << 16);
     }
     context.putImageData(image, 0, 0);
     pictures.set(name, canvas);
@@ -539,27 +538,22 @@ var Page = typeof Page !== 'undefined' ? Page : (function () {
       api[message[0]].apply(null, args);
       if (message[0] === 'create') elements.get(args[0]).twips = look.twips[args[0]];
     });
+    // A drawing's words are the bytes R, G, B, 0: opaque as they unpack.
     Object.keys(look.drawings).forEach(function (id) {
       var drawing = look.drawings[id];
-      var canvas = make('canvas');
-      canvas.width = drawing.width;
-      canvas.height = drawing.height;
-      var context = canvas.getContext('2d');
-      var image = context.createImageData(drawing.width, drawing.height);
-      var words = unpackPixels(drawing.runs, drawing.width * drawing.height);
-      var to = new Uint32Array(image.data.buffer);
-      for (var i = 0; i < words.length; ++i) to[i] = words[i] | 0xFF000000;
-      context.putImageData(image, 0, 0);
-      elements.get(Number(id)).firstLookDrawing = canvas;
+      var words = unpackPixels(drawing.runs, drawing.width * drawing.height, 0xFF000000);
+      elements.get(Number(id)).firstLookDrawing =
+          new ImageData(new Uint8ClampedArray(words.buffer), drawing.width, drawing.height);
     });
     replaying = false;
   }
 
-  // Pixels packed as runs: a count, then the word repeated that often.
-  function unpackPixels(runs, count) {
+  // Pixels packed as runs: a count, then the word repeated that often
+  // (with the bits of `set` added).
+  function unpackPixels(runs, count, set) {
     var words = new Uint32Array(count);
     for (var i = 0, at = 0; i + 1 < runs.length; i += 2) {
-      words.fill(runs[i + 1] >>> 0, at, at + runs[i]);
+      words.fill((runs[i + 1] | (set || 0)) >>> 0, at, at + runs[i]);
       at += runs[i];
     }
     return words;
@@ -588,8 +582,16 @@ var Page = typeof Page !== 'undefined' ? Page : (function () {
         record.drawing.width = width;
         record.drawing.height = height;
         var context = record.drawing.getContext('2d');
-        context.imageSmoothingEnabled = false;
-        context.drawImage(drawing, 0, 0, width, height);
+        if (width === drawing.width && height === drawing.height) {
+          context.putImageData(drawing, 0, 0);
+        } else {
+          var source = make('canvas');
+          source.width = drawing.width;
+          source.height = drawing.height;
+          source.getContext('2d').putImageData(drawing, 0, 0);
+          context.imageSmoothingEnabled = false;
+          context.drawImage(source, 0, 0, width, height);
+        }
         // The program paints the whole canvas again when it starts.
         record.painted = false;
       }
@@ -610,12 +612,45 @@ var Page = typeof Page !== 'undefined' ? Page : (function () {
     calls.forEach(function (call) { call(); });
   }
 
+  // The Gothic faces the page's style sheet carries inside it, handed to
+  // the browser as faces it holds already. Left to the style sheet, a face
+  // is only read once the first layout has asked for it, so that layout
+  // first searches the machine through each family's list of stand-ins
+  // (one question to the browser per name, size and weight) and the text
+  // is laid out and painted twice. The rules go once their faces are
+  // added, so only one face answers to each family.
+  function addEmbeddedFaces() {
+    if (typeof FontFace === 'undefined' || !document.fonts) return;
+    Array.prototype.forEach.call(document.styleSheets, function (sheet) {
+      for (var i = sheet.cssRules.length - 1; i >= 0; --i) {
+        var rule = sheet.cssRules[i];
+        var source = rule.type === CSSRule.FONT_FACE_RULE &&
+            /base64,([A-Za-z0-9+\/=]+)/.exec(rule.style.getPropertyValue('src'));
+        if (!source) continue;
+        var family = rule.style.getPropertyValue('font-family').replace(/^["']|["']$/g, '');
+        var face = new FontFace(family, bytesOf(source[1]),
+                                { display: rule.style.getPropertyValue('font-display') || 'auto' });
+        document.fonts.add(face);
+        sheet.deleteRule(i);
+      }
+    });
+  }
+
+  function bytesOf(base64) {
+    if (Uint8Array.fromBase64) return Uint8Array.fromBase64(base64);
+    var text = atob(base64);
+    var bytes = new Uint8Array(text.length);
+    for (var i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
+    return bytes;
+  }
+
   // Once per page; false when the page had started already.
   var started = false;
   function start() {
     if (started) return false;
     started = true;
     knownRatio = window.devicePixelRatio || 1;
+    addEmbeddedFaces();
     liveRegion();
     var firstLook = document.getElementById('vm-first-look');
     if (firstLook) showFirstLook(JSON.parse(firstLook.textContent));

@@ -20,13 +20,20 @@ const { check, run } = require('./checks');
 const [page, out] = process.argv.slice(2);
 
 // Before the page's scripts: its module is compiled only once the test
-// calls letModuleGo().
+// calls letModuleGo(); and whether the page's faces were all loaded when
+// the first look's window came, before it was first laid out.
 const holdModule = `(() => {
   const instantiate = WebAssembly.instantiate;
   let letGo;
   const held = new Promise((resolve) => { letGo = resolve; });
   window.letModuleGo = () => letGo();
   WebAssembly.instantiate = (...args) => held.then(() => instantiate.apply(WebAssembly, args));
+  new MutationObserver((changes, observer) => {
+    if (!document.querySelector('.vm-window')) return;
+    observer.disconnect();
+    window.facesReadyForWindow = document.fonts.size > 0 &&
+      [...document.fonts].every((face) => face.status === 'loaded');
+  }).observe(document, { childList: true, subtree: true });
 })();`;
 const running = 'document.documentElement.classList.contains("vm-running")';
 // The faces loaded and two frames shown since.
@@ -54,6 +61,8 @@ async function sameLook(name, query, size) {
   const browser = await openHeld(query, size);
   try {
     check(!(await browser.evaluate(running)), `${name}: the menu is shown before its module runs`);
+    check(await browser.evaluate('facesReadyForWindow'),
+      `${name}: the page's faces were loaded before its window came, so it is laid out once in them`);
     const shots = [await browser.screenshot()];
     const heardBefore = await heard(browser);
     const elements = await browser.evaluate(`(() => {

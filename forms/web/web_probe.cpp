@@ -113,7 +113,7 @@ EM_ASYNC_JS(char*, probe_ask_driver, (const char* question), {
 EM_ASYNC_JS(char*, probe_announced, (), {
   await new Promise(function(resolve) { setTimeout(resolve, 250); });
   var live = document.querySelector('[aria-live]');
-  return allocateUTF8(live ? live.textContent : '');
+  return allocateUTF8(live ? live.textContent : "");
 });
 
 // What the page shows now: drawings painted and a frame composed.

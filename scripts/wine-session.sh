@@ -35,6 +35,10 @@ make_wine_prefix() {
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
   timeout 120 wineboot -i >/dev/null 2>&1
+  # Wine draws the frame's close box with a Marlett character, as Windows
+  # does; Debian's Wine keeps that face beside itself, where the prefix
+  # does not look, and without it the box would show an "r".
+  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
   # Without a window manager, closing a window stalls unless Wine manages
   # its windows itself ("Managed"=N). The Japanese faces the program asks
   # for are the IPA faces here, and the window captions (Tahoma) borrow

@@ -2,9 +2,12 @@
 // button keeps its own pressed look and hit test, over exactly its
 // rectangle as the core's hit test has it; its clicks, selection and
 // keyboard go through the toolkit, which owns their state.
+#include <QApplication>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <cmath>
 
 #include "forms/qt/control_widget.h"
 #include "forms/qt/fonts.h"
@@ -43,10 +46,35 @@ class CommandButtonWidget : public QPushButton, public ControlWidget {
   }
 };
 
+// The platform's look, with an option's mark and the gap after it grown
+// as much as its caption's face when the window is enlarged (full
+// screen): the style sizes them for the screen's ratio alone.
+class ZoomedMarks : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    const int size = QProxyStyle::pixelMetric(metric, option, widget);
+    const auto* shown = dynamic_cast<const ControlWidget*>(widget);
+    const bool mark = metric == PM_ExclusiveIndicatorWidth ||
+                      metric == PM_ExclusiveIndicatorHeight || metric == PM_RadioButtonLabelSpacing;
+    return mark && shown ? static_cast<int>(std::lround(size * shown->zoom())) : size;
+  }
+};
+
+QStyle* zoomedMarks() {
+  static QStyle* style = [] {
+    auto* made = new ZoomedMarks;
+    made->setParent(qApp);
+    return made;
+  }();
+  return style;
+}
+
 class OptionButtonWidget : public QRadioButton, public ControlWidget {
  public:
   OptionButtonWidget(OptionButton& option, QWidget* parent)
       : QRadioButton(parent), ControlWidget(option, *this) {
+    setStyle(zoomedMarks());
     setFont(defaultControlFont());
     // The toolkit keeps the group: Qt must neither clear siblings nor
     // toggle this one itself.

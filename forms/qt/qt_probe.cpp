@@ -105,8 +105,10 @@ class QtProbe : public Probe {
       // Full screen: the client area where it is centred on the screen.
       const PixelArea client = form.deviceRect();
       image = image.copy(form.clientLeft(), form.clientTop(), client.right, client.bottom);
-      image.setDevicePixelRatio(form.pixelRatio());
     }
+    // Full screen draws at the form's own ratio, not the screen's, even
+    // where the client area fills the whole screen.
+    image.setDevicePixelRatio(form.pixelRatio());
     shot.width = image.width();
     shot.height = image.height();
     shot.ratio = image.devicePixelRatio();

@@ -28,6 +28,9 @@ var Page = typeof Page !== 'undefined' ? Page : (function () {
   var pictures = new Map();  // picture name -> canvas holding its pixels
   var waitingToPaint = new Set();
   var fullScreenOn = false;
+  // The browser's answer to the last request to enter or leave its full
+  // screen (it resizes the page before it answers).
+  var fullScreenRequest = Promise.resolve();
   var fullScreenCaption = '';
   var frameAsked = false;
   var nextLayer = 1;
@@ -489,9 +492,9 @@ var Page = typeof Page !== 'undefined' ? Page : (function () {
     document.body.style.background = fullScreenOn ? colour(surround) : '';
     if (fullScreenOn && !document.fullscreenElement && root.requestFullscreen) {
       // Allowed from a key press or a click; otherwise the page alone.
-      root.requestFullscreen().catch(function () {});
+      fullScreenRequest = root.requestFullscreen().catch(function () {});
     } else if (!fullScreenOn && document.fullscreenElement && document.exitFullscreen) {
-      document.exitFullscreen().catch(function () {});
+      fullScreenRequest = document.exitFullscreen().catch(function () {});
     }
     elements.forEach(function (record) {
       if (record.kind === FORM && record.shown) placeAtCentre(record);
@@ -948,6 +951,7 @@ var Page = typeof Page !== 'undefined' ? Page : (function () {
       return found;
     },
     checkPixelRatio: checkPixelRatio,
+    fullScreenRequest: function () { return fullScreenRequest; },
     pixelRatio: function (id) {
       var record = elements.get(id);
       return record ? ratioOf(record) : window.devicePixelRatio || 1;

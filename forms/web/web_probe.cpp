@@ -116,9 +116,11 @@ EM_ASYNC_JS(char*, probe_announced, (), {
   return allocateUTF8(live ? live.textContent : "");
 });
 
-// What the page shows now: drawings painted and a frame composed.
+// What the page shows now: drawings painted, the browser's full screen
+// entered or left as asked, and a frame composed.
 EM_ASYNC_JS(void, probe_settle, (), {
   Page.flush();
+  await Page.fullScreenRequest();
   await new Promise(
       function(resolve) { requestAnimationFrame(function() { requestAnimationFrame(resolve); }); });
 });

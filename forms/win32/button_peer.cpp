@@ -1,5 +1,7 @@
 #include "forms/win32/button_peer.h"
 
+#include <cmath>
+
 #include "forms/win32/accessible.h"
 #include "forms/win32/fonts.h"
 #include "forms/win32/peers.h"
@@ -61,7 +63,75 @@ class OptionButtonPeer : public ButtonPeer {
     return brush_;
   }
 
+  LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (!enlarged()) return ButtonPeer::handle(message, wParam, lParam);
+    if (message == WM_PAINT) {
+      paintEnlarged();
+      return 0;
+    }
+    const LRESULT result = ButtonPeer::handle(message, wParam, lParam);
+    // The system paints a button's new state straight away, at its own
+    // size: the option paints itself over it.
+    switch (message) {
+      case BM_SETCHECK: case BM_SETSTATE: case WM_SETFOCUS: case WM_KILLFOCUS: case WM_ENABLE:
+      case WM_SETTEXT: case WM_UPDATEUISTATE: case WM_LBUTTONDOWN: case WM_LBUTTONUP:
+      case WM_MOUSEMOVE: case WM_CAPTURECHANGED: case WM_KEYDOWN: case WM_KEYUP:
+        InvalidateRect(hwnd_, nullptr, FALSE);
+        break;
+      default:
+        break;
+    }
+    return result;
+  }
+
  private:
+  // Shown larger than its screen's scale (full screen): the system would
+  // draw the mark at the screen's size beside a caption grown with the
+  // window.
+  bool enlarged() const { return ratioOf(*control_) > dpiOf(hwnd_) / 96.0 + 1e-6; }
+
+  // The option drawn by itself, as the system lays it out at 100 % (a
+  // mark of 13 pixels, the caption 4 pixels after it) grown to the form's
+  // ratio; the mark in the classic look, which the system draws cleanly at
+  // any size.
+  void paintEnlarged() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(hwnd_, &paint);
+    RECT whole;
+    GetClientRect(hwnd_, &whole);
+    FillRect(dc, &whole, brush_);
+    const double ratio = ratioOf(*control_);
+    const int mark = static_cast<int>(std::lround(13 * ratio));
+    const int markTop = (whole.bottom - mark) / 2;
+    RECT markRect{0, markTop, mark, markTop + mark};
+    DrawFrameControl(dc, &markRect, DFC_BUTTON,
+                     DFCS_BUTTONRADIO | (option()->value() ? DFCS_CHECKED : 0));
+    const HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, IsWindowEnabled(hwnd_) ? systemColor(8) : GetSysColor(COLOR_GRAYTEXT));
+    const std::wstring caption = wide(option()->caption());
+    RECT text{mark + static_cast<int>(std::lround(4 * ratio)), 0, whole.right, whole.bottom};
+    constexpr UINT layout = DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX;
+    DrawTextW(dc, caption.c_str(), -1, &text, layout);
+    // The system's dotted focus rectangle round the caption, where the
+    // system would show one.
+    const bool hideFocus = SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS;
+    if (GetFocus() == hwnd_ && !hideFocus) {
+      RECT around = text;
+      DrawTextW(dc, caption.c_str(), -1, &around, layout | DT_CALCRECT);
+      const int height = around.bottom - around.top;
+      around.top = (whole.bottom - height) / 2 - 1;
+      around.bottom = around.top + height + 2;
+      around.left -= 1;
+      around.right += 1;
+      DrawFocusRect(dc, &around);
+    }
+    SelectObject(dc, previous);
+    if (!control_->form().overlay().empty()) paintOverlay(dc, *control_);
+    EndPaint(hwnd_, &paint);
+  }
+
   HBRUSH brush_ = nullptr;
 };
 

@@ -19,22 +19,6 @@ namespace forms::win32 {
 
 namespace {
 
-// The scale of the screen the window is on, in dots per inch (96 at
-// 100 %). GetDpiForWindow exists from Windows 10 on; before it, the
-// system's one scale.
-UINT dpiOf(HWND hwnd) {
-  using GetDpiForWindow = UINT(WINAPI*)(HWND);
-  static const auto get = reinterpret_cast<GetDpiForWindow>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-  if (get) {
-    if (const UINT dpi = get(hwnd)) return dpi;
-  }
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
-}
-
 constexpr DWORD formStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 // Full screen: no frame at all.
 constexpr DWORD fullScreenStyle = WS_POPUP | WS_CLIPCHILDREN;

@@ -24,6 +24,21 @@ RECT deviceRectOf(const Control& control) {
   return {d.left + left, d.top + top, d.right + left, d.bottom + top};
 }
 
+// GetDpiForWindow exists from Windows 10 on; before it, the system's one
+// scale.
+UINT dpiOf(HWND hwnd) {
+  using GetDpiForWindow = UINT(WINAPI*)(HWND);
+  static const auto get = reinterpret_cast<GetDpiForWindow>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  if (get) {
+    if (const UINT dpi = get(hwnd)) return dpi;
+  }
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
 std::wstring wide(const std::string& text) {
   if (text.empty()) return {};
   const int size = static_cast<int>(text.size());

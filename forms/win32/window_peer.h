@@ -90,6 +90,8 @@ int pixels(float twips, double ratio);
 RECT deviceRectOf(const Control& control);
 // The pixel ratio of the screen the control's form is on.
 inline double ratioOf(const Control& control) { return control.form().pixelRatio(); }
+// The scale of the screen a window is on, in dots per inch (96 at 100 %).
+UINT dpiOf(HWND hwnd);
 // UTF-8, as the windows are written, to the wide text Win32 takes.
 std::wstring wide(const std::string& text);
 

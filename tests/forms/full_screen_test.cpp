@@ -54,6 +54,36 @@ double fillingRatio(const forms::Form& form) {
                   screen.height * forms::twipsPerPixel / form.clientHeight());
 }
 
+// How tall an option's mark stands beside its height, both in device
+// pixels: the rows its leftmost ink reaches within a strip, a quarter of
+// the option's height wide, from where that ink begins. The caption lies
+// further right, whatever the platform's look of the mark.
+double markShare(const Screenshot& image, const forms::OptionButton& option) {
+  const double step = forms::twipsPerPixel / image.ratio;
+  const int wide = static_cast<int>(option.width() / step);
+  const int high = static_cast<int>(option.height() / step);
+  const auto ink = [&](int x, int y) {
+    return image.at(static_cast<float>(option.left() + (x + 0.5) * step),
+                    static_cast<float>(option.top() + (y + 0.5) * step)) != option.backColor();
+  };
+  int first = -1;
+  for (int x = 0; x < wide && first < 0; ++x) {
+    for (int y = 0; y < high && first < 0; ++y) {
+      if (ink(x, y)) first = x;
+    }
+  }
+  int rows = 0;
+  for (int y = 0; first >= 0 && y < high; ++y) {
+    for (int x = first; x < first + high / 4; ++x) {
+      if (ink(x, y)) {
+        ++rows;
+        break;
+      }
+    }
+  }
+  return static_cast<double>(rows) / high;
+}
+
 }  // namespace
 
 TEST_CASE("F11 fills the screen with the window, the twips and the drawing kept; Escape leaves") {
@@ -125,4 +155,21 @@ TEST_CASE("full screen stays on from one window to the next until it is left") {
   probe().key(menu.form, forms::Key::FullScreen);
   CHECK_FALSE(forms::fullScreen());
   CHECK(probe().window(menu.form).clientWidth == menuWidth);
+}
+
+TEST_CASE("in full screen an option's mark grows with its caption") {
+  Session session;
+  forms::OptionButton* option = nullptr;
+  TestForm form([&](TestForm& f) {
+    // The focus, and with F11 its mark, on a button away from the option.
+    f.make<forms::CommandButton>(f, forms::Rect{600, 1200, 975, 375}, "もどる");
+    option = f.make<forms::OptionButton>(f, forms::Rect{600, 600, 1500, 255}, "ふつう",
+                                         formstest::testStyle().backColor, true);
+  });
+  form.show();
+  const double inWindow = markShare(probe().screenshot(form), *option);
+  REQUIRE(inWindow > 0.3);
+  probe().key(form, forms::Key::FullScreen);
+  REQUIRE(form.pixelRatio() > 1.5);
+  CHECK(markShare(probe().screenshot(form), *option) >= 0.8 * inWindow);
 }

@@ -173,3 +173,28 @@ TEST_CASE("in full screen an option's mark grows with its caption") {
   REQUIRE(form.pixelRatio() > 1.5);
   CHECK(markShare(probe().screenshot(form), *option) >= 0.8 * inWindow);
 }
+
+TEST_CASE("in full screen a bold caption stays as much bolder than a regular one") {
+  Session session;
+  std::vector<forms::Label*> labels;
+  TestForm form([&](TestForm& f) {
+    for (const bool bold : {false, true}) {
+      auto* label = f.make<forms::Label>(f, forms::Rect{120, 120.0f + 900 * bold, 2700, 750},
+                                         "熱の伝わり方");
+      label->setFont(forms::Font{"ＭＳ ゴシック", 32, bold});
+      labels.push_back(label);
+    }
+  });
+  form.show();
+  // How much more ink the bold caption has than the regular one.
+  const auto bolder = [&] {
+    const Screenshot image = probe().screenshot(form);
+    return static_cast<double>(image.countDark(labels[1]->rect())) /
+           image.countDark(labels[0]->rect());
+  };
+  const double inWindow = bolder();
+  REQUIRE(inWindow > 1.1);
+  probe().key(form, forms::Key::FullScreen);
+  REQUIRE(form.pixelRatio() > 1.5);
+  CHECK(bolder() >= 0.9 * inWindow);
+}

@@ -96,14 +96,26 @@ var Page = typeof Page !== 'undefined' ? Page : (function () {
     return copy;
   }
 
+  // Where a window's client area is shown, in the page's CSS pixels, and
+  // how many of them one of its own pixels takes (`scale`: the window's
+  // enlargement, its own by default). The standard, and a transform, give
+  // an element's rectangle as it is shown; WebKit before the standard
+  // gives a zoomed one divided by its zoom: the known enlargement over the
+  // measured one undoes either.
+  function clientOnScreen(form, scale) {
+    var client = form.inside;
+    var r = client.getBoundingClientRect();
+    var measured = client.offsetWidth > 0 && r.width > 0 ? r.width / client.offsetWidth : 1;
+    var undo = (scale || form.scale || 1) / measured;
+    return { left: r.left * undo, top: r.top * undo, scale: measured * undo };
+  }
+
   // The point of a window's client area an event happened at, in twips.
   function twipsOf(record, event) {
-    var client = record.inside;
-    var r = client.getBoundingClientRect();
-    var scale = client.offsetWidth > 0 ? r.width / client.offsetWidth : 1;
+    var client = clientOnScreen(record);
     return {
-      x: (event.clientX - r.left) / scale * TWIPS_PER_PIXEL,
-      y: (event.clientY - r.top) / scale * TWIPS_PER_PIXEL
+      x: (event.clientX - client.left) / client.scale * TWIPS_PER_PIXEL,
+      y: (event.clientY - client.top) / client.scale * TWIPS_PER_PIXEL
     };
   }
 
@@ -300,7 +312,7 @@ var Page = typeof Page !== 'undefined' ? Page : (function () {
       // the core snapped lands on one, not halfway for the browser to
       // round either way.
       var dpr = window.devicePixelRatio || 1;
-      var corner = record.inside.getBoundingClientRect();
+      var corner = clientOnScreen(record, scale);
       var dx = (Math.round(corner.left * dpr) - corner.left * dpr) / dpr;
       var dy = (Math.round(corner.top * dpr) - corner.top * dpr) / dpr;
       box.style.left = (left + dx) / own + 'px';
@@ -951,6 +963,7 @@ var Page = typeof Page !== 'undefined' ? Page : (function () {
       return found;
     },
     checkPixelRatio: checkPixelRatio,
+    clientOnScreen: function (id) { return clientOnScreen(elements.get(id)); },
     fullScreenRequest: function () { return fullScreenRequest; },
     pixelRatio: function (id) {
       var record = elements.get(id);

@@ -25,10 +25,9 @@ namespace {
 // left press and release on the same element click it.
 EM_JS(void, probe_pointer, (int form, int down, float x, float y, int button, int shift), {
   var client = Page.element(form).inside;
-  var r = client.getBoundingClientRect();
-  var scale = r.width / client.offsetWidth;
-  var cx = r.left + x / Toolkit.TWIPS_PER_PIXEL * scale;
-  var cy = r.top + y / Toolkit.TWIPS_PER_PIXEL * scale;
+  var shown = Page.clientOnScreen(form);
+  var cx = shown.left + x / Toolkit.TWIPS_PER_PIXEL * shown.scale;
+  var cy = shown.top + y / Toolkit.TWIPS_PER_PIXEL * shown.scale;
   var target = document.elementFromPoint(cx, cy) || document.body;
   var init = {
     bubbles : true,
@@ -126,9 +125,15 @@ EM_ASYNC_JS(void, probe_settle, (), {
 });
 
 EM_JS(char*, probe_client_clip, (int form), {
-  var r = Page.element(form).inside.getBoundingClientRect();
-  return allocateUTF8(JSON.stringify(
-      {what : 'screenshot', x : r.left, y : r.top, width : r.width, height : r.height}));
+  var inside = Page.element(form).inside;
+  var client = Page.clientOnScreen(form);
+  return allocateUTF8(JSON.stringify({
+    what : 'screenshot',
+    x : client.left,
+    y : client.top,
+    width : inside.offsetWidth * client.scale,
+    height : inside.offsetHeight * client.scale
+  }));
 });
 
 EM_JS(double, probe_ratio, (), {

@@ -126,14 +126,25 @@ async function keptInput(name, act, window) {
   }
 }
 
+// A press in the middle of where the browser shows the card that holds the
+// card's press point: the screen is searched for the points the browser
+// says that card lies under, so the press does not lean on how an engine
+// reports the rectangle of an element it zooms (the fitted window).
 async function pressCard(browser, card) {
-  const client = await browser.evaluate(`(() => {
-    const c = document.querySelector('.vm-window .vm-client');
-    const r = c.getBoundingClientRect();
-    return [r.left, r.top, r.width / c.offsetWidth]; })()`);
-  const [left, top, scale] = client;
-  await browser.page.mouse.click(left + card.press[0] / twipsPerPixel * scale,
-    top + card.press[1] / twipsPerPixel * scale);
+  const [x, y] = await browser.evaluate(`(() => {
+    const client = document.querySelector('.vm-window .vm-client');
+    const x = ${card.press[0] / twipsPerPixel}, y = ${card.press[1] / twipsPerPixel};
+    const box = [...client.children].find((b) => b.offsetLeft <= x && x < b.offsetLeft + b.offsetWidth &&
+      b.offsetTop <= y && y < b.offsetTop + b.offsetHeight && b.matches('.vm-picture-box'));
+    let sumX = 0, sumY = 0, found = 0;
+    for (let py = 0; py < innerHeight; py += 4) {
+      for (let px = 0; px < innerWidth; px += 4) {
+        const under = document.elementFromPoint(px, py);
+        if (under && under.closest('.vm-picture-box') === box) { sumX += px; sumY += py; ++found; }
+      }
+    }
+    return [sumX / found, sumY / found]; })()`);
+  await browser.page.mouse.click(x, y);
 }
 
 run(async () => {

@@ -14,6 +14,15 @@ using forms::testing::probe;
 using forms::testing::Session;
 using formstest::TestForm;
 
+namespace {
+
+// Times are read in whole milliseconds, and a platform's timer may answer
+// a little before its interval is quite over (Wine's by a millisecond):
+// an interval counts as kept this close to it.
+constexpr long long early = 5;
+
+}  // namespace
+
 TEST_CASE("on the real clock a timer ticks from the event loop and may close its window") {
   Session session;
   forms::setClock(nullptr);  // the real clock, as the program runs
@@ -65,8 +74,8 @@ TEST_CASE("on the real clock a disabled timer stops and re-enabling restarts its
   timer->setEnabled(true);
   probe().runEventLoop([] {}, 5000);
   REQUIRE(at.size() == 2);
-  CHECK(at[0] >= 39);
-  CHECK(at[1] - at[0] >= 39);
+  CHECK(at[0] >= 40 - early);
+  CHECK(at[1] - at[0] >= 40 - early);
 }
 
 TEST_CASE("on the real clock a tick already due when its timer restarts is dropped") {
@@ -97,5 +106,6 @@ TEST_CASE("on the real clock a tick already due when its timer restarts is dropp
   timer->setEnabled(true);
   probe().runEventLoop([] {}, 300);
   REQUIRE(sinceRestart.size() == 1);
-  CHECK(sinceRestart[0] >= 29);
+  // A tick let through would come at once, not near a whole interval on.
+  CHECK(sinceRestart[0] >= 30 - early);
 }

@@ -963,6 +963,12 @@ var Page = typeof Page !== 'undefined' ? Page : (function () {
       return found;
     },
     checkPixelRatio: checkPixelRatio,
+    // Where the browser shows a point of a window's client area (twips).
+    pointOnScreen: function (id, x, y) {
+      var client = clientOnScreen(elements.get(id));
+      return { x: client.left + x / TWIPS_PER_PIXEL * client.scale,
+               y: client.top + y / TWIPS_PER_PIXEL * client.scale };
+    },
     clientOnScreen: function (id) { return clientOnScreen(elements.get(id)); },
     fullScreenRequest: function () { return fullScreenRequest; },
     pixelRatio: function (id) {

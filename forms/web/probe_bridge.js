@@ -3,9 +3,8 @@
 mergeInto(LibraryManager.library, {
   probe_cursor: function (form, x, y, out) {
     var client = Page.element(form).inside;
-    var shown = Page.clientOnScreen(form);
-    var el = document.elementFromPoint(shown.left + x / Toolkit.TWIPS_PER_PIXEL * shown.scale,
-                                      shown.top + y / Toolkit.TWIPS_PER_PIXEL * shown.scale);
+    var point = Page.pointOnScreen(form, x, y);
+    var el = document.elementFromPoint(point.x, point.y);
     while (el && el !== client && !el.style.cursor) el = el.parentElement;
     var values = [0, 0, 0, 0, 0];
     var found = el && /^url\(.*\) (\d+) (\d+)/.exec(el.style.cursor);

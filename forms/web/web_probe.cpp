@@ -25,9 +25,9 @@ namespace {
 // left press and release on the same element click it.
 EM_JS(void, probe_pointer, (int form, int down, float x, float y, int button, int shift), {
   var client = Page.element(form).inside;
-  var shown = Page.clientOnScreen(form);
-  var cx = shown.left + x / Toolkit.TWIPS_PER_PIXEL * shown.scale;
-  var cy = shown.top + y / Toolkit.TWIPS_PER_PIXEL * shown.scale;
+  var point = Page.pointOnScreen(form, x, y);
+  var cx = point.x;
+  var cy = point.y;
   var target = document.elementFromPoint(cx, cy) || document.body;
   var init = {
     bubbles : true,
